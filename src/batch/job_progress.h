@@ -1,0 +1,20 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+namespace tessaro {
+
+// Shared between a run and its worker; every access goes through progressLock,
+// except the worker's own read of `running` before each file.
+struct JobProgress {
+    std::mutex progressLock;
+    int32_t processedCount = 0;
+    std::string currentFile;
+    int32_t convertedCount = 0;
+    std::atomic<int8_t> running = 0;  // 1 while the worker may go on
+};
+
+}  // namespace tessaro

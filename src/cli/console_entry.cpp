@@ -1,0 +1,7 @@
+#include "cli/console_entry.h"
+
+namespace tessaro {
+
+int runProgramEntry(int, char**) { return 0; }
+
+}  // namespace tessaro

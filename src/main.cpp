@@ -1,0 +1,3 @@
+#include "cli/console_entry.h"
+
+int main(int argc, char** argv) { return tessaro::runProgramEntry(argc, argv); }

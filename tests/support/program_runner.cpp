@@ -1,0 +1,106 @@
+#include "support/program_runner.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace tessaro::test {
+
+namespace fs = std::filesystem;
+
+ScratchHome::ScratchHome() {
+    std::string pattern = (fs::temp_directory_path() / "tessaro-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    root_ = pattern;
+    fs::create_directories(configHome());
+    fs::create_directories(runtimeDir());
+    fs::permissions(runtimeDir(), fs::perms::owner_all);
+}
+
+ScratchHome::~ScratchHome() {
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+namespace {
+
+// Reads both output pipes to their end while writing the input, so that a
+// chatty program never blocks on a full pipe.
+void pumpPipes(int inputFd, const std::string& input, int outFd, int errFd, ProgramResult& result) {
+    size_t written = 0;
+    if (input.empty()) {
+        close(inputFd);
+        inputFd = -1;
+    }
+    std::array<char, 4096> buffer{};
+    while (outFd >= 0 || errFd >= 0) {
+        std::array<pollfd, 3> fds{{{outFd, POLLIN, 0}, {errFd, POLLIN, 0}, {inputFd, POLLOUT, 0}}};
+        if (poll(fds.data(), fds.size(), -1) < 0) break;
+        for (int index = 0; index < 2; ++index) {
+            if (fds[index].fd < 0 || fds[index].revents == 0) continue;
+            ssize_t count = read(fds[index].fd, buffer.data(), buffer.size());
+            if (count <= 0) {
+                close(fds[index].fd);
+                (index == 0 ? outFd : errFd) = -1;
+                continue;
+            }
+            (index == 0 ? result.standardOutput : result.standardError).append(buffer.data(), count);
+        }
+        if (inputFd >= 0 && fds[2].revents != 0) {
+            ssize_t count = write(inputFd, input.data() + written, input.size() - written);
+            if (count > 0) written += count;
+            if (count <= 0 || written == input.size()) {
+                close(inputFd);
+                inputFd = -1;
+            }
+        }
+    }
+    if (inputFd >= 0) close(inputFd);
+}
+
+}  // namespace
+
+ProgramResult runTessaro(const ScratchHome& home, const std::vector<std::string>& arguments,
+                         const fs::path& workingFolder, const std::string& standardInput) {
+    int inPipe[2], outPipe[2], errPipe[2];
+    if (pipe(inPipe) != 0 || pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        throw std::runtime_error("pipe failed");
+    pid_t child = fork();
+    if (child == 0) {
+        dup2(inPipe[0], 0);
+        dup2(outPipe[1], 1);
+        dup2(errPipe[1], 2);
+        for (int fd : {inPipe[0], inPipe[1], outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
+            close(fd);
+        if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) _exit(126);
+        setenv("HOME", home.root().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home.configHome().c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", home.runtimeDir().c_str(), 1);
+        std::vector<char*> argv;
+        std::string program = TESSARO_PROGRAM;
+        argv.push_back(program.data());
+        std::vector<std::string> copies = arguments;
+        for (auto& argument : copies) argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(inPipe[0]);
+    close(outPipe[1]);
+    close(errPipe[1]);
+    signal(SIGPIPE, SIG_IGN);
+    ProgramResult result;
+    pumpPipes(inPipe[1], standardInput, outPipe[0], errPipe[0], result);
+    int status = 0;
+    waitpid(child, &status, 0);
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+}  // namespace tessaro::test
