@@ -1,0 +1,196 @@
+#include "settings/ini_reader.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace tessaro {
+namespace {
+
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
+constexpr std::string_view blanks = " \t";
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Group and key names are matched without regard to letter case; the names
+// the program asks for are ASCII, so ASCII folding decides every match.
+bool sameName(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
+
+std::string latin1ToUtf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (char byte : bytes) {
+        auto code = static_cast<unsigned char>(byte);
+        if (code < 0x80) {
+            text += byte;
+        } else {
+            text += static_cast<char>(0xC0 | (code >> 6));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return text;
+}
+
+// Length of the well-formed UTF-8 sequence at the start of `bytes`, 0 when it
+// is malformed (bad lead byte, missing continuation, overlong form, surrogate
+// or a value beyond U+10FFFF).
+std::size_t validSequenceLength(std::string_view bytes) {
+    auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    unsigned char lead = at(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length || at(1) < low || at(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (at(i) < 0x80 || at(i) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+std::string sanitizeUtf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    while (!bytes.empty()) {
+        std::size_t length = validSequenceLength(bytes);
+        if (length == 0) {
+            text += replacementCharacter;
+            length = 1;
+        } else {
+            text += bytes.substr(0, length);
+        }
+        bytes.remove_prefix(length);
+    }
+    return text;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    std::size_t last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+void parseLine(std::string_view line, IniDocument& document) {
+    line = trimBlanks(line);
+    if (line.empty() || line.front() == ';') {
+        return;
+    }
+    if (line.front() == '[') {
+        std::string_view name = line.substr(1);
+        name = name.substr(0, name.find(']'));
+        document.groups.push_back(IniGroup{std::string(name), {}});
+        return;
+    }
+    std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos || document.groups.empty()) {
+        return;
+    }
+    document.groups.back().entries.push_back(IniEntry{
+        std::string(trimBlanks(line.substr(0, equals))),
+        std::string(trimBlanks(line.substr(equals + 1))),
+    });
+}
+
+}  // namespace
+
+std::optional<std::string> IniGroup::value(std::string_view key) const {
+    for (const IniEntry& entry : entries) {
+        if (sameName(entry.key, key)) {
+            return entry.value;
+        }
+    }
+    return std::nullopt;
+}
+
+const IniGroup* IniDocument::group(std::string_view name) const {
+    for (const IniGroup& candidate : groups) {
+        if (sameName(candidate.name, name)) {
+            return &candidate;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<std::string> IniDocument::value(std::string_view groupName,
+                                              std::string_view key) const {
+    const IniGroup* found = group(groupName);
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    return found->value(key);
+}
+
+IniDocument parseIniText(std::string_view bytes) {
+    std::string text;
+    if (bytes.starts_with(byteOrderMark)) {
+        text = sanitizeUtf8(bytes.substr(byteOrderMark.size()));
+    } else {
+        text = latin1ToUtf8(bytes);
+    }
+    IniDocument document;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        std::size_t end = rest.find_first_of("\r\n");
+        parseLine(rest.substr(0, end), document);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        rest.remove_prefix(end + 1);
+    }
+    return document;
+}
+
+std::optional<IniDocument> readIniFile(const std::string& path, std::size_t sizeLimit) {
+    std::error_code error;
+    if (path.empty() || std::filesystem::is_directory(path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    // Read in chunks up to one byte beyond the limit, which tells a file of
+    // exactly the limit from a longer one without reading the rest.
+    std::string bytes;
+    char chunk[64 * 1024];
+    while (bytes.size() <= sizeLimit && file) {
+        std::size_t wanted = std::min(sizeof chunk, sizeLimit + 1 - bytes.size());
+        file.read(chunk, static_cast<std::streamsize>(wanted));
+        bytes.append(chunk, static_cast<std::size_t>(file.gcount()));
+    }
+    if (bytes.size() > sizeLimit) {
+        std::size_t lastBreak = std::string_view(bytes).substr(0, sizeLimit).find_last_of("\r\n");
+        bytes.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
+    }
+    return parseIniText(bytes);
+}
+
+}  // namespace tessaro
