@@ -1,0 +1,117 @@
+#include "engine/format_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <FreeImage.h>
+
+#include <set>
+
+namespace tessaro::test {
+namespace {
+
+TEST(FormatRegistry, TablesHoldEveryRowOnce) {
+    EXPECT_EQ(outputFormats.size(), 20u);
+    EXPECT_EQ(outputFormats.front().key, "bmp");
+    EXPECT_EQ(outputFormats.back().key, "xpm");
+    EXPECT_EQ(inputFormats.size(), 79u);
+    EXPECT_EQ(inputFormats.front().extension, "bmp");
+    EXPECT_EQ(inputFormats.back().extension, "rwl");
+
+    std::set<std::string_view> keys;
+    for (const ImageFormat& row : outputFormats) {
+        EXPECT_TRUE(keys.insert(row.key).second) << row.key;
+    }
+    std::set<std::string_view> extensions;
+    for (const InputFormat& row : inputFormats) {
+        EXPECT_TRUE(extensions.insert(row.extension).second) << row.extension;
+        // Every format key is also one of its own extensions.
+        EXPECT_NE(findInputFormat(row.formatKey), nullptr) << row.formatKey;
+    }
+}
+
+TEST(FormatRegistry, OutputLookups) {
+    const ImageFormat* jpg = findOutputFormat("jpg");
+    ASSERT_NE(jpg, nullptr);
+    EXPECT_EQ(jpg->fif, FIF_JPEG);
+    EXPECT_EQ(jpg->description, "JPEG File Format");
+    EXPECT_EQ(jpg->allowedBpps, "8,24");
+
+    const ImageFormat* tiff = findOutputFormat("tiff");
+    ASSERT_NE(tiff, nullptr);
+    EXPECT_EQ(tiff->fif, FIF_TIFF);
+    EXPECT_EQ(findOutputFormat("tif"), nullptr);
+    EXPECT_EQ(findOutputFormat("JPG"), nullptr);
+    EXPECT_EQ(findOutputFormat("psd"), nullptr);
+
+    EXPECT_EQ(findOutputFormat("hdr")->description, "High Dynamic Range Image");
+    EXPECT_EQ(findOutputFormat("tga")->fif, FIF_TARGA);
+    EXPECT_EQ(findOutputFormat("webp")->fif, FIF_WEBP);
+    EXPECT_EQ(findOutputFormat("jxr")->fif, FIF_JXR);
+}
+
+TEST(FormatRegistry, InputLookups) {
+    const InputFormat* jpeg = findInputFormat("jpeg");
+    ASSERT_NE(jpeg, nullptr);
+    EXPECT_EQ(jpeg->formatKey, "jpg");
+    EXPECT_EQ(jpeg->description, "JPEG File");
+
+    const InputFormat* apm = findInputFormat("apm");
+    ASSERT_NE(apm, nullptr);
+    EXPECT_EQ(apm->formatKey, "wmf");
+    EXPECT_EQ(apm->description, "Aldus Placeable Metafile");
+
+    EXPECT_EQ(findInputFormat("hdr")->description, "High Dynamic Range File");
+    EXPECT_EQ(findInputFormat("cr2")->description, "Canon Camera RAW Image");
+    EXPECT_EQ(findInputFormat("ICO"), nullptr);
+    EXPECT_EQ(findInputFormat("xyz"), nullptr);
+}
+
+TEST(FormatRegistry, ProductLists) {
+    EXPECT_EQ(productInputFormats(), std::vector<std::string>{"ico"});
+    EXPECT_EQ(productOutputFormats(), std::vector<std::string>{"jpg"});
+    EXPECT_EQ(acceptedInputExtensions(), std::vector<std::string>{"ico"});
+}
+
+TEST(FormatRegistry, AcceptedExtensionsFollowTheKeyOrder) {
+    std::vector<std::string> raw = acceptedInputExtensions(std::vector<std::string>{"raw"});
+    ASSERT_EQ(raw.size(), 48u);
+    EXPECT_EQ(raw.front(), "raw");
+    EXPECT_EQ(raw.back(), "rwl");
+
+    std::vector<std::string> keys{"tiff", "jpg"};
+    EXPECT_EQ(acceptedInputExtensions(keys),
+              (std::vector<std::string>{"tiff", "tif", "jpg", "jpeg", "jpe", "jif"}));
+    EXPECT_TRUE(acceptedInputExtensions(std::vector<std::string>{"xyz"}).empty());
+}
+
+TEST(FormatRegistry, AllowedDepths) {
+    EXPECT_EQ(allowedBppList("png"), (std::vector<int32_t>{1, 4, 8, 24, 32, 48}));
+    EXPECT_EQ(allowedBppList("exr"), std::vector<int32_t>{96});
+    EXPECT_TRUE(allowedBppList("psd").empty());
+
+    struct Case {
+        std::string_view key;
+        int32_t bpp;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {"jpg", 0, true},   {"jpg", 8, true},   {"jpg", 24, true},  {"jpg", 16, false},
+        {"jpg", 32, false}, {"jpg", 2, false},  {"jpg", -8, false}, {"png", 48, true},
+        {"png", 4, true},   {"png", 16, false}, {"exr", 96, true},  {"exr", 9, false},
+        {"tiff", 96, true}, {"wbmp", 1, true},  {"xpm", 0, true},   {"xpm", 32, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(isAllowedBpp(c.key, c.bpp), c.allowed) << c.key << " " << c.bpp;
+    }
+}
+
+TEST(FormatRegistry, OnlyTheProductOutputIsAConversionType) {
+    EXPECT_TRUE(isOutputFormat("jpg"));
+    EXPECT_FALSE(isOutputFormat("JPG"));
+    EXPECT_FALSE(isOutputFormat("png"));
+    EXPECT_FALSE(isOutputFormat("jpeg"));
+    EXPECT_FALSE(isOutputFormat(""));
+}
+
+}  // namespace
+}  // namespace tessaro::test
