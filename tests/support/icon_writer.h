@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Builds icon files for tests: well-formed ones of every page kind, and the
+// malformed ones a hostile or broken file may hold. Nothing here decodes.
+namespace tessaro::test {
+
+struct Rgba {
+    uint8_t red = 0;
+    uint8_t green = 0;
+    uint8_t blue = 0;
+    uint8_t alpha = 255;
+
+    friend bool operator==(const Rgba&, const Rgba&) = default;
+};
+
+// One page. `pixels` run row by row from the top, width * height of them.
+// Classic pages of 1, 4 and 8 bits get a palette of the pixels' distinct
+// colours (alpha ignored, at most 2, 16 or 256 of them); 24-bit pages ignore
+// alpha; 32-bit and PNG pages keep it. `mask` is the AND mask, one entry per
+// pixel in the same order, non-zero for a masked (transparent) pixel; empty
+// marks nothing. PNG pages have no AND mask and are always 32-bit RGBA.
+struct IconPage {
+    int32_t width = 16;
+    int32_t height = 16;
+    int32_t bitCount = 32;
+    bool png = false;
+    std::vector<Rgba> pixels;
+    std::vector<uint8_t> mask;
+};
+
+// A page of one colour; with `maskedBorder` the outermost ring of pixels is masked.
+IconPage filledPage(int32_t width, int32_t height, int32_t bitCount, Rgba colour, bool png = false,
+                    bool maskedBorder = false);
+
+// A page whose four quadrants have the given colours (top left, top right,
+// bottom left, bottom right), so orientation and per-region colour show.
+IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgba (&colours)[4],
+                      bool png = false);
+
+// The colour a viewer shows for pixel (x, y) of the page on a white background:
+// masked pixels are white, others blend their alpha (PNG and 32-bit pages) onto white.
+Rgba onWhite(const IconPage& page, int32_t x, int32_t y);
+
+// The bytes of an icon file holding the pages in order; empty when a page
+// cannot be encoded (unsupported bit count, wrong pixel count, too many colours).
+std::vector<uint8_t> encodeIcon(const std::vector<IconPage>& pages);
+
+// The PNG file FreeImage writes for a page's pixels (also what a PNG page holds).
+std::vector<uint8_t> encodePng(const IconPage& page);
+
+bool writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+bool writeIcon(const std::filesystem::path& path, const std::vector<IconPage>& pages);
+
+// Where the parts of an encoded icon lie, for patching malformed variants.
+constexpr size_t kIconHeaderSize = 6;
+constexpr size_t kDirectoryEntrySize = 16;
+constexpr size_t directoryEntryAt(size_t page) {
+    return kIconHeaderSize + page * kDirectoryEntrySize;
+}
+// Field offsets inside a directory entry and inside a page's bitmap header.
+enum EntryField : size_t {
+    kEntryWidth = 0,
+    kEntryHeight = 1,
+    kEntryBitCount = 6,
+    kEntrySize = 8,
+    kEntryOffset = 12
+};
+enum BitmapField : size_t {
+    kHeaderSize = 0,
+    kHeaderWidth = 4,
+    kHeaderHeight = 8,
+    kHeaderPlanes = 12,
+    kHeaderBitCount = 14,
+    kHeaderColoursUsed = 32
+};
+
+uint32_t readU32(const std::vector<uint8_t>& bytes, size_t offset);
+void patchU16(std::vector<uint8_t>& bytes, size_t offset, uint16_t value);
+void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value);
+// The file offset of a page's data, read from its directory entry.
+size_t pageDataAt(const std::vector<uint8_t>& icon, size_t page);
+
+std::vector<uint8_t> truncatedAt(std::vector<uint8_t> bytes, size_t size);
+std::vector<uint8_t> randomBytes(size_t size, uint32_t seed);
+
+// A named malformed file that a loader must refuse as a whole (nothing converts).
+struct MalformedIcon {
+    std::string name;
+    std::vector<uint8_t> bytes;
+};
+
+// Every malformed kind: truncations, lying directory entries and bitmap
+// headers, absurd sizes, odd bit counts, oversized palettes, 0 and 65535 pages,
+// a bare PNG file, an empty file and random bytes. Each holds one page at most,
+// so refusing its page refuses the file.
+std::vector<MalformedIcon> malformedIcons();
+
+}  // namespace tessaro::test
