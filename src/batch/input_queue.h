@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "settings/conversion_job.h"
+
+namespace tessaro {
+
+// The import step of every run: queues `path` as the run's one input file when
+// its lower-cased extension is an accepted input extension and the file is not
+// empty. A path that does not exist passes here and fails when the engine opens
+// it. The entry is keyed by the full path and, when the file lies below
+// job.inputBaseFolder, carries its subfolder relative to that folder. Returns
+// false, leaving the queue as it was, when the path is refused.
+bool addInputFile(ConversionJob& job, const std::string& path);
+
+}  // namespace tessaro
