@@ -1,7 +1,16 @@
 #include "cli/console_entry.h"
 
+#include <iostream>
+#include <optional>
+
+#include "cli/first_argument_command.h"
+
 namespace tessaro {
 
-int runProgramEntry(int, char**) { return 0; }
+int runProgramEntry(int argc, char** argv) {
+    if (std::optional<int> status = runFirstArgumentCommand(argc, argv, std::cout))
+        return *status;
+    return 0;
+}
 
 }  // namespace tessaro
