@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "engine/image.h"
+#include "settings/conversion_job.h"
+#include "settings/settings.h"
+
+namespace tessaro {
+
+// The bit-depth setting of an output format key ("BMP BPP" for "bmp"), 0 for
+// automatic; nullptr for a key that has no such setting.
+int32_t OutputSettings::*bitDepthSetting(std::string_view formatKey);
+
+// Prepares a run for `job.outputFormat`: its FreeImage id, its depth (or the
+// automatic choice) and its save flags. False when the key is not a format
+// the engine can write; the job is then left as it was.
+bool prepareRun(const Settings& settings, ConversionJob& job);
+
+// The first allowed depth of the format that holds the source depth, or the
+// format's largest depth when none does; 0 for an unknown key.
+int32_t autoTargetDepth(std::string_view formatKey, int32_t sourceBpp);
+
+// Brings a finished page to `job.targetBpp` for saving in `job.outputFormat`.
+// With automatic depth, a colour page is never written as greyscale: for the
+// formats whose 8 bits mean grey it is written at 24 bits instead, and
+// `job.targetBpp` is updated to the depth written. Returns no image when the
+// depth cannot be produced.
+Image convertToTargetDepth(Image image, ConversionJob& job);
+
+}  // namespace tessaro

@@ -1,0 +1,213 @@
+#include "engine/output_depth.h"
+
+#include <gtest/gtest.h>
+
+#include <FreeImage.h>
+
+#include <filesystem>
+#include <string>
+
+namespace tessaro::test {
+namespace {
+
+enum class Pixels { colourPalette, greyPalette, colour, colourRgb16 };
+
+// A small page of the given depth whose content is what its kind says: a
+// palette of reds and blues, a grey ramp, or coloured pixels.
+Image makePage(Pixels kind, unsigned bpp) {
+    constexpr int size = 8;
+    if (kind == Pixels::colourRgb16) {
+        Image page(FreeImage_AllocateT(FIT_RGB16, size, size));
+        for (int y = 0; y < size; ++y) {
+            auto* line = reinterpret_cast<FIRGB16*>(FreeImage_GetScanLine(page.get(), y));
+            for (int x = 0; x < size; ++x) {
+                line[x] = FIRGB16{static_cast<WORD>(x * 8000), 0, 60000};
+            }
+        }
+        return page;
+    }
+    Image page(FreeImage_Allocate(size, size, static_cast<int>(bpp)));
+    if (bpp <= 8) {
+        RGBQUAD* palette = FreeImage_GetPalette(page.get());
+        unsigned colours = FreeImage_GetColorsUsed(page.get());
+        for (unsigned i = 0; i < colours; ++i) {
+            BYTE level = static_cast<BYTE>(i * 255 / (colours - 1));
+            bool grey = kind == Pixels::greyPalette;
+            palette[i] = RGBQUAD{static_cast<BYTE>(grey ? level : 255 - level),
+                                 grey ? level : BYTE{0}, level, 0};
+        }
+        for (unsigned y = 0; y < size; ++y) {
+            for (unsigned x = 0; x < size; ++x) {
+                BYTE index = static_cast<BYTE>((x + y) % colours);
+                FreeImage_SetPixelIndex(page.get(), x, y, &index);
+            }
+        }
+        return page;
+    }
+    for (unsigned y = 0; y < size; ++y) {
+        for (unsigned x = 0; x < size; ++x) {
+            RGBQUAD colour{static_cast<BYTE>(x * 30), 40, static_cast<BYTE>(200 - y * 20), 255};
+            FreeImage_SetPixelColor(page.get(), x, y, &colour);
+        }
+    }
+    return page;
+}
+
+ConversionJob jobFor(std::string_view formatKey, int32_t targetBpp, bool automatic) {
+    ConversionJob job;
+    job.outputFormat = formatKey;
+    job.targetBpp = targetBpp;
+    job.autoBpp = automatic ? 1 : 0;
+    return job;
+}
+
+TEST(OutputDepth, RunPreparationReadsTheFormatsSettings) {
+    Settings settings;
+    ConversionJob job;
+    job.outputFormat = "jpg";
+    ASSERT_TRUE(prepareRun(settings, job));
+    EXPECT_EQ(job.outputFif, FIF_JPEG);
+    EXPECT_EQ(job.targetBpp, 0);
+    EXPECT_EQ(job.autoBpp, 1);
+    EXPECT_EQ(job.saveFlags, 65631);
+
+    settings.output.jpgBpp = 24;
+    settings.output.pngBpp = 8;
+    ASSERT_TRUE(prepareRun(settings, job));
+    EXPECT_EQ(job.targetBpp, 24);
+    EXPECT_EQ(job.autoBpp, 0);
+
+    job.outputFormat = "png";
+    ASSERT_TRUE(prepareRun(settings, job));
+    EXPECT_EQ(job.outputFif, FIF_PNG);
+    EXPECT_EQ(job.targetBpp, 8);
+    EXPECT_EQ(job.saveFlags, 0x100);
+
+    // A format with a depth setting but no encoder row is not a run's format.
+    EXPECT_EQ(bitDepthSetting("psd"), &OutputSettings::psdBpp);
+    EXPECT_EQ(bitDepthSetting("tif"), nullptr);
+    for (const char* key : {"psd", "JPG", ""}) {
+        ConversionJob refused;
+        refused.outputFormat = key;
+        EXPECT_FALSE(prepareRun(settings, refused)) << key;
+        EXPECT_EQ(refused.outputFif, 0);
+        EXPECT_EQ(refused.saveFlags, 0);
+    }
+}
+
+TEST(OutputDepth, AutomaticDepthFollowsTheAllowedList) {
+    struct Case {
+        std::string_view key;
+        int32_t source;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {"jpg", 1, 8},   {"jpg", 4, 8},   {"jpg", 8, 8},  {"jpg", 16, 24}, {"jpg", 24, 24},
+        {"jpg", 32, 24}, {"jpg", 48, 24}, {"png", 4, 4},  {"png", 16, 24}, {"png", 64, 48},
+        {"png", 1, 1},   {"exr", 8, 96},  {"gif", 32, 8}, {"jxr", 96, 96}, {"psd", 8, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(autoTargetDepth(c.key, c.source), c.expected) << c.key << " " << c.source;
+    }
+}
+
+TEST(OutputDepth, ConvertsToTheTargetDepthAndColourType) {
+    struct Case {
+        const char* what;
+        Pixels kind;
+        unsigned sourceBpp;
+        std::string_view key;
+        int32_t targetBpp;
+        bool automatic;
+        unsigned expectedBpp;
+        FREE_IMAGE_COLOR_TYPE expectedColour;
+        int32_t expectedTargetBpp;
+    };
+    const Case cases[] = {
+        {"palette page at its depth stays palette", Pixels::colourPalette, 8, "jpg", 8, true, 8,
+         FIC_PALETTE, 8},
+        {"widened palette page stays colour", Pixels::colour, 24, "jpg", 8, true, 24, FIC_RGB, 24},
+        {"widened page in 32 bits stays colour", Pixels::colour, 32, "jp2", 8, true, 24, FIC_RGB,
+         24},
+        {"widened page for jxr stays colour", Pixels::colour, 24, "jxr", 8, true, 24, FIC_RGB, 24},
+        {"greyscale page is written at 8", Pixels::greyPalette, 8, "jpg", 8, true, 8,
+         FIC_MINISBLACK, 8},
+        {"16-colour page widens its palette", Pixels::colourPalette, 4, "jpg", 8, true, 8,
+         FIC_PALETTE, 8},
+        {"32-bit page for jpg", Pixels::colour, 32, "jpg", 24, true, 24, FIC_RGB, 24},
+        {"chosen 8 bits for jpg is grey", Pixels::colour, 24, "jpg", 8, false, 8, FIC_MINISBLACK,
+         8},
+        {"automatic 8 bits for png quantizes", Pixels::colour, 24, "png", 8, true, 8, FIC_PALETTE,
+         8},
+        {"chosen 8 bits for png from 32", Pixels::colour, 32, "png", 8, false, 8, FIC_PALETTE, 8},
+        {"palette to 4 bits", Pixels::colourPalette, 8, "png", 4, false, 4, FIC_PALETTE, 4},
+        {"dither to 1 bit", Pixels::colour, 24, "png", 1, false, 1, FIC_MINISBLACK, 1},
+        {"palette to 32 bits", Pixels::colourPalette, 8, "png", 32, false, 32, FIC_RGB, 32},
+        {"16 bits for bmp", Pixels::colour, 24, "bmp", 16, false, 16, FIC_RGB, 16},
+        {"48 bits down to 16", Pixels::colourRgb16, 48, "bmp", 16, false, 16, FIC_RGB, 16},
+        {"24 to 48 bits", Pixels::colour, 24, "png", 48, false, 48, FIC_RGB, 48},
+        {"24 to 96 bits", Pixels::colour, 24, "exr", 96, false, 96, FIC_RGB, 96},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConversionJob job = jobFor(c.key, c.targetBpp, c.automatic);
+        Image result = convertToTargetDepth(makePage(c.kind, c.sourceBpp), job);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(FreeImage_GetBPP(result.get()), c.expectedBpp);
+        EXPECT_EQ(FreeImage_GetColorType(result.get()), c.expectedColour);
+        EXPECT_EQ(job.targetBpp, c.expectedTargetBpp);
+    }
+}
+
+TEST(OutputDepth, SixteenBitsFollowTheFormatsPixelLayout) {
+    struct Case {
+        std::string_view key;
+        unsigned greenMask;
+    };
+    const Case cases[] = {{"ico", FI16_555_GREEN_MASK},
+                          {"tga", FI16_555_GREEN_MASK},
+                          {"bmp", FI16_565_GREEN_MASK},
+                          {"jxr", FI16_565_GREEN_MASK}};
+    for (const Case& c : cases) {
+        ConversionJob job = jobFor(c.key, 16, false);
+        Image result = convertToTargetDepth(makePage(Pixels::colour, 24), job);
+        ASSERT_TRUE(result) << c.key;
+        EXPECT_EQ(FreeImage_GetGreenMask(result.get()), c.greenMask) << c.key;
+    }
+}
+
+TEST(OutputDepth, UnknownDepthOrNoImageGivesNoImage) {
+    ConversionJob job = jobFor("jpg", 13, false);
+    EXPECT_FALSE(convertToTargetDepth(makePage(Pixels::colour, 24), job));
+    ConversionJob automatic = jobFor("jpg", 8, true);
+    EXPECT_FALSE(convertToTargetDepth(Image(), automatic));
+    EXPECT_EQ(automatic.targetBpp, 8);
+}
+
+// What matters to the user is the file: a colour page saved in automatic mode
+// must come back in colour, a grey page in grey.
+TEST(OutputDepth, SavedJpegKeepsColourPagesInColour) {
+    std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                 ("tessaro-depth-" + std::to_string(::getpid()) + ".jpg");
+    struct Case {
+        Pixels kind;
+        unsigned sourceBpp;
+        FREE_IMAGE_COLOR_TYPE reloaded;
+    };
+    const Case cases[] = {{Pixels::colour, 24, FIC_RGB},
+                          {Pixels::colourPalette, 8, FIC_RGB},
+                          {Pixels::greyPalette, 8, FIC_MINISBLACK}};
+    for (const Case& c : cases) {
+        ConversionJob job = jobFor("jpg", autoTargetDepth("jpg", 8), true);
+        Image page = convertToTargetDepth(makePage(c.kind, c.sourceBpp), job);
+        ASSERT_TRUE(page);
+        ASSERT_TRUE(FreeImage_Save(FIF_JPEG, page.get(), file.c_str(), 95));
+        Image reloaded(FreeImage_Load(FIF_JPEG, file.c_str(), 0));
+        ASSERT_TRUE(reloaded);
+        EXPECT_EQ(FreeImage_GetColorType(reloaded.get()), c.reloaded);
+    }
+    std::filesystem::remove(file);
+}
+
+}  // namespace
+}  // namespace tessaro::test

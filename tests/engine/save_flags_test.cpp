@@ -1,0 +1,89 @@
+#include "engine/save_flags.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tessaro::test {
+namespace {
+
+struct Case {
+    std::string_view key;
+    std::function<void(OutputSettings&)> change;
+    int32_t expected;
+};
+
+TEST(SaveFlags, FollowTheEncoderSettings) {
+    const Case cases[] = {
+        {"jpg", [](OutputSettings&) {}, 65631},
+        {"jpg",
+         [](OutputSettings& o) {
+             o.jpgQuality = 80;
+             o.jpgChroma = 1;
+             o.jpgSaveAs = 1;
+         },
+         80 | 0x8000 | 0x40000},
+        {"jpg",
+         [](OutputSettings& o) {
+             o.jpgChroma = 2;
+             o.jpgSaveAs = 2;
+         },
+         95 | 0x4000 | 0x20000},
+        {"jpg",
+         [](OutputSettings& o) {
+             o.jpgQuality = 1;
+             o.jpgChroma = 3;
+             o.jpgSaveAs = 3;
+         },
+         1 | 0x1000 | 0x2000},
+        {"jpg",
+         [](OutputSettings& o) {
+             o.jpgChroma = 4;
+             o.jpgSaveAs = -1;
+         },
+         95},
+        // A quality outside 1..100 must not turn into mode bits.
+        {"jpg", [](OutputSettings& o) { o.jpgQuality = 0x2000 + 50; }, 0x10000},
+        {"jpg", [](OutputSettings& o) { o.jpgQuality = 0; }, 0x10000},
+        {"bmp", [](OutputSettings&) {}, 0},
+        {"bmp", [](OutputSettings& o) { o.bmpCompression = 1; }, 1},
+        {"exr", [](OutputSettings&) {}, 2},
+        {"exr", [](OutputSettings& o) { o.exrCompression = 4; }, 32},
+        {"exr", [](OutputSettings& o) { o.exrCompression = 5; }, 0},
+        {"png", [](OutputSettings&) {}, 0x100},
+        {"png", [](OutputSettings& o) { o.pngCompression = 2; }, 6},
+        {"png",
+         [](OutputSettings& o) {
+             o.pngCompression = 3;
+             o.pngInterlaced = 1;
+         },
+         9 | 0x200},
+        {"tga", [](OutputSettings& o) { o.tgaCompression = 1; }, 2},
+        {"tiff", [](OutputSettings&) {}, 0x800},
+        {"tiff",
+         [](OutputSettings& o) {
+             o.tiffCompression = 6;
+             o.tiffColorModel = 1;
+         },
+         0x4000 | 1},
+        {"tiff",
+         [](OutputSettings& o) {
+             o.tiffCompression = 8;
+             o.tiffColorModel = 2;
+         },
+         0x10000},
+        {"jxr", [](OutputSettings&) {}, 100},
+        {"webp", [](OutputSettings&) {}, 256},
+        {"gif", [](OutputSettings& o) { o.pngCompression = 3; }, 0},
+        {"psd", [](OutputSettings&) {}, 0},
+        {"xyz", [](OutputSettings&) {}, 0},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        c.change(settings.output);
+        EXPECT_EQ(saveFlagsFor(c.key, settings), c.expected) << c.key;
+    }
+}
+
+}  // namespace
+}  // namespace tessaro::test
