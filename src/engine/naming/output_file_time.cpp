@@ -1,0 +1,52 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <ctime>
+
+#include "engine/naming/output_path.h"
+
+namespace tessaro {
+namespace {
+
+enum FileTimestamp : int8_t { currentTime = 0, originalTime = 1, customTime = 2 };
+
+// "Custom Timestamp" counts seconds on the local wall clock; the file system
+// wants the moment itself, so the calendar fields are read back as local time.
+std::time_t momentOfLocalTimestamp(int32_t localSeconds) {
+    std::time_t wallClock = localSeconds;
+    std::tm fields{};
+    gmtime_r(&wallClock, &fields);
+    fields.tm_isdst = -1;
+    return std::mktime(&fields);
+}
+
+bool setModificationTime(const std::string& path, const timespec& modified) {
+    const timespec times[2] = {{0, UTIME_OMIT}, modified};
+    return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+}
+
+}  // namespace
+
+bool applyOutputFileTime(const std::string& path, const Settings& settings,
+                         const ConversionJob& job) {
+    switch (settings.advanced.fileTimestamp) {
+        case originalTime: {
+            struct stat input {};
+            if (stat(job.inputPath.c_str(), &input) != 0) {
+                return false;
+            }
+            return setModificationTime(path, input.st_mtim);
+        }
+        case customTime: {
+            std::time_t moment = momentOfLocalTimestamp(settings.advanced.customTimestamp);
+            if (moment == static_cast<std::time_t>(-1)) {
+                return false;
+            }
+            return setModificationTime(path, timespec{moment, 0});
+        }
+        default:
+            return true;
+    }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,125 @@
+#include "engine/naming/text_case.h"
+
+#include <locale.h>
+#include <wctype.h>
+
+namespace tessaro {
+namespace {
+
+enum class Mapping { lower, upper };
+
+// The case tables of the UTF-8 C locale cover all of Unicode and do not depend
+// on the user's locale settings, so file names come out the same everywhere.
+locale_t unicodeLocale() {
+    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    return locale;
+}
+
+char32_t mapCharacter(char32_t character, Mapping mapping) {
+    locale_t locale = unicodeLocale();
+    wint_t wide = static_cast<wint_t>(character);
+    if (locale == locale_t{}) {
+        return static_cast<char32_t>(mapping == Mapping::lower ? towlower(wide) : towupper(wide));
+    }
+    return static_cast<char32_t>(mapping == Mapping::lower ? towlower_l(wide, locale)
+                                                           : towupper_l(wide, locale));
+}
+
+// Reads one UTF-8 sequence at `text[position]`; `length` is 0 when the bytes
+// there do not form a valid sequence.
+char32_t decodeCharacter(std::string_view text, size_t position, size_t& length) {
+    unsigned char lead = static_cast<unsigned char>(text[position]);
+    size_t extra = 0;
+    char32_t character = 0;
+    char32_t smallest = 0;
+    if (lead < 0x80) {
+        length = 1;
+        return lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        character = lead & 0x1F;
+        smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        character = lead & 0x0F;
+        smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        character = lead & 0x07;
+        smallest = 0x10000;
+    } else {
+        length = 0;
+        return 0;
+    }
+    if (extra > text.size() - 1 - position) {
+        length = 0;
+        return 0;
+    }
+    for (size_t i = 1; i <= extra; ++i) {
+        unsigned char next = static_cast<unsigned char>(text[position + i]);
+        if ((next & 0xC0) != 0x80) {
+            length = 0;
+            return 0;
+        }
+        character = (character << 6) | (next & 0x3F);
+    }
+    bool valid = character >= smallest && character <= 0x10FFFF &&
+                 (character < 0xD800 || character > 0xDFFF);
+    length = valid ? extra + 1 : 0;
+    return character;
+}
+
+void encodeCharacter(char32_t character, std::string& out) {
+    if (character < 0x80) {
+        out += static_cast<char>(character);
+    } else if (character < 0x800) {
+        out += static_cast<char>(0xC0 | (character >> 6));
+        out += static_cast<char>(0x80 | (character & 0x3F));
+    } else if (character < 0x10000) {
+        out += static_cast<char>(0xE0 | (character >> 12));
+        out += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (character >> 18));
+        out += static_cast<char>(0x80 | ((character >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (character & 0x3F));
+    }
+}
+
+// Maps the first character with `first` and every later one with `rest`.
+std::string mapText(std::string_view text, Mapping first, Mapping rest) {
+    std::string out;
+    out.reserve(text.size());
+    size_t position = 0;
+    bool isFirst = true;
+    while (position < text.size()) {
+        size_t length = 0;
+        char32_t character = decodeCharacter(text, position, length);
+        if (length == 0) {
+            out += text[position];
+            ++position;
+        } else {
+            encodeCharacter(mapCharacter(character, isFirst ? first : rest), out);
+            position += length;
+        }
+        isFirst = false;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string lowerCaseText(std::string_view text) {
+    return mapText(text, Mapping::lower, Mapping::lower);
+}
+
+std::string upperCaseText(std::string_view text) {
+    return mapText(text, Mapping::upper, Mapping::upper);
+}
+
+std::string titleCaseText(std::string_view text) {
+    return mapText(text, Mapping::upper, Mapping::lower);
+}
+
+}  // namespace tessaro
