@@ -49,10 +49,29 @@ bool isOneOf(std::span<const std::string_view> keys, std::string_view key) {
     return std::ranges::find(keys, key) != keys.end();
 }
 
-// Palette and greyscale pages keep their colours at 8 bits; anything wider
-// would lose them.
+// Palette and greyscale pages keep their colours at the small depths; a page
+// with more bits per pixel has colours that those conversions would lose.
 bool isPaletteOrGreyscale(FIBITMAP* bitmap) {
     return FreeImage_GetImageType(bitmap) == FIT_BITMAP && FreeImage_GetBPP(bitmap) <= 8;
+}
+
+// Dithering to 1 bit and the 4-bit conversion always give grey levels, and so
+// does 8 bits for the formats whose 8-bit images are greyscale.
+bool greysColourPages(int32_t depth, std::string_view formatKey) {
+    return depth == 1 || depth == 4 || (depth == 8 && isOneOf(greyEightBitFormats, formatKey));
+}
+
+// The automatic depth follows the page as loaded, but the chain may have made
+// a small palette page a colour page since (flattened transparency, a frame,
+// a watermark). Such a page goes to the format's first colour depth instead
+// of being greyed; a format without one keeps the depth it has.
+int32_t depthKeepingColour(const ConversionJob& job, FIBITMAP* page) {
+    if (isPaletteOrGreyscale(page) || !greysColourPages(job.targetBpp, job.outputFormat)) {
+        return job.targetBpp;
+    }
+    std::vector<int32_t> depths = allowedBppList(job.outputFormat);
+    auto colour = std::ranges::find_if(depths, [](int32_t depth) { return depth >= colourDepth; });
+    return colour == depths.end() ? job.targetBpp : *colour;
 }
 
 Image toSixteenBits(Image image, std::string_view formatKey) {
@@ -116,9 +135,8 @@ Image convertToTargetDepth(Image image, ConversionJob& job) {
         return image;
     }
     const std::string& formatKey = job.outputFormat;
-    if (job.autoBpp != 0 && job.targetBpp == 8 && isOneOf(greyEightBitFormats, formatKey) &&
-        !isPaletteOrGreyscale(image.get())) {
-        job.targetBpp = colourDepth;
+    if (job.autoBpp != 0) {
+        job.targetBpp = depthKeepingColour(job, image.get());
     }
     if (FreeImage_GetBPP(image.get()) == static_cast<unsigned>(job.targetBpp)) {
         return image;

@@ -23,10 +23,11 @@ bool prepareRun(const Settings& settings, ConversionJob& job);
 int32_t autoTargetDepth(std::string_view formatKey, int32_t sourceBpp);
 
 // Brings a finished page to `job.targetBpp` for saving in `job.outputFormat`.
-// With automatic depth, a colour page is never written as greyscale: for the
-// formats whose 8 bits mean grey it is written at 24 bits instead, and
-// `job.targetBpp` is updated to the depth written. Returns no image when the
-// depth cannot be produced.
+// With automatic depth a colour page is never written in grey: where the
+// chosen depth would grey it (1 or 4 bits, or 8 bits for the formats whose
+// 8-bit images are greyscale) it is written at the format's first depth of 24
+// or more, and `job.targetBpp` is updated to the depth written. Returns no
+// image when the depth cannot be produced.
 Image convertToTargetDepth(Image image, ConversionJob& job);
 
 }  // namespace tessaro
