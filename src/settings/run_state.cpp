@@ -1,0 +1,41 @@
+#include "settings/run_state.h"
+
+#include <random>
+
+#include "platform/program_folder.h"
+
+namespace tessaro {
+
+int32_t drawRandomNumber() {
+    // One generator per thread: the worker draws while the main thread may
+    // start the next run state.
+    thread_local std::mt19937 generator{std::random_device{}()};
+    return std::uniform_int_distribution<int32_t>{1, 99999}(generator);
+}
+
+void initializeRunState(ConversionJob& job) {
+    programFolder();
+
+    job.consoleMode = 0;
+    job.randomNumber = drawRandomNumber();
+    job.fileCounter = 1;
+
+    job.inputFormat.clear();
+    job.inputBaseFolder.clear();
+    job.inputPath.clear();
+    job.inputSubfolder.clear();
+    job.outputPath.clear();
+    job.outputFolder.clear();
+    job.outputFormat.clear();
+    job.sourceBpp = 0;
+    job.targetBpp = 0;
+    job.outputFif = 0;
+    job.saveFlags = 0;
+    job.autoBpp = 0;
+    job.uiRefresh = 0;
+    job.preferencesPage = 0;
+
+    job.inputFiles.clear();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "settings/conversion_job.h"
+
+namespace tessaro {
+
+// A new value for ConversionJob::randomNumber: uniform in 1..99999.
+int32_t drawRandomNumber();
+
+// Starts a fresh run state: no input files, empty paths and formats, counters
+// at their start (file counter 1, a new random number), not in console mode.
+// Also fixes the program folder for the rest of the process.
+void initializeRunState(ConversionJob& job);
+
+}  // namespace tessaro

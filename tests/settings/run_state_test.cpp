@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/program_folder.h"
+#include "settings/run_state.h"
+
+namespace tessaro::test {
+namespace {
+
+TEST(RunState, StartsAFreshRun) {
+    ConversionJob job;
+    job.inputFiles["/tmp/a.ico"] = InputFileEntry{1, "sub"};
+    job.inputBaseFolder = "/tmp";
+    job.inputPath = "/tmp/a.ico";
+    job.inputSubfolder = "sub";
+    job.outputPath = "/out/a.jpg";
+    job.outputFolder = "/out/";
+    job.inputFormat = "ico";
+    job.outputFormat = "jpg";
+    job.fileCounter = 7;
+    job.randomNumber = 0;
+    job.consoleMode = 1;
+    job.sourceBpp = 32;
+    job.targetBpp = 24;
+    job.outputFif = 2;
+    job.saveFlags = 0x80;
+    job.autoBpp = 1;
+    job.uiRefresh = 2;
+    job.preferencesPage = 4;
+    job.runMode = "DEBUG";
+
+    initializeRunState(job);
+
+    EXPECT_TRUE(job.inputFiles.empty());
+    for (const std::string* text :
+         {&job.inputBaseFolder, &job.inputPath, &job.inputSubfolder, &job.outputPath,
+          &job.outputFolder, &job.inputFormat, &job.outputFormat}) {
+        EXPECT_EQ(*text, "");
+    }
+    EXPECT_EQ(job.fileCounter, 1);
+    EXPECT_GE(job.randomNumber, 1);
+    EXPECT_LE(job.randomNumber, 99999);
+    EXPECT_EQ(job.consoleMode, 0);
+    EXPECT_EQ(job.sourceBpp, 0);
+    EXPECT_EQ(job.targetBpp, 0);
+    EXPECT_EQ(job.outputFif, 0);
+    EXPECT_EQ(job.saveFlags, 0);
+    EXPECT_EQ(job.autoBpp, 0);
+    EXPECT_EQ(job.uiRefresh, 0);
+    EXPECT_EQ(job.preferencesPage, 0);
+    // The screenshot and debug modes come from the command line, not the run.
+    EXPECT_EQ(job.runMode, "DEBUG");
+    EXPECT_FALSE(programFolder().empty());
+}
+
+TEST(RunState, RandomNumbersStayInRangeAndVary) {
+    std::set<int32_t> seen;
+    for (int i = 0; i < 2000; ++i) {
+        int32_t number = drawRandomNumber();
+        ASSERT_GE(number, 1);
+        ASSERT_LE(number, 99999);
+        seen.insert(number);
+    }
+    EXPECT_GT(seen.size(), 1900u);
+}
+
+}  // namespace
+}  // namespace tessaro::test
