@@ -3,6 +3,8 @@
 #include <array>
 #include <span>
 
+#include "engine/naming/text_case.h"
+
 namespace tessaro {
 namespace {
 
@@ -87,23 +89,6 @@ const KeywordTable* findTable(int table) {
     return &keywordTables[table];
 }
 
-// Keywords are ASCII, so only ASCII letters can ever match after upper-casing.
-bool equalsUpperCased(std::string_view text, std::string_view keyword) {
-    if (text.size() != keyword.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (c != keyword[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool belongsToFormat(const Keyword& keyword, std::string_view formatKey) {
     if (keyword.formats[0].empty()) {
         return true;
@@ -119,8 +104,10 @@ int32_t parseKeyword(std::string_view text, int table) {
     if (keywords == nullptr || !keywords->acceptsText) {
         return 0;
     }
+    // Values are user text, upper-cased by character as everywhere else.
+    std::string upper = upperCaseText(text);
     for (const Keyword& keyword : keywords->keywords) {
-        if (equalsUpperCased(text, keyword.text)) {
+        if (upper == keyword.text) {
             return keyword.code;
         }
     }
