@@ -1,0 +1,77 @@
+#!/bin/sh
+# Times whole-process conversions of a few generated icons, in one run on the
+# same machine: tessaro, ImageMagick's convert, and the FreeImage floor
+# (bench/floor.cpp). Prints mean times, the ratios against the floor and
+# against ImageMagick, and the peak memory of each program; then checks which
+# shared libraries a console run loads.
+# Targets: at most 1.15 x the floor on every icon, and at most 0.7 x
+# ImageMagick's time as a geometric mean over the icons.
+set -eu
+cd "$(dirname "$0")/.."
+./tools/setup.sh
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target tessaro bench-floor make-bench-icons >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+./build/make-bench-icons "$work/icons"
+mkdir -p "$work/out"
+magick=/usr/bin/convert
+runs=${BENCH_RUNS:-40}
+# The benchmark must not find a lock held by a copy the user has open.
+export XDG_RUNTIME_DIR="$work"
+
+mean_of() {  # mean wall time in milliseconds from a hyperfine CSV export
+  awk -F, 'NR == 2 { printf "%.2f", $2 * 1000 }' "$1"
+}
+
+peak_kib() {  # maximum resident set size of one run, in KiB
+  /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ { print $2 }'
+}
+
+printf '%-16s %10s %10s %10s %8s %8s %10s %10s %10s\n' icon tessaro floor magick \
+  "t/floor" "t/magick" "peak-t" "peak-fl" "peak-mg"
+log_sum=0
+count=0
+for icon in "$work"/icons/*.ico; do
+  name=$(basename "$icon" .ico)
+  tessaro_cmd="./build/tessaro -q -i $icon -o $work/out"
+  floor_cmd="./build/bench-floor $icon $work/out/$name-floor.jpg"
+  magick_cmd="$magick $icon $work/out/$name-magick.jpg"
+  for which in tessaro floor magick; do
+    eval "cmd=\$${which}_cmd"
+    hyperfine -N --warmup 5 --runs "$runs" --export-csv "$work/$which.csv" "$cmd" >/dev/null
+  done
+  t=$(mean_of "$work/tessaro.csv")
+  f=$(mean_of "$work/floor.csv")
+  m=$(mean_of "$work/magick.csv")
+  # shellcheck disable=SC2086
+  pt=$(peak_kib $tessaro_cmd)
+  # shellcheck disable=SC2086
+  pf=$(peak_kib $floor_cmd)
+  # shellcheck disable=SC2086
+  pm=$(peak_kib $magick_cmd)
+  rf=$(awk -v a="$t" -v b="$f" 'BEGIN { printf "%.3f", a / b }')
+  rm_=$(awk -v a="$t" -v b="$m" 'BEGIN { printf "%.3f", a / b }')
+  log_sum=$(awk -v s="$log_sum" -v r="$rm_" 'BEGIN { printf "%.6f", s + log(r) }')
+  count=$((count + 1))
+  printf '%-16s %8sms %8sms %8sms %8s %8s %8sK %8sK %8sK\n' "$name" "$t" "$f" "$m" "$rf" "$rm_" \
+    "$pt" "$pf" "$pm"
+done
+awk -v s="$log_sum" -v n="$count" \
+  'BEGIN { printf "geometric mean of tessaro / ImageMagick: %.3f (target <= 0.7)\n", exp(s / n) }'
+echo "target per icon: tessaro / floor <= 1.15"
+
+echo
+echo "Libraries of build/tessaro (ldd):"
+ldd ./build/tessaro | awk '{ print "  " $1 }'
+first_icon=$(ls "$work"/icons/*.ico | head -n 1)
+loaded=$(LD_DEBUG=files ./build/tessaro -q -i "$first_icon" -o "$work/out" 2>&1 >/dev/null |
+  awk '/file=/ { sub(/.*file=/, ""); sub(/ .*/, ""); print }' | sort -u)
+echo "Libraries a console run loads (LD_DEBUG=files): $(echo "$loaded" | wc -l)"
+if echo "$loaded" | grep -Eiq 'qt|cairo|pango|fontconfig'; then
+  echo "  HEAVY LIBRARIES LOADED:"
+  echo "$loaded" | grep -Ei 'qt|cairo|pango|fontconfig' | sed 's/^/    /'
+else
+  echo "  no Qt, cairo, Pango or fontconfig"
+fi
