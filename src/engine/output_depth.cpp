@@ -36,8 +36,8 @@ constexpr std::array<BitDepthSetting, 23> bitDepthSettings{{
     {"xpm", &OutputSettings::xpmBpp},
 }};
 
-// Formats whose encoders write an 8-bit image that is not a palette image as
-// greyscale.
+// Formats whose 8-bit images are greyscale: their 8-bit conversion turns
+// colours into grey levels.
 constexpr std::array<std::string_view, 4> greyEightBitFormats{"j2k", "jp2", "jpg", "jxr"};
 
 // Formats whose 16-bit pixels are 5-5-5 rather than 5-6-5.

@@ -99,6 +99,7 @@ TEST(OutputPath, MaskExpansion) {
         // Case mapping works on characters, not bytes.
         {"Ü_%filename[u]%_%filename[l]%", "Äpfel.ico", "/out/ü_ÄPFEL_äpfel"},
         {"%filename[t]%", "éCOLE.ico", "/out/École"},
+        {"%filename[u]%", "ab\xff\xc3z.ico", "/out/AB\xff\xc3Z"},
     };
     for (const Case& c : cases) {
         Settings settings;
