@@ -353,10 +353,13 @@ std::vector<MalformedIcon> malformedIcons() {
     auto bigEndian = [](uint32_t value) {
         return (value >> 24) | ((value >> 8) & 0xFF00) | ((value << 8) & 0xFF0000) | (value << 24);
     };
-    std::vector<uint8_t> hugePng = png;
-    patchU32(hugePng, ihdr, bigEndian(100000));
-    patchU32(hugePng, ihdr + 4, bigEndian(100000));
-    table.push_back({"PNG page claiming 100000 x 100000 pixels", std::move(hugePng)});
+    for (uint32_t side : {10000u, 100000u}) {
+        std::vector<uint8_t> hugePng = png;
+        patchU32(hugePng, ihdr, bigEndian(side));
+        patchU32(hugePng, ihdr + 4, bigEndian(side));
+        const std::string name = std::to_string(side);
+        table.push_back({"PNG page claiming " + name + " x " + name + " pixels", hugePng});
+    }
     patched("PNG page of zero width", png, ihdr, 0, 4);
     return table;
 }

@@ -1,0 +1,330 @@
+#include "engine/icon_check.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tessaro {
+
+namespace {
+
+// The file's structures as stored, every field little-endian. They are read
+// field by field, so their layout in memory never matters; the sizes tie them
+// to the file format.
+struct IconDirectoryHeader {
+    uint16_t reserved;
+    uint16_t type;
+    uint16_t count;
+};
+static_assert(sizeof(IconDirectoryHeader) == 6);
+
+struct IconDirectoryEntry {
+    uint8_t width;
+    uint8_t height;
+    uint8_t colourCount;
+    uint8_t reserved;
+    uint16_t planes;
+    uint16_t bitCount;
+    uint32_t bytesInResource;
+    uint32_t imageOffset;
+};
+static_assert(sizeof(IconDirectoryEntry) == 16);
+
+struct BitmapInfoHeader {
+    uint32_t size;
+    int32_t width;
+    int32_t height;  // twice the picture's height: the XOR bitmap and the AND mask
+    uint16_t planes;
+    uint16_t bitCount;
+    uint32_t compression;
+    uint32_t sizeImage;
+    int32_t xPixelsPerMeter;
+    int32_t yPixelsPerMeter;
+    uint32_t coloursUsed;
+    uint32_t coloursImportant;
+};
+static_assert(sizeof(BitmapInfoHeader) == 40);
+
+constexpr std::array<uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// Signature, then the IHDR chunk: length, type, width, height, five bytes, CRC.
+constexpr size_t kPngHeaderBytes = 8 + 4 + 4 + 13 + 4;
+
+// Reads from a span; every read is bounds-checked by the caller beforehand.
+class ByteReader {
+public:
+    ByteReader(std::span<const uint8_t> bytes, size_t at) : bytes_(bytes), at_(at) {}
+
+    uint8_t u8() { return bytes_[at_++]; }
+    uint16_t u16() {
+        const uint16_t low = u8();
+        return static_cast<uint16_t>(low | u8() << 8);
+    }
+    uint32_t u32() {
+        const uint32_t low = u16();
+        return low | static_cast<uint32_t>(u16()) << 16;
+    }
+    int32_t i32() { return static_cast<int32_t>(u32()); }
+    uint32_t u32BigEndian() {
+        uint32_t value = 0;
+        for (int i = 0; i < 4; ++i)
+            value = value << 8 | u8();
+        return value;
+    }
+
+private:
+    std::span<const uint8_t> bytes_;
+    size_t at_;
+};
+
+IconDirectoryHeader readDirectoryHeader(ByteReader reader) {
+    IconDirectoryHeader header{};
+    header.reserved = reader.u16();
+    header.type = reader.u16();
+    header.count = reader.u16();
+    return header;
+}
+
+IconDirectoryEntry readDirectoryEntry(ByteReader reader) {
+    IconDirectoryEntry entry{};
+    entry.width = reader.u8();
+    entry.height = reader.u8();
+    entry.colourCount = reader.u8();
+    entry.reserved = reader.u8();
+    entry.planes = reader.u16();
+    entry.bitCount = reader.u16();
+    entry.bytesInResource = reader.u32();
+    entry.imageOffset = reader.u32();
+    return entry;
+}
+
+BitmapInfoHeader readBitmapInfoHeader(ByteReader reader) {
+    BitmapInfoHeader header{};
+    header.size = reader.u32();
+    header.width = reader.i32();
+    header.height = reader.i32();
+    header.planes = reader.u16();
+    header.bitCount = reader.u16();
+    header.compression = reader.u32();
+    header.sizeImage = reader.u32();
+    header.xPixelsPerMeter = reader.i32();
+    header.yPixelsPerMeter = reader.i32();
+    header.coloursUsed = reader.u32();
+    header.coloursImportant = reader.u32();
+    return header;
+}
+
+// Bytes of one bitmap row, padded to whole 32-bit words.
+uint64_t rowBytes(int64_t width, int64_t bitCount) {
+    return static_cast<uint64_t>((width * bitCount + 31) / 32 * 4);
+}
+
+bool sizeAllowed(int64_t width, int64_t height) {
+    return width * height <= kMaxPagePixels;
+}
+
+// True when any pixel of the AND mask (rows of `width` bits, padding ignored) is set.
+bool maskMarksAnyPixel(std::span<const uint8_t> mask, int32_t width, int32_t height) {
+    const uint64_t row = rowBytes(width, 1);
+    const size_t wholeBytes = static_cast<size_t>(width / 8);
+    const uint8_t lastByteBits = static_cast<uint8_t>(0xFF00 >> (width % 8));
+    for (int32_t y = 0; y < height; ++y) {
+        const std::span<const uint8_t> line = mask.subspan(static_cast<size_t>(y * row), row);
+        const auto whole = line.first(wholeBytes);
+        if (std::any_of(whole.begin(), whole.end(), [](uint8_t bits) { return bits != 0; })) {
+            return true;
+        }
+        if (width % 8 != 0 && (line[wholeBytes] & lastByteBits) != 0)
+            return true;
+    }
+    return false;
+}
+
+IconPageCheck checkPngPage(std::span<const uint8_t> page) {
+    IconPageCheck check;
+    check.png = true;
+    check.bitCount = 32;
+    if (page.size() < kPngHeaderBytes) {
+        check.fault = IconFault::entryTooSmall;
+        return check;
+    }
+    ByteReader reader(page, kPngSignature.size());
+    const uint32_t chunkLength = reader.u32BigEndian();
+    const uint32_t chunkType = reader.u32BigEndian();
+    const uint32_t width = reader.u32BigEndian();
+    const uint32_t height = reader.u32BigEndian();
+    constexpr uint32_t kIhdr = 0x49484452;
+    if (chunkLength != 13 || chunkType != kIhdr) {
+        check.fault = IconFault::badPngHeader;
+    } else if (width == 0 || width > kMaxPageSide) {
+        check.fault = IconFault::badWidth;
+    } else if (height == 0 || height > kMaxPageSide) {
+        check.fault = IconFault::badHeight;
+    } else if (!sizeAllowed(width, height)) {
+        check.fault = IconFault::tooManyPixels;
+    }
+    check.width = static_cast<int32_t>(width);
+    check.height = static_cast<int32_t>(height);
+    return check;
+}
+
+// A classic page: bitmap header, palette, XOR bitmap and AND mask, all of them
+// within the entry. The decoder always reads a full palette of 2^bitCount
+// colours for depths up to 8, and the AND mask of pages below 32 bits.
+IconPageCheck checkBitmapPage(std::span<const uint8_t> page) {
+    IconPageCheck check;
+    if (page.size() < sizeof(BitmapInfoHeader)) {
+        check.fault = IconFault::entryTooSmall;
+        return check;
+    }
+    const BitmapInfoHeader header = readBitmapInfoHeader(ByteReader(page, 0));
+    const int32_t width = header.width;
+    const int32_t height = header.height / 2;
+    check.width = width;
+    check.height = height;
+    check.bitCount = header.bitCount;
+    const auto fail = [&check](IconFault fault) {
+        check.fault = fault;
+        return check;
+    };
+    if (header.size != sizeof(BitmapInfoHeader))
+        return fail(IconFault::bitmapHeaderSize);
+    if (width <= 0 || width > kMaxPageSide)
+        return fail(IconFault::badWidth);
+    if (height <= 0 || height > kMaxPageSide)
+        return fail(IconFault::badHeight);
+    if (header.planes != 1)
+        return fail(IconFault::badPlanes);
+    constexpr std::array<uint16_t, 6> kDepths = {1, 4, 8, 16, 24, 32};
+    if (std::find(kDepths.begin(), kDepths.end(), header.bitCount) == kDepths.end()) {
+        return fail(IconFault::badBitCount);
+    }
+    if (!sizeAllowed(width, height))
+        return fail(IconFault::tooManyPixels);
+
+    const uint64_t paletteColours = header.bitCount <= 8 ? uint64_t{1} << header.bitCount : 0;
+    if (header.coloursUsed > paletteColours)
+        return fail(IconFault::paletteTooLarge);
+    const uint64_t paletteEnd = sizeof(BitmapInfoHeader) + paletteColours * 4;
+    if (paletteEnd > page.size())
+        return fail(IconFault::paletteBeyondEntry);
+    const uint64_t pixelsEnd = paletteEnd + rowBytes(width, header.bitCount) * height;
+    if (pixelsEnd > page.size())
+        return fail(IconFault::pixelsBeyondEntry);
+    if (header.bitCount < 32) {
+        const uint64_t maskBytes = rowBytes(width, 1) * height;
+        if (pixelsEnd + maskBytes > page.size())
+            return fail(IconFault::maskBeyondEntry);
+        check.maskMarksPixels =
+            maskMarksAnyPixel(page.subspan(pixelsEnd, maskBytes), width, height);
+    }
+    return check;
+}
+
+IconPageCheck checkPage(std::span<const uint8_t> bytes, const IconDirectoryEntry& entry,
+                        uint64_t directoryEnd) {
+    const uint64_t offset = entry.imageOffset;
+    const uint64_t size = entry.bytesInResource;
+    IconPageCheck check;
+    if (offset + size > bytes.size()) {
+        check.fault = IconFault::entryBeyondFile;
+    } else if (offset < directoryEnd) {
+        check.fault = IconFault::entryInsideDirectory;
+    } else if (size == 0) {
+        check.fault = IconFault::entryTooSmall;
+    }
+    if (!check.valid())
+        return check;
+
+    const std::span<const uint8_t> page = bytes.subspan(offset, size);
+    const bool png = page.size() >= kPngSignature.size() &&
+                     std::equal(kPngSignature.begin(), kPngSignature.end(), page.begin());
+    return png ? checkPngPage(page) : checkBitmapPage(page);
+}
+
+}  // namespace
+
+IconCheck checkIcon(std::span<const uint8_t> bytes) {
+    IconCheck check;
+    if (bytes.size() > kMaxIconFileBytes) {
+        check.fault = IconFault::fileTooLarge;
+        return check;
+    }
+    if (bytes.size() < sizeof(IconDirectoryHeader)) {
+        check.fault = IconFault::truncatedHeader;
+        return check;
+    }
+    const IconDirectoryHeader header = readDirectoryHeader(ByteReader(bytes, 0));
+    const uint64_t directoryEnd =
+        sizeof(IconDirectoryHeader) + uint64_t{header.count} * sizeof(IconDirectoryEntry);
+    if (header.reserved != 0) {
+        check.fault = IconFault::reservedNotZero;
+    } else if (header.type != 1) {
+        check.fault = IconFault::notAnIcon;
+    } else if (header.count == 0) {
+        check.fault = IconFault::noPages;
+    } else if (directoryEnd > bytes.size()) {
+        check.fault = IconFault::directoryBeyondFile;
+    } else if (header.count > kMaxIconPages) {
+        check.fault = IconFault::tooManyPages;
+    }
+    if (!check.valid())
+        return check;
+
+    for (size_t index = 0; index < header.count; ++index) {
+        const size_t entryAt = sizeof(IconDirectoryHeader) + index * sizeof(IconDirectoryEntry);
+        const IconDirectoryEntry entry = readDirectoryEntry(ByteReader(bytes, entryAt));
+        check.pages.push_back(checkPage(bytes, entry, directoryEnd));
+    }
+    return check;
+}
+
+std::string_view describeFault(IconFault fault) {
+    switch (fault) {
+        case IconFault::none:
+            return "sound";
+        case IconFault::fileTooLarge:
+            return "file too large";
+        case IconFault::truncatedHeader:
+            return "header cut short";
+        case IconFault::reservedNotZero:
+            return "reserved header field not zero";
+        case IconFault::notAnIcon:
+            return "not an icon";
+        case IconFault::noPages:
+            return "no pages";
+        case IconFault::tooManyPages:
+            return "too many pages";
+        case IconFault::directoryBeyondFile:
+            return "directory beyond the end of the file";
+        case IconFault::entryBeyondFile:
+            return "page data beyond the end of the file";
+        case IconFault::entryInsideDirectory:
+            return "page data inside the directory";
+        case IconFault::entryTooSmall:
+            return "page data too small";
+        case IconFault::bitmapHeaderSize:
+            return "unsupported bitmap header size";
+        case IconFault::badWidth:
+            return "width out of range";
+        case IconFault::badHeight:
+            return "height out of range";
+        case IconFault::badPlanes:
+            return "plane count not 1";
+        case IconFault::badBitCount:
+            return "unsupported bit count";
+        case IconFault::paletteTooLarge:
+            return "palette larger than the bit count allows";
+        case IconFault::paletteBeyondEntry:
+            return "palette beyond the page data";
+        case IconFault::pixelsBeyondEntry:
+            return "pixels beyond the page data";
+        case IconFault::maskBeyondEntry:
+            return "transparency mask beyond the page data";
+        case IconFault::badPngHeader:
+            return "PNG header missing";
+        case IconFault::tooManyPixels:
+            return "too many pixels";
+    }
+    return "unknown fault";
+}
+
+}  // namespace tessaro
