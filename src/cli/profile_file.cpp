@@ -1,0 +1,43 @@
+#include "cli/profile_file.h"
+
+#include <optional>
+#include <string_view>
+
+#include "cli/option_table.h"
+#include "cli/option_value.h"
+#include "settings/ini_reader.h"
+
+namespace tessaro {
+namespace {
+
+constexpr std::string_view profileGroup = "CLI";
+
+}  // namespace
+
+bool loadProfile(const std::string& path, Settings& settings) {
+    if (path.empty()) {
+        return false;
+    }
+    std::optional<IniDocument> document = readIniFile(path);
+    if (!document) {
+        return false;
+    }
+    const IniGroup* group = document->group(profileGroup);
+    if (group == nullptr) {
+        return true;
+    }
+    for (const IniEntry& entry : group->entries) {
+        const OptionSpec* option = findProfileOption(upperCaseName(entry.key));
+        if (option == nullptr) {
+            continue;
+        }
+        std::string_view value = entry.value;
+        if (option->profileStripsQuotes) {
+            value = stripQuotes(value);
+        }
+        applySettingValue(*option, value, settings);
+    }
+    return true;
+}
+
+}  // namespace tessaro

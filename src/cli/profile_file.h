@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "settings/settings.h"
+
+namespace tessaro {
+
+// Applies the profile file at `path` to `settings`: the keys of its group
+// "CLI" are long option names, applied in file order as the command line
+// would apply them. Options that are no settings (input, output, conversion,
+// another profile, debug, quiet, pause) are not read from profiles. False
+// when the path is empty or the file cannot be read; then nothing changes.
+bool loadProfile(const std::string& path, Settings& settings);
+
+}  // namespace tessaro
