@@ -1,0 +1,65 @@
+#include <string>
+
+#include "engine/geometry.h"
+#include "engine/hex_color.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int8_t simpleRotation = 0;
+constexpr int8_t advancedRotation = 1;
+
+// The rotation works on true-colour pixels only: palette, greyscale and 16-bit
+// pages are widened first, 24- and 32-bit pages (with their alpha) stay.
+bool needsTrueColour(FIBITMAP* bitmap) {
+    const unsigned depth = FreeImage_GetBPP(bitmap);
+    return depth <= 16 || depth > 32;
+}
+
+// Rotates around the centre on a canvas grown to hold the whole picture; the
+// uncovered corners take the background colour, which is fully transparent in
+// a 32-bit page, so the flattening step later turns them white.
+Image rotateOnGrownCanvas(const Image& image, double angle, const std::string& backColor) {
+    const RGBQUAD background = parseHexColor(backColor);
+    return Image(FreeImage_Rotate(image.get(), angle, &background));
+}
+
+// Rotates around the centre on a canvas of the same size; the uncovered parts
+// mirror the picture, so no background colour shows.
+Image rotateInPlace(const Image& image, double angle) {
+    const double centreX = FreeImage_GetWidth(image.get()) / 2.0;
+    const double centreY = FreeImage_GetHeight(image.get()) / 2.0;
+    return Image(FreeImage_RotateEx(image.get(), angle, 0.0, 0.0, centreX, centreY, FALSE));
+}
+
+}  // namespace
+
+Image rotateImage(Image image, const Settings& settings) {
+    const TransformSettings& transform = settings.transform;
+    if (!image || !transform.doImageRotation) {
+        return image;
+    }
+    const int32_t angle = transform.imageRotation;
+    if (angle < 1 || angle > 359) {
+        return image;
+    }
+
+    if (needsTrueColour(image.get())) {
+        image = Image(FreeImage_ConvertTo24Bits(image.get()));
+        if (!image) {
+            return image;
+        }
+    }
+
+    switch (transform.imageRotationType) {
+        case simpleRotation:
+            return rotateOnGrownCanvas(image, angle, transform.imageRotationBackColor);
+        case advancedRotation:
+            return rotateInPlace(image, angle);
+        default:
+            return image;
+    }
+}
+
+}  // namespace tessaro
