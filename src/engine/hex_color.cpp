@@ -62,4 +62,10 @@ RGBQUAD parseHexColor(std::string_view text) {
     return colour;
 }
 
+RGBQUAD parseHexColorAlpha(std::string_view text, BYTE alpha) {
+    RGBQUAD colour = parseHexColor(text);
+    colour.rgbReserved = alpha;
+    return colour;
+}
+
 }  // namespace tessaro

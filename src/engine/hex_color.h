@@ -12,4 +12,8 @@ namespace tessaro {
 // black.
 RGBQUAD parseHexColor(std::string_view text);
 
+// The same colour with `alpha` in the reserved byte, for drawing with
+// transparency.
+RGBQUAD parseHexColorAlpha(std::string_view text, BYTE alpha);
+
 }  // namespace tessaro

@@ -1,0 +1,56 @@
+#include <algorithm>
+
+#include "engine/naming/output_path.h"
+#include "engine/watermark.h"
+#include "engine/watermark_overlays.h"
+
+namespace tessaro {
+namespace {
+
+constexpr std::string_view lineBreakToken = "%eol%";
+
+char asciiLower(char character) {
+    return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a')
+                                                : character;
+}
+
+// Tokens are ASCII, so an ASCII lowering finds them without changing the
+// length or the bytes of any other character.
+std::string asciiLowerCopy(std::string_view text) {
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(), asciiLower);
+    return lower;
+}
+
+}  // namespace
+
+std::string expandWatermarkText(const Settings& settings, const ConversionJob& job) {
+    std::string text = settings.watermark.text;
+    if (std::ranges::count(text, '%') < 2) {
+        return text;
+    }
+    // Whether a token is present is decided on the text as written, so a token
+    // that only appears inside an inserted value stays as it is.
+    const std::string written = asciiLowerCopy(text);
+    for (std::string_view token : fileNameTokens) {
+        if (written.find(token) != std::string::npos) {
+            text = expandToken(text, token, job);
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> watermarkLines(const std::string& text) {
+    const std::string lower = asciiLowerCopy(text);
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t found = lower.find(lineBreakToken); found != std::string::npos;
+         found = lower.find(lineBreakToken, start)) {
+        lines.push_back(text.substr(start, found - start));
+        start = found + lineBreakToken.size();
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,75 @@
+#include "platform/drawing_module.h"
+
+#include <dlfcn.h>
+
+#include <filesystem>
+
+#include "platform/program_folder.h"
+
+namespace tessaro {
+
+void ModuleCloser::operator()(void* handle) const {
+    dlclose(handle);
+}
+
+std::vector<std::string> drawingModuleCandidates(const std::string& programFolder) {
+    if (programFolder.empty()) {
+        return {};
+    }
+    return {programFolder + drawingModuleFileName,
+            programFolder + "../lib/tessaro/" + drawingModuleFileName};
+}
+
+DrawingModule loadDrawingModuleFrom(const std::string& path) {
+    DrawingModule module;
+    // The module registers types with GLib and fontconfig that cannot be
+    // unregistered, so it stays mapped even after the handle is closed.
+    dlerror();
+    module.handle.reset(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE));
+    if (!module.handle) {
+        const char* reason = dlerror();
+        module.failure = "Cannot load the drawing module " + path + ": " +
+                         (reason != nullptr ? reason : "unknown reason");
+        return module;
+    }
+    auto entry =
+        reinterpret_cast<TessaroDrawingEntry>(dlsym(module.handle.get(), tessaroDrawingEntryPoint));
+    if (entry == nullptr) {
+        module.failure = "The drawing module " + path + " has no entry point";
+        module.handle.reset();
+        return module;
+    }
+    const TessaroDrawingApi* api = entry();
+    if (api == nullptr || api->version != tessaroDrawingApiVersion) {
+        module.failure = "The drawing module " + path + " was built for another version";
+        module.handle.reset();
+        return module;
+    }
+    module.api = api;
+    return module;
+}
+
+namespace {
+
+DrawingModule findDrawingModule() {
+    std::vector<std::string> candidates = drawingModuleCandidates(programFolder());
+    for (const std::string& candidate : candidates) {
+        std::error_code error;
+        if (std::filesystem::exists(candidate, error)) {
+            return loadDrawingModuleFrom(candidate);
+        }
+    }
+    DrawingModule missing;
+    missing.failure = "The drawing module " + std::string(drawingModuleFileName) +
+                      " was not found beside the program or in lib/tessaro/";
+    return missing;
+}
+
+}  // namespace
+
+const DrawingModule& drawingModule() {
+    static const DrawingModule module = findDrawingModule();
+    return module;
+}
+
+}  // namespace tessaro

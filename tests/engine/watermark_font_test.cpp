@@ -1,0 +1,63 @@
+#include "engine/watermark_font.h"
+
+#include <gtest/gtest.h>
+
+#include "batch/font_flags.h"
+
+namespace tessaro::test {
+namespace {
+
+TEST(WatermarkFont, ConvertsPointsToPixelsAtTheResolution) {
+    struct Case {
+        int32_t points, dotsPerInch, pixels;
+    };
+    for (const Case& c : {Case{14, 96, 19}, Case{10, 96, 13}, Case{9, 96, 12}, Case{12, 72, 12},
+                          Case{14, 120, 23}, Case{0, 96, 0}}) {
+        EXPECT_EQ(fontPixelHeight(c.points, c.dotsPerInch), c.pixels)
+            << c.points << " pt at " << c.dotsPerInch << " dpi";
+    }
+}
+
+TEST(WatermarkFont, LoadsInstalledFacesAndMetricCompatibleSubstitutes) {
+    for (const char* face : {"Arial", "arial", "Liberation Sans", "DejaVu Sans", "Courier New"}) {
+        WatermarkFontLoad load = loadWatermarkFont(face, 14, consoleDotsPerInch, 0);
+        ASSERT_TRUE(load.font) << face << ": " << load.failure;
+        EXPECT_TRUE(load.failure.empty());
+        EXPECT_EQ(load.font->pixelHeight, 19);
+    }
+}
+
+TEST(WatermarkFont, RefusesFacesThatOnlyFallBackToTheDefault) {
+    for (const char* face : {"Qwerty Imaginary Grotesk", "", "sans-serif"}) {
+        WatermarkFontLoad load = loadWatermarkFont(face, 14, consoleDotsPerInch, 0);
+        EXPECT_FALSE(load.font) << face;
+        EXPECT_NE(load.failure.find("not installed"), std::string::npos) << load.failure;
+    }
+}
+
+TEST(WatermarkFont, RefusesSizesThatCannotBeDrawn) {
+    for (int32_t points : {0, -3, 100000}) {
+        WatermarkFontLoad load = loadWatermarkFont("Arial", points, consoleDotsPerInch, 0);
+        EXPECT_FALSE(load.font) << points;
+        EXPECT_FALSE(load.failure.empty());
+    }
+}
+
+TEST(WatermarkFont, StyleFlagsChangeTheFace) {
+    auto width = [](int32_t flags, int32_t mode) {
+        WatermarkFontLoad load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, flags);
+        EXPECT_TRUE(load.font) << load.failure;
+        return load.font
+                   ? load.font->api->measureText(load.font->handle.get(), "Watermark", mode).width
+                   : 0.0;
+    };
+    for (int32_t mode : {tessaroTextRaster, tessaroTextSmooth}) {
+        const double regular = width(0, mode);
+        EXPECT_GT(regular, 50.0);
+        EXPECT_GT(width(fontFlagBold, mode), regular);
+        EXPECT_NE(width(fontFlagItalic | fontFlagUnderline | fontFlagStrikeout, mode), 0.0);
+    }
+}
+
+}  // namespace
+}  // namespace tessaro::test
