@@ -248,6 +248,15 @@ TEST(ResizeImage, ResizingOffLeavesThePageUntouched) {
     EXPECT_EQ(resizeImage(std::move(page), 32, 32, settings).get(), original);
 }
 
+TEST(ResizeImage, ResizesPagesOfEveryIconDepth) {
+    for (unsigned depth : {1u, 4u, 8u, 16u, 24u, 32u}) {
+        Image resized =
+            resizeImage(atDepth(makeBitmap(8, 6, 24, red), depth), 8, 6, resizeSettings(4, 3, 0));
+        ASSERT_TRUE(resized) << depth << " bits";
+        EXPECT_EQ(sizeOf(resized), (Size{4, 3})) << depth << " bits";
+    }
+}
+
 TEST(ResizeImage, SizesThatCannotBeDrawnGiveNoImage) {
     // A side that keeping proportions rounds to 0, and a percentage far beyond
     // any sane page, both fail the page instead of saving it unresized.

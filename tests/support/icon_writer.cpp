@@ -178,7 +178,7 @@ IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgb
 
 Rgba onWhite(const IconPage& page, int32_t x, int32_t y) {
     const size_t index = static_cast<size_t>(y) * page.width + x;
-    if (isMasked(page, index))
+    if (page.bitCount < 32 && isMasked(page, index))
         return {255, 255, 255, 255};
     const Rgba pixel = page.pixels[index];
     const bool hasAlpha = page.png || page.bitCount == 32;

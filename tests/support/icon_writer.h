@@ -44,7 +44,8 @@ IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgb
                       bool png = false);
 
 // The colour a viewer shows for pixel (x, y) of the page on a white background:
-// masked pixels are white, others blend their alpha (PNG and 32-bit pages) onto white.
+// masked pixels of pages below 32 bits are white; 32-bit and PNG pages blend
+// their alpha onto white, whatever the mask says.
 Rgba onWhite(const IconPage& page, int32_t x, int32_t y);
 
 // The bytes of an icon file holding the pages in order; empty when a page

@@ -99,9 +99,11 @@ TEST(IconWriter, RefusesPagesItCannotEncode) {
 }
 
 TEST(IconWriter, OnWhiteBlendsAlphaAndWhitensMaskedPixels) {
-    IconPage page = filledPage(4, 4, 32, {0, 100, 200, 128}, false, true);
-    EXPECT_EQ(onWhite(page, 0, 0), (Rgba{255, 255, 255, 255}));
-    EXPECT_EQ(onWhite(page, 1, 1), (Rgba{127, 177, 227, 255}));
+    const IconPage masked = filledPage(4, 4, 24, {0, 100, 200, 255}, false, true);
+    EXPECT_EQ(onWhite(masked, 0, 0), (Rgba{255, 255, 255, 255}));
+    EXPECT_EQ(onWhite(masked, 1, 1), (Rgba{0, 100, 200, 255}));
+    const IconPage halfClear = filledPage(4, 4, 32, {0, 100, 200, 128}, false, true);
+    EXPECT_EQ(onWhite(halfClear, 0, 0), (Rgba{127, 177, 227, 255}));
 }
 
 TEST(IconWriter, MalformedTableNamesEachVariantOnce) {

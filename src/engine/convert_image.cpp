@@ -1,0 +1,143 @@
+#include "engine/convert_image.h"
+
+#include <filesystem>
+#include <optional>
+#include <random>
+
+#include "engine/atomic_save.h"
+#include "engine/colour_adjustments.h"
+#include "engine/flatten_transparency.h"
+#include "engine/geometry.h"
+#include "engine/icon_check.h"
+#include "engine/icon_decoder.h"
+#include "engine/naming/output_path.h"
+#include "engine/output_depth.h"
+#include "engine/output_folders.h"
+#include "engine/page_selection.h"
+#include "engine/page_suffix.h"
+#include "engine/solid_frame.h"
+
+namespace tessaro {
+
+namespace {
+
+// The icon's bytes with the check's findings, and the decoders opened over
+// them: one as stored, and one that turns the AND mask into alpha, opened only
+// when a selected page has masked pixels. Each page is decoded by one of them, once.
+struct OpenIcon {
+    std::vector<uint8_t> bytes;
+    IconCheck check;
+    std::optional<IconDecoder> asStored;
+    std::optional<IconDecoder> withMaskAlpha;
+};
+
+int32_t widthOf(const Image& image) {
+    return image ? static_cast<int32_t>(FreeImage_GetWidth(image.get())) : 0;
+}
+
+int32_t heightOf(const Image& image) {
+    return image ? static_cast<int32_t>(FreeImage_GetHeight(image.get())) : 0;
+}
+
+// A classic page whose mask hides pixels enters the chain as a 32-bit image
+// with alpha from the mask, so the hidden pixels end up white like the
+// transparent pixels of 32-bit pages; any other page enters as stored.
+Image decodePage(OpenIcon& icon, int32_t page) {
+    const bool masked = icon.check.pages[page].maskMarksPixels;
+    std::optional<IconDecoder>& decoder = masked ? icon.withMaskAlpha : icon.asStored;
+    if (!decoder)
+        decoder = openIconDecoder(icon.bytes, masked ? ICO_MAKEALPHA : 0);
+    return decoder ? clonePage(*decoder, page) : nullptr;
+}
+
+// Rotation to watermark, with the transparency flattened between resizing and
+// flipping. Records the size after geometry, which the frame and watermark use.
+Image runChain(Image image, const Settings& settings, ConversionJob& job,
+               const WatermarkFont* font) {
+    image = rotateImage(std::move(image), settings);
+    image = resizeImage(std::move(image), widthOf(image), heightOf(image), settings);
+    job.imageWidth = widthOf(image);
+    job.imageHeight = heightOf(image);
+    image = flattenOntoWhite(std::move(image));
+    image = flipImage(std::move(image), settings);
+    image = adjustColors(std::move(image), settings);
+    image = makeGreyscale(std::move(image), settings);
+    image = applyThreshold(std::move(image), settings);
+    image = drawFrame(std::move(image), job.imageWidth, job.imageHeight, settings);
+    image = drawWatermark(std::move(image), job.imageWidth, job.imageHeight, settings, job, font);
+    return convertToTargetDepth(std::move(image), job);
+}
+
+bool isInputFile(const std::string& savePath, const std::string& inputPath) {
+    std::error_code error;
+    return std::filesystem::equivalent(savePath, inputPath, error) && !error;
+}
+
+// Converts and saves one selected page; the failure is none when it was saved.
+ConversionFailure convertPage(OpenIcon& icon, int32_t page, bool numberPages,
+                              const Settings& settings, ConversionJob& job,
+                              const WatermarkFont* font, std::vector<std::string>& written) {
+    const IconPageCheck& pageCheck = icon.check.pages[page];
+    if (!pageCheck.valid())
+        return ConversionFailure::pageRefused;
+    Image image = decodePage(icon, page);
+    if (!image || widthOf(image) == 0 || heightOf(image) == 0) {
+        return ConversionFailure::pageNotDecoded;
+    }
+    job.sourceBpp = pageCheck.maskMarksPixels ? pageCheck.bitCount
+                                              : static_cast<int32_t>(FreeImage_GetBPP(image.get()));
+    if (job.autoBpp != 0)
+        job.targetBpp = autoTargetDepth(job.outputFormat, job.sourceBpp);
+
+    image = runChain(std::move(image), settings, job, font);
+    job.outputPath = buildOutputPath(settings, job);
+    const std::string savePath =
+        numberPages ? withPageNumber(job.outputPath, job.outputFormat, page + 1) : job.outputPath;
+
+    if (!image)
+        return ConversionFailure::noImage;
+    if (isInputFile(savePath, job.inputPath))
+        return ConversionFailure::wouldOverwriteInput;
+    if (!prepareFolderOf(savePath, job.outputFolder))
+        return ConversionFailure::outputFolderMissing;
+    if (!saveImageAtomically(image.get(), job.outputFif, savePath, job.saveFlags)) {
+        return ConversionFailure::saveFailed;
+    }
+    written.push_back(savePath);
+    return ConversionFailure::none;
+}
+
+}  // namespace
+
+ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
+                                  const WatermarkFont* font) {
+    ConversionResult result;
+    OpenIcon icon;
+    std::optional<std::vector<uint8_t>> bytes = readFileBounded(job.inputPath, kMaxIconFileBytes);
+    if (!bytes) {
+        result.failure = ConversionFailure::unreadableFile;
+        return result;
+    }
+    icon.bytes = std::move(*bytes);
+    icon.check = checkIcon(icon.bytes);
+    if (!icon.check.valid()) {
+        result.failure = ConversionFailure::notAnIcon;
+        return result;
+    }
+
+    const int32_t pageCount = static_cast<int32_t>(icon.check.pages.size());
+    std::mt19937 random(std::random_device{}());
+    const PageRange pages = selectPages(settings.input.icoFrameLoading, pageCount, random);
+    const bool numberPages = pages.first != pages.last;
+    for (int32_t page = pages.first; page <= pages.last; ++page) {
+        const ConversionFailure failure =
+            convertPage(icon, page, numberPages, settings, job, font, result.writtenFiles);
+        if (failure != ConversionFailure::none && result.failure == ConversionFailure::none) {
+            result.failure = failure;
+        }
+    }
+    result.converted = result.failure == ConversionFailure::none;
+    return result;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/watermark.h"
+#include "settings/conversion_job.h"
+#include "settings/settings.h"
+
+namespace tessaro {
+
+enum class ConversionFailure {
+    none,
+    unreadableFile,       // missing, unreadable, or larger than an icon may be
+    notAnIcon,            // the icon check refused the header or directory
+    pageRefused,          // the icon check refused a selected page
+    pageNotDecoded,       // the decoder gave no picture for a selected page
+    noImage,              // a step of the chain gave no image
+    outputFolderMissing,  // or the page's folder below it could not be made
+    wouldOverwriteInput,  // the save path is the input file itself
+    saveFailed,
+};
+
+struct ConversionResult {
+    // True only when every selected page was saved.
+    bool converted = false;
+    // Every file written, in page order; the caller gives each its file time.
+    std::vector<std::string> writtenFiles;
+    // The first failure met; none when converted.
+    ConversionFailure failure = ConversionFailure::none;
+};
+
+// Converts the icon at `job.inputPath`: its selected pages run through the
+// chain and are saved in `job.outputFormat` under names from the file-name
+// mask, each page of a multi-page "All Frames" run with "[k]" before the
+// extension. Sets `job.sourceBpp`, `job.imageWidth`, `job.imageHeight`,
+// `job.outputPath` (without the page number) and, with automatic depth,
+// `job.targetBpp` for each page. Never throws and never reports.
+ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
+                                  const WatermarkFont* font);
+
+}  // namespace tessaro

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <FreeImage.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/image.h"
+
+namespace tessaro {
+
+// The whole file at `path`, or nullopt when it cannot be read or holds more
+// than `maxBytes` bytes (nothing beyond that is read).
+std::optional<std::vector<uint8_t>> readFileBounded(const std::string& path, size_t maxBytes);
+
+struct MemoryStreamDeleter {
+    void operator()(FIMEMORY* stream) const { FreeImage_CloseMemory(stream); }
+};
+struct MultiBitmapDeleter {
+    void operator()(FIMULTIBITMAP* bitmap) const { FreeImage_CloseMultiBitmap(bitmap, 0); }
+};
+
+// An icon's pages opened by the decoder over bytes in memory that the caller
+// keeps alive. The stream is declared first so that it outlives the pages.
+struct IconDecoder {
+    std::unique_ptr<FIMEMORY, MemoryStreamDeleter> stream;
+    std::unique_ptr<FIMULTIBITMAP, MultiBitmapDeleter> pages;
+};
+
+// Opens the icon with the decoder's load flags (ICO_MAKEALPHA or 0); nullopt
+// when the decoder does not take it. Only bytes that passed checkIcon may come here.
+std::optional<IconDecoder> openIconDecoder(std::span<const uint8_t> bytes, int flags);
+
+// A copy of one page, decoded once and released from the decoder at once, so
+// that the copy is the only picture of the page alive. No image on failure.
+Image clonePage(IconDecoder& decoder, int32_t page);
+
+}  // namespace tessaro

@@ -1,0 +1,318 @@
+#include "engine/convert_image.h"
+
+#include <FreeImage.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "engine/output_depth.h"
+#include "engine/page_suffix.h"
+#include "settings/reset_settings.h"
+#include "support/icon_writer.h"
+#include "support/program_runner.h"
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+using test::IconPage;
+using test::Rgba;
+
+const Rgba kRed{200, 30, 30, 255};
+const Rgba kGreen{20, 170, 40, 255};
+const Rgba kBlue{30, 40, 210, 255};
+const Rgba kYellow{240, 220, 10, 255};
+const Rgba kQuadrants[4] = {kRed, kGreen, kBlue, kYellow};
+
+// Converts icons written into a private folder to JPEG beside them.
+class ConvertImageFile : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = home_.root() / "icons";
+        fs::create_directories(folder_);
+        resetSettings(settings_, true);
+        job_.outputFormat = "jpg";
+        ASSERT_TRUE(prepareRun(settings_, job_));
+        job_.outputFolder = folder_.string() + "/";
+    }
+
+    fs::path write(const std::string& name, const std::vector<IconPage>& pages) {
+        const fs::path path = folder_ / name;
+        EXPECT_TRUE(test::writeIcon(path, pages));
+        return path;
+    }
+
+    ConversionResult convert(const fs::path& icon) {
+        job_.inputPath = icon.string();
+        return convertImageFile(settings_, job_, nullptr);
+    }
+
+    std::set<std::string> filesInFolder() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
+            if (entry.is_regular_file())
+                names.insert(fs::relative(entry.path(), folder_));
+        }
+        return names;
+    }
+
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+
+    test::ScratchHome home_;
+    fs::path folder_;
+    Settings settings_;
+    ConversionJob job_;
+};
+
+struct Bitmap {
+    std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap;
+    RGBQUAD at(int32_t x, int32_t y) const {
+        RGBQUAD colour{};
+        FreeImage_GetPixelColor(bitmap.get(), x, FreeImage_GetHeight(bitmap.get()) - 1 - y,
+                                &colour);
+        return colour;
+    }
+};
+
+Bitmap loadJpeg(const std::string& path) {
+    Bitmap loaded{
+        std::unique_ptr<FIBITMAP, BitmapDeleter>(FreeImage_Load(FIF_JPEG, path.c_str(), 0))};
+    if (loaded.bitmap && FreeImage_GetBPP(loaded.bitmap.get()) != 24) {
+        loaded.bitmap.reset(FreeImage_ConvertTo24Bits(loaded.bitmap.get()));
+    }
+    return loaded;
+}
+
+// The saved picture has the page's size and, at the centre of each quadrant
+// (flat colour, away from the blocks where JPEG blurs edges), the page's
+// colour as seen on white.
+void expectJpegShows(const std::string& jpegPath, const IconPage& page) {
+    const Bitmap jpeg = loadJpeg(jpegPath);
+    ASSERT_TRUE(jpeg.bitmap) << jpegPath;
+    ASSERT_EQ(FreeImage_GetWidth(jpeg.bitmap.get()), static_cast<unsigned>(page.width));
+    ASSERT_EQ(FreeImage_GetHeight(jpeg.bitmap.get()), static_cast<unsigned>(page.height));
+    for (int32_t quadrant = 0; quadrant < 4; ++quadrant) {
+        const int32_t x = (quadrant % 2 * 2 + 1) * page.width / 4;
+        const int32_t y = (quadrant / 2 * 2 + 1) * page.height / 4;
+        const Rgba expected = test::onWhite(page, x, y);
+        const RGBQUAD found = jpeg.at(x, y);
+        SCOPED_TRACE(jpegPath + " at " + std::to_string(x) + "," + std::to_string(y));
+        EXPECT_NEAR(found.rgbRed, expected.red, 12);
+        EXPECT_NEAR(found.rgbGreen, expected.green, 12);
+        EXPECT_NEAR(found.rgbBlue, expected.blue, 12);
+    }
+}
+
+// Masks the top left quadrant of a page.
+IconPage withMaskedQuadrant(IconPage page) {
+    page.mask.assign(page.pixels.size(), 0);
+    for (int32_t y = 0; y < page.height / 2; ++y) {
+        for (int32_t x = 0; x < page.width / 2; ++x)
+            page.mask[y * page.width + x] = 1;
+    }
+    return page;
+}
+
+TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
+    const Rgba halfBlue{30, 40, 210, 128};
+    const Rgba clear{10, 10, 10, 0};
+    const Rgba withAlpha[4] = {kRed, halfBlue, clear, kYellow};
+    const Rgba twoColours[4] = {kRed, kBlue, kBlue, kRed};
+    struct Row {
+        std::string name;
+        IconPage page;
+    };
+    const std::vector<Row> rows = {
+        {"1 bit", test::quadrantPage(32, 32, 1, twoColours)},
+        {"4 bits", test::quadrantPage(32, 32, 4, kQuadrants)},
+        {"8 bits", test::quadrantPage(48, 32, 8, kQuadrants)},
+        {"24 bits", test::quadrantPage(32, 48, 24, kQuadrants)},
+        {"32 bits with alpha", test::quadrantPage(64, 64, 32, withAlpha)},
+        {"PNG with alpha", test::quadrantPage(256, 256, 32, withAlpha, true)},
+        {"1 bit masked", withMaskedQuadrant(test::quadrantPage(32, 32, 1, twoColours))},
+        {"4 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 4, kQuadrants))},
+        {"8 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 8, kQuadrants))},
+        {"24 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 24, kQuadrants))},
+        // A 32-bit page's mask takes no part: its alpha decides.
+        {"32 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 32, withAlpha))},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ConversionResult result = convert(write("page.ico", {row.page}));
+        EXPECT_TRUE(result.converted);
+        EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("page.jpg")});
+        EXPECT_EQ(job_.outputPath, path("page.jpg"));
+        EXPECT_EQ(job_.sourceBpp, row.page.bitCount);
+        EXPECT_EQ(job_.imageWidth, row.page.width);
+        EXPECT_EQ(job_.imageHeight, row.page.height);
+        expectJpegShows(path("page.jpg"), row.page);
+    }
+}
+
+std::vector<IconPage> pagesOfColours(size_t count) {
+    const Rgba colours[5] = {kRed, kGreen, kBlue, kYellow, {120, 60, 160, 255}};
+    std::vector<IconPage> pages;
+    for (size_t index = 0; index < count; ++index) {
+        const int32_t size = 16 * static_cast<int32_t>(index + 1);
+        pages.push_back(test::filledPage(size, size, index % 2 ? 24 : 8, colours[index]));
+    }
+    return pages;
+}
+
+TEST_F(ConvertImageFile, AllFramesNumbersEveryPageFile) {
+    const std::vector<IconPage> pages = pagesOfColours(3);
+    const ConversionResult result = convert(write("name.ico", pages));
+    EXPECT_TRUE(result.converted);
+    EXPECT_EQ(
+        result.writtenFiles,
+        (std::vector<std::string>{path("name[1].jpg"), path("name[2].jpg"), path("name[3].jpg")}));
+    EXPECT_EQ(job_.outputPath, path("name.jpg"));
+    for (size_t index = 0; index < pages.size(); ++index) {
+        expectJpegShows(result.writtenFiles[index], pages[index]);
+    }
+    EXPECT_EQ(filesInFolder(),
+              (std::set<std::string>{"name.ico", "name[1].jpg", "name[2].jpg", "name[3].jpg"}));
+}
+
+TEST_F(ConvertImageFile, SinglePageSelectionsWriteOneFileWithoutNumber) {
+    struct Row {
+        int32_t frameLoading;
+        size_t pageCount;
+        size_t expectedPage;
+    };
+    const std::vector<Row> rows = {
+        {0, 1, 0}, {1, 4, 0}, {2, 1, 0}, {2, 2, 0}, {2, 3, 1},
+        {2, 4, 1}, {2, 5, 2}, {3, 4, 3}, {7, 1, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("mode " + std::to_string(row.frameLoading) + " of " +
+                     std::to_string(row.pageCount) + " pages");
+        settings_.input.icoFrameLoading = row.frameLoading;
+        const std::vector<IconPage> pages = pagesOfColours(row.pageCount);
+        fs::remove(path("name.jpg"));
+        const ConversionResult result = convert(write("name.ico", pages));
+        EXPECT_TRUE(result.converted);
+        EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("name.jpg")});
+        expectJpegShows(path("name.jpg"), pages[row.expectedPage]);
+    }
+}
+
+TEST_F(ConvertImageFile, RandomFrameConvertsOneOfThePages) {
+    settings_.input.icoFrameLoading = 4;
+    const std::vector<IconPage> pages = pagesOfColours(5);
+    std::set<int32_t> widthsSeen;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        const ConversionResult result = convert(write("name.ico", pages));
+        ASSERT_TRUE(result.converted);
+        ASSERT_EQ(result.writtenFiles, std::vector<std::string>{path("name.jpg")});
+        widthsSeen.insert(job_.imageWidth);
+    }
+    EXPECT_GT(widthsSeen.size(), 1u);
+    for (int32_t width : widthsSeen)
+        EXPECT_TRUE(width % 16 == 0 && width <= 80) << width;
+}
+
+TEST_F(ConvertImageFile, FailedSaveLeavesTheExistingFileAndNoTemporaryFile) {
+    const fs::path icon = write("name.ico", {test::filledPage(16, 16, 24, kRed)});
+    std::ofstream(folder_ / "name.jpg") << "earlier result";
+    job_.outputFif = FIF_UNKNOWN;
+    const ConversionResult result = convert(icon);
+    EXPECT_FALSE(result.converted);
+    EXPECT_EQ(result.failure, ConversionFailure::saveFailed);
+    EXPECT_TRUE(result.writtenFiles.empty());
+    std::ifstream earlier(folder_ / "name.jpg");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(earlier), {}), "earlier result");
+    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"name.ico", "name.jpg"}));
+}
+
+TEST_F(ConvertImageFile, SuccessfulSaveReplacesTheExistingFile) {
+    const IconPage page = test::quadrantPage(32, 32, 24, kQuadrants);
+    std::ofstream(folder_ / "name.jpg") << "earlier result";
+    EXPECT_TRUE(convert(write("name.ico", {page})).converted);
+    expectJpegShows(path("name.jpg"), page);
+    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"name.ico", "name.jpg"}));
+}
+
+TEST_F(ConvertImageFile, NeverOverwritesTheInputFile) {
+    const fs::path icon = write("same.jpg", {test::filledPage(16, 16, 24, kRed)});
+    const auto before = fs::file_size(icon);
+    const ConversionResult result = convert(icon);
+    EXPECT_FALSE(result.converted);
+    EXPECT_EQ(result.failure, ConversionFailure::wouldOverwriteInput);
+    EXPECT_EQ(fs::file_size(icon), before);
+    EXPECT_EQ(filesInFolder(), std::set<std::string>{"same.jpg"});
+}
+
+TEST_F(ConvertImageFile, ConvertedOnlyWhenEverySelectedPageWasSaved) {
+    std::vector<uint8_t> bytes = test::encodeIcon(pagesOfColours(2));
+    test::patchU16(bytes, test::pageDataAt(bytes, 1) + test::kHeaderBitCount, 5);
+    ASSERT_TRUE(test::writeBytes(folder_ / "name.ico", bytes));
+    const ConversionResult result = convert(folder_ / "name.ico");
+    EXPECT_FALSE(result.converted);
+    EXPECT_EQ(result.failure, ConversionFailure::pageRefused);
+    EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("name[1].jpg")});
+
+    settings_.input.icoFrameLoading = 1;
+    fs::remove(path("name[1].jpg"));
+    EXPECT_TRUE(convert(folder_ / "name.ico").converted);
+}
+
+TEST_F(ConvertImageFile, CreatesFoldersBelowTheOutputFolderOnly) {
+    const fs::path icon = write("name.ico", {test::filledPage(16, 16, 24, kRed)});
+    settings_.advanced.filenameMask = "sub/deeper/%filename%.%ext%";
+    ConversionResult result = convert(icon);
+    EXPECT_TRUE(result.converted);
+    EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("sub/deeper/name.jpg")});
+
+    job_.outputFolder = (folder_ / "missing").string() + "/";
+    result = convert(icon);
+    EXPECT_FALSE(result.converted);
+    EXPECT_EQ(result.failure, ConversionFailure::outputFolderMissing);
+    EXPECT_FALSE(fs::exists(folder_ / "missing"));
+}
+
+TEST_F(ConvertImageFile, MalformedIconsConvertNothingAndLeaveNothing) {
+    job_.outputPath = "unchanged";
+    for (const test::MalformedIcon& icon : test::malformedIcons()) {
+        SCOPED_TRACE(icon.name);
+        ASSERT_TRUE(test::writeBytes(folder_ / "bad.ico", icon.bytes));
+        const ConversionResult result = convert(folder_ / "bad.ico");
+        EXPECT_FALSE(result.converted);
+        EXPECT_TRUE(result.writtenFiles.empty());
+        EXPECT_NE(result.failure, ConversionFailure::none);
+        EXPECT_EQ(filesInFolder(), std::set<std::string>{"bad.ico"});
+        EXPECT_EQ(job_.outputPath, "unchanged");
+    }
+}
+
+TEST_F(ConvertImageFile, MissingFileIsNotConverted) {
+    const ConversionResult result = convert(folder_ / "absent.ico");
+    EXPECT_FALSE(result.converted);
+    EXPECT_EQ(result.failure, ConversionFailure::unreadableFile);
+}
+
+TEST(PageSuffix, LandsBeforeTheFormatKeyAndItsDot) {
+    struct Row {
+        std::string path;
+        std::string formatKey;
+        int32_t page;
+        std::string expected;
+    };
+    const std::vector<Row> rows = {
+        {"/out/app.jpg", "jpg", 2, "/out/app[2].jpg"},
+        {"/out/app.jpeg", "jpeg", 12, "/out/app[12].jpeg"},
+        {"/out/icon_x", "jpg", 1, "/out/ic[1]on_x"},
+        {"ab", "jpg", 3, "[3]ab"},
+        {"jpg", "jpg", 1, "[1]jpg"},
+        {"/out/bild-äöü", "jpg", 1, "/out/bild[1]-äöü"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(withPageNumber(row.path, row.formatKey, row.page), row.expected);
+    }
+}
+
+}  // namespace
+}  // namespace tessaro
