@@ -67,6 +67,13 @@ FrameBands frameBands(const FrameSettings& frame, int32_t width, int32_t height)
     return bands;
 }
 
+std::string frameDrawingFailure(const Settings& settings) {
+    if (settings.frame.doFrame != 1) {
+        return {};
+    }
+    return drawingModule().failure;
+}
+
 Image drawFrame(Image image, int32_t width, int32_t height, const Settings& settings) {
     const FrameSettings& frame = settings.frame;
     if (!image || frame.doFrame == 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/image.h"
 #include "settings/settings.h"
@@ -24,5 +25,12 @@ FrameBands frameBands(const FrameSettings& frame, int32_t width, int32_t height)
 // bands blended over its edges, or the page alone when the drawing module is
 // missing.
 Image drawFrame(Image image, int32_t width, int32_t height, const Settings& settings);
+
+// Why a run with these settings could not draw its frame: the drawing
+// module's failure when the frame is on and the module cannot be loaded; empty
+// otherwise. A run checks this before it starts, since drawFrame itself
+// reports nothing. (A text watermark needs the module too; its font load
+// fails with the same cause.)
+std::string frameDrawingFailure(const Settings& settings);
 
 }  // namespace tessaro

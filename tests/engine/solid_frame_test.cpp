@@ -135,6 +135,11 @@ TEST(SolidFrame, OffOrUnknownModeOrNoImage) {
     EXPECT_FALSE(drawFrame(Image(), 0, 0, frameSettings(10, 10, 10, 10)));
 }
 
+TEST(SolidFrame, ARunWithTheFrameFindsTheDrawingModule) {
+    EXPECT_EQ(frameDrawingFailure(frameSettings(10, 10, 10, 10)), "");
+    EXPECT_EQ(frameDrawingFailure(Settings{}), "");
+}
+
 TEST(FrameBands, ClampsBandsToThePicture) {
     struct Case {
         int32_t left, right, width, expectedLeft, expectedRight;
