@@ -1,0 +1,226 @@
+#include "update/http_client.h"
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <utility>
+
+#include "update/http_message.h"
+
+namespace tessaro {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Owns one socket descriptor and closes it when it goes.
+struct OwnedSocket {
+    int fd = -1;
+
+    OwnedSocket() = default;
+    explicit OwnedSocket(int descriptor) : fd(descriptor) {}
+    OwnedSocket(OwnedSocket&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+    OwnedSocket& operator=(OwnedSocket&& other) noexcept {
+        if (this != &other) {
+            reset();
+            fd = std::exchange(other.fd, -1);
+        }
+        return *this;
+    }
+    OwnedSocket(const OwnedSocket&) = delete;
+    OwnedSocket& operator=(const OwnedSocket&) = delete;
+    ~OwnedSocket() { reset(); }
+
+    void reset() {
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+};
+
+struct AddressListDeleter {
+    void operator()(addrinfo* list) const { freeaddrinfo(list); }
+};
+using AddressList = std::unique_ptr<addrinfo, AddressListDeleter>;
+
+using Connection = std::variant<OwnedSocket, HttpFailure>;
+
+int millisecondsUntil(Clock::time_point deadline, std::chrono::milliseconds most) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    return static_cast<int>(std::clamp(left, std::chrono::milliseconds{0}, most).count());
+}
+
+std::string errnoText(int error) {
+    return std::strerror(error);
+}
+
+// Waits until `fd` is ready for `events` or the deadline passes; false on
+// timeout or failure.
+bool waitFor(int fd, short events, Clock::time_point deadline) {
+    while (true) {
+        pollfd entry{fd, events, 0};
+        const int ready =
+            ::poll(&entry, 1, millisecondsUntil(deadline, std::chrono::milliseconds{1000}));
+        if (ready > 0) {
+            return true;
+        }
+        if (ready < 0 && errno != EINTR) {
+            return false;
+        }
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+    }
+}
+
+// A non-blocking connect, so that an unreachable host costs at most
+// connectTimeout instead of the system's minutes-long default.
+Connection connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    const std::string port = std::to_string(url.port);
+    const int lookup = ::getaddrinfo(url.host.c_str(), port.c_str(), &hints, &found);
+    if (lookup != 0) {
+        return HttpFailure{HttpFailure::Reason::unknownHost,
+                           url.host + ": " + ::gai_strerror(lookup)};
+    }
+    const AddressList addresses{found};
+
+    const Clock::time_point deadline = Clock::now() + timeout;
+    std::string cause = "no address";
+    for (const addrinfo* address = addresses.get(); address != nullptr;
+         address = address->ai_next) {
+        OwnedSocket socket{::socket(address->ai_family,
+                                    address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                                    address->ai_protocol)};
+        if (socket.fd < 0) {
+            cause = errnoText(errno);
+            continue;
+        }
+        if (::connect(socket.fd, address->ai_addr, address->ai_addrlen) == 0) {
+            return socket;
+        }
+        if (errno != EINPROGRESS) {
+            cause = errnoText(errno);
+            continue;
+        }
+        if (!waitFor(socket.fd, POLLOUT, deadline)) {
+            cause = "no connection within " + std::to_string(timeout.count()) + " ms";
+            continue;
+        }
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::getsockopt(socket.fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
+            error = errno;
+        }
+        if (error == 0) {
+            return socket;
+        }
+        cause = errnoText(error);
+    }
+    return HttpFailure{HttpFailure::Reason::cannotConnect, url.host + ":" + port + ": " + cause};
+}
+
+// Sends every byte of `bytes`; returns why it could not, or "" when it did.
+std::string sendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
+    while (!bytes.empty()) {
+        const ssize_t sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        if (sent > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(sent));
+            continue;
+        }
+        if (sent < 0 && errno == EINTR) {
+            continue;
+        }
+        if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (waitFor(fd, POLLOUT, deadline)) {
+                continue;
+            }
+            return "the request could not be sent in time";
+        }
+        return errnoText(errno);
+    }
+    return {};
+}
+
+// Collects the answer. It may come in pieces; they are joined until the
+// server closes the connection, the buffer is full, a read fails, or the
+// deadline passes. The connection is looked at every pollInterval.
+HttpAnswer receiveAnswer(int fd, Clock::time_point deadline, const HttpTimings& timings) {
+    std::array<char, httpReceiveLimit> buffer;
+    std::size_t received = 0;
+    while (received < buffer.size() && Clock::now() <= deadline) {
+        pollfd entry{fd, POLLIN, 0};
+        const int ready = ::poll(&entry, 1, millisecondsUntil(deadline, timings.pollInterval));
+        if (ready == 0 || (ready < 0 && errno == EINTR)) {
+            continue;
+        }
+        const ssize_t count =
+            ready < 0 ? -1 : ::recv(fd, buffer.data() + received, buffer.size() - received, 0);
+        if (count > 0) {
+            received += static_cast<std::size_t>(count);
+            continue;
+        }
+        if (count == 0) {
+            break;
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
+            continue;
+        }
+        if (received == 0) {
+            return HttpFailure{HttpFailure::Reason::noAnswer, errnoText(errno)};
+        }
+        break;
+    }
+    if (received == 0 && Clock::now() > deadline) {
+        return HttpFailure{
+            HttpFailure::Reason::noAnswer,
+            "no answer within " + std::to_string(timings.answerTimeout.count()) + " ms"};
+    }
+    return std::string{buffer.data(), received};
+}
+
+}  // namespace
+
+HttpAnswer httpGet(std::string_view url, std::string_view userAgent, const HttpTimings& timings) {
+    const std::optional<HttpUrl> parts = splitHttpUrl(url);
+    if (!parts) {
+        return HttpFailure{HttpFailure::Reason::badAddress, std::string{url}};
+    }
+    Connection connection = connectTo(*parts, timings.connectTimeout);
+    if (auto* failure = std::get_if<HttpFailure>(&connection)) {
+        return std::move(*failure);
+    }
+    const OwnedSocket socket = std::get<OwnedSocket>(std::move(connection));
+
+    const Clock::time_point deadline = Clock::now() + timings.answerTimeout;
+    if (std::string cause = sendAll(socket.fd, buildGetRequest(*parts, userAgent), deadline);
+        !cause.empty()) {
+        return HttpFailure{HttpFailure::Reason::cannotSend, std::move(cause)};
+    }
+
+    return receiveAnswer(socket.fd, deadline, timings);
+}
+
+std::string httpGetText(std::string_view url, std::string_view userAgent,
+                        const HttpTimings& timings) {
+    const HttpAnswer answer = httpGet(url, userAgent, timings);
+    if (const auto* response = std::get_if<std::string>(&answer)) {
+        return responseBodyStart(*response);
+    }
+    return {};
+}
+
+}  // namespace tessaro

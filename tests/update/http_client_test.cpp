@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "update/http_client.h"
+#include "update/local_http_server.h"
+
+namespace tessaro::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Short waits, so that a server that never answers costs a fraction of a
+// second.
+constexpr HttpTimings quick{.connectTimeout = 2000ms, .pollInterval = 5ms, .answerTimeout = 300ms};
+
+constexpr const char* productAgent = "Brimvale ICO to JPG 2.7";
+
+std::string okResponse(const std::string& body) {
+    return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+           std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
+TEST(HttpClient, SendsFiveRequestLinesAndAnEmptyLine) {
+    LocalHttpServer server{{{okResponse("271")}}};
+    httpGetText(server.url(), productAgent, quick);
+    EXPECT_EQ(server.receivedRequest(),
+              "GET /files/tessaro.dat HTTP/1.0\r\n"
+              "Host: 127.0.0.1\r\n"
+              "Accept: */*\r\n"
+              "User-Agent: Brimvale ICO to JPG 2.7\r\n"
+              "Connection: close\r\n"
+              "\r\n");
+}
+
+TEST(HttpClient, EmptyUserAgentSendsTheDefaultOne) {
+    LocalHttpServer server{{{okResponse("271")}}};
+    httpGetText(server.url("/"), "", quick);
+    EXPECT_NE(server.receivedRequest().find(
+                  "\r\nUser-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; en)\r\n"),
+              std::string::npos);
+}
+
+TEST(HttpClient, ReadsTheFirstThreeCharactersOfTheTrimmedBody) {
+    const struct {
+        std::string response;
+        std::string expected;
+    } cases[] = {
+        {okResponse("271"), "271"},
+        {okResponse("270\r\n"), "270"},
+        {okResponse("150"), "150"},
+        {okResponse("2.7.1"), "2.7"},
+        {okResponse(" 300abc"), "300"},
+        // An error page is no version file, even when its body starts with
+        // digits that would read as a newer version.
+        {"HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n404 Not Found", ""},
+        {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        LocalHttpServer server{{{c.response}}};
+        EXPECT_EQ(httpGetText(server.url(), productAgent, quick), c.expected) << c.response;
+    }
+}
+
+TEST(HttpClient, JoinsAnAnswerThatComesInPieces) {
+    LocalHttpServer server{
+        {{"HTTP/1.0 200 OK\r\n", "Content-Type: text/plain\r\n\r\n", "2", "71"}, 20ms}};
+    EXPECT_EQ(httpGetText(server.url(), productAgent, quick), "271");
+}
+
+TEST(HttpClient, ReadsNoMoreThanTheReceiveLimit) {
+    // The body starts after byte 2048, so it is never seen.
+    const std::string padding(httpReceiveLimit, 'x');
+    LocalHttpServer server{{{"HTTP/1.0 200 OK\r\nX-Padding: " + padding + "\r\n\r\n300"}}};
+    const HttpAnswer answer = httpGet(server.url(), productAgent, quick);
+    ASSERT_TRUE(std::holds_alternative<std::string>(answer));
+    EXPECT_EQ(std::get<std::string>(answer).size(), httpReceiveLimit);
+    EXPECT_EQ(httpGetText(server.url(), productAgent, quick), "");
+}
+
+TEST(HttpClient, StopsWaitingForAServerThatNeverAnswers) {
+    LocalHttpServer server{{}};
+    const HttpAnswer answer = httpGet(server.url(), productAgent, quick);
+    ASSERT_TRUE(std::holds_alternative<HttpFailure>(answer));
+    EXPECT_EQ(std::get<HttpFailure>(answer).reason, HttpFailure::Reason::noAnswer);
+    EXPECT_EQ(server.receivedRequest().substr(0, 4), "GET ");
+}
+
+TEST(HttpClient, RefusedConnectionIsAFailureWithItsCause) {
+    // A bound socket that does not listen refuses connections to its port.
+    const TestSocket closedPort{::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)};
+    const uint16_t port = bindLoopback(closedPort);
+    ASSERT_NE(port, 0);
+    const std::string url = "http://127.0.0.1:" + std::to_string(port) + "/files/tessaro.dat";
+    const HttpAnswer answer = httpGet(url, productAgent, quick);
+    ASSERT_TRUE(std::holds_alternative<HttpFailure>(answer));
+    EXPECT_EQ(std::get<HttpFailure>(answer).reason, HttpFailure::Reason::cannotConnect);
+    EXPECT_NE(std::get<HttpFailure>(answer).cause.find(std::to_string(port)), std::string::npos);
+    EXPECT_EQ(httpGetText(url, productAgent, quick), "");
+}
+
+TEST(HttpClient, UnusableAddressMakesNoRequest) {
+    for (const char* url : {"", "http://", "http://host:0/", "http://host/a\r\nX: y"}) {
+        const HttpAnswer answer = httpGet(url, productAgent, quick);
+        ASSERT_TRUE(std::holds_alternative<HttpFailure>(answer)) << url;
+        EXPECT_EQ(std::get<HttpFailure>(answer).reason, HttpFailure::Reason::badAddress) << url;
+    }
+}
+
+}  // namespace
+}  // namespace tessaro::test
