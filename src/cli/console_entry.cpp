@@ -1,16 +1,102 @@
 #include "cli/console_entry.h"
 
+#include <filesystem>
 #include <iostream>
-#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
 
+#include "batch/job_progress.h"
+#include "cli/command_line.h"
+#include "cli/console_run.h"
 #include "cli/first_argument_command.h"
+#include "cli/help_text.h"
+#include "cli/program_outcome.h"
+#include "l10n/string_table.h"
+#include "platform/console_key.h"
+#include "platform/console_output.h"
+#include "platform/single_instance.h"
+#include "settings/conversion_job.h"
+#include "settings/reset_settings.h"
+#include "settings/run_state.h"
+#include "settings/settings.h"
 
 namespace tessaro {
 
+namespace {
+
+ProgramOutcome refuseToRun(const LockRefusal& refusal, const std::filesystem::path& lockPath) {
+    if (refusal.reason == LockRefusal::Reason::heldByAnotherCopy) {
+        printErrorLine("Error: Another copy of " + productTitle(productName, programVersion) +
+                       " is running.");
+        return ProgramOutcome::anotherCopyRuns;
+    }
+    printErrorLine("Error: Cannot use the lock file " + lockPath.string() + ": " + refusal.cause);
+    return ProgramOutcome::errorReported;
+}
+
+ProgramOutcome startWindowMode() {
+    printErrorLine(
+        "The window mode is not available in this build; run tessaro -h for the console options.");
+    return ProgramOutcome::windowModeUnavailable;
+}
+
+void pauseIfAsked(const CommandLineResult& command) {
+    if (!command.pause)
+        return;
+    printLine("Press any key to exit.");
+    waitForKey();
+}
+
+ProgramOutcome runConsoleEntry(int argc, char** argv, Settings& settings, ConversionJob& job,
+                               JobProgress& progress) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    initializeRunState(job);
+    resetSettings(settings, true);
+    loadStringTable();
+    const CommandLineResult command = parseCommandLine(arguments, settings, job);
+    switch (command.next) {
+        case NextStep::printVersion:
+        case NextStep::printHelp:
+            runFirstArgumentCommand(argc, argv, std::cout);
+            return ProgramOutcome::success;
+        case NextStep::reportError:
+            printErrorLine("Error: " + command.errorMessage);
+            pauseIfAsked(command);
+            return ProgramOutcome::errorReported;
+        case NextStep::runConversion: {
+            if (!command.quiet)
+                printBanner();
+            const ProgramOutcome outcome =
+                runConsoleConversion(settings, job, progress, command.quiet);
+            pauseIfAsked(command);
+            return outcome;
+        }
+        case NextStep::startWindowMode:
+        case NextStep::uninstallFeedback:
+        case NextStep::takeScreenshots:
+            break;
+    }
+    return startWindowMode();
+}
+
+}  // namespace
+
 int runProgramEntry(int argc, char** argv) {
-    if (std::optional<int> status = runFirstArgumentCommand(argc, argv, std::cout))
-        return *status;
-    return 0;
+    // Only one copy of this version runs at a time, whatever its mode; the lock
+    // is held until the process ends.
+    const std::filesystem::path lockPath =
+        singleInstanceLockPath(productTitle(productName, programVersion));
+    const LockAttempt lock = acquireSingleInstanceLock(lockPath);
+    if (const auto* refusal = std::get_if<LockRefusal>(&lock))
+        return exitStatusOf(refuseToRun(*refusal, lockPath));
+    if (argc < 2)
+        return exitStatusOf(startWindowMode());
+
+    Settings settings;
+    ConversionJob job;
+    JobProgress progress;
+    return exitStatusOf(runConsoleEntry(argc, argv, settings, job, progress));
 }
 
 }  // namespace tessaro

@@ -1,0 +1,66 @@
+#include "batch/conversion_worker.h"
+
+#include "engine/naming/output_path.h"
+#include "platform/console_output.h"
+#include "settings/run_state.h"
+
+namespace tessaro {
+
+void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress& progress,
+                      const WatermarkFont* font, FileConversion convertFile) {
+    const bool debug = job.consoleMode == 1 && job.runMode == "DEBUG";
+    int32_t taken = 0;
+    int32_t converted = 0;
+    for (const auto& [path, entry] : job.inputFiles) {
+        if (progress.running.load() == 0)
+            break;
+        ++taken;
+        job.inputPath = path;
+        job.inputSubfolder = entry.subfolder;
+        {
+            std::lock_guard guard(progress.progressLock);
+            progress.processedCount = taken;
+            progress.currentFile = job.inputPath;
+        }
+        if (debug)
+            printLine("Processing: " + job.inputPath);
+        ConversionResult result = convertFile(settings, job, font);
+        if (debug) {
+            printLine("Saving As: " + job.outputPath);
+            printLine(result.converted ? "OK" : "Not OK");
+        }
+        if (result.converted) {
+            ++converted;
+            job.randomNumber = drawRandomNumber();
+            job.fileCounter += 1;
+        }
+        // Every page file written carries the chosen time, also when another
+        // page of the same icon failed: the time describes the file, not the run.
+        for (const std::string& written : result.writtenFiles)
+            applyOutputFileTime(written, settings, job);
+    }
+    std::lock_guard guard(progress.progressLock);
+    progress.convertedCount = converted;
+}
+
+std::jthread startConversionWorker(const Settings& settings, ConversionJob& job,
+                                   JobProgress& progress, const WatermarkFont* font,
+                                   FileConversion convertFile) {
+    {
+        std::lock_guard guard(progress.progressLock);
+        progress.processedCount = 0;
+        progress.currentFile.clear();
+        progress.convertedCount = 0;
+        progress.running = 1;
+    }
+    return std::jthread([&settings, &job, &progress, font, convertFile] {
+        conversionWorker(settings, job, progress, font, convertFile);
+    });
+}
+
+void requestWorkerStop(JobProgress& progress) {
+    std::lock_guard guard(progress.progressLock);
+    progress.running = 0;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <thread>
+
+#include "batch/font_flags.h"
+#include "batch/input_queue.h"
+#include "batch/job_progress.h"
+#include "engine/convert_image.h"
+#include "settings/conversion_job.h"
+#include "settings/settings.h"
+
+namespace tessaro {
+
+struct WatermarkFont;
+
+// The engine's conversion of the current input file; runs can swap it only to
+// observe the worker itself.
+using FileConversion = ConversionResult (*)(const Settings&, ConversionJob&, const WatermarkFont*);
+
+// Converts the queued input files one after another. Before each file it looks
+// at progress.running and ends when that is 0, so a stop request finishes the
+// file in hand and takes no further one. After every converted file the mask's
+// counter advances and a new random number is drawn; every file written gets
+// the run's output file time. In the console mode with run mode "DEBUG" it
+// prints "Processing: ", "Saving As: " and "OK"/"Not OK" lines.
+// Settings, job and font must not change while it runs.
+void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress& progress,
+                      const WatermarkFont* font, FileConversion convertFile = convertImageFile);
+
+// Resets the progress record and starts conversionWorker on its own thread.
+// The returned thread joins when it goes out of scope.
+std::jthread startConversionWorker(const Settings& settings, ConversionJob& job,
+                                   JobProgress& progress, const WatermarkFont* font,
+                                   FileConversion convertFile = convertImageFile);
+
+// Asks a running worker to stop before its next file.
+void requestWorkerStop(JobProgress& progress);
+
+}  // namespace tessaro

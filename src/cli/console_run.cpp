@@ -1,0 +1,247 @@
+#include "cli/console_run.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "batch/conversion_worker.h"
+#include "cli/help_text.h"
+#include "cli/settings_listing.h"
+#include "engine/format_registry.h"
+#include "engine/output_depth.h"
+#include "engine/solid_frame.h"
+#include "engine/watermark_font.h"
+#include "l10n/string_table.h"
+#include "platform/console_output.h"
+#include "update/vendor_endpoints.h"
+
+namespace tessaro {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The three kinds of line a run prints: printed always, said unless quiet,
+// and debug lines only when debugging.
+struct RunPrinter {
+    const Settings& settings;
+    bool quiet = false;
+    bool debug = false;
+
+    void say(std::string_view text) const {
+        if (!quiet)
+            printLine(text);
+    }
+    void debugLine(std::string_view label, std::string_view value) const {
+        if (debug)
+            printLine(std::string(label) + std::string(value));
+    }
+    void debugLines(const std::vector<std::string>& lines) const {
+        if (debug)
+            for (const std::string& line : lines)
+                printLine(line);
+    }
+    void debugSection(ListingSection section) const {
+        if (debug)
+            debugLines(processingLines(settings, section));
+    }
+};
+
+ProgramOutcome fail(std::string_view message) {
+    printErrorLine(message);
+    return ProgramOutcome::errorReported;
+}
+
+std::string lowerCaseAscii(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// The named input must be one existing, non-empty file. A relative name is
+// taken from the current folder.
+bool resolveInputFile(ConversionJob& job) {
+    fs::path named = job.inputBaseFolder;
+    job.inputBaseFolder.clear();
+    if (!named.has_extension())
+        return false;
+    std::error_code error;
+    fs::path full = fs::absolute(named, error);
+    if (error || !fs::is_regular_file(full, error))
+        return false;
+    std::uintmax_t size = fs::file_size(full, error);
+    if (error || size == 0)
+        return false;
+    job.inputPath = full.string();
+    return true;
+}
+
+// A relative output folder is taken from the current folder; the text always
+// ends in "/".
+std::string absoluteFolderText(std::string folder) {
+    if (!folder.starts_with('/')) {
+        if (folder.starts_with("./"))
+            folder.erase(0, 2);
+        std::error_code error;
+        std::string current = fs::current_path(error).string();
+        if (!current.ends_with('/'))
+            current += '/';
+        folder = current + folder;
+    }
+    if (!folder.ends_with('/'))
+        folder += '/';
+    return folder;
+}
+
+bool isNonEmptyFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return false;
+    std::uintmax_t size = fs::file_size(path, error);
+    return !error && size > 0;
+}
+
+}  // namespace
+
+void printBanner() {
+    std::string copyright = defaultWatermarkText;
+    const std::string_view copyrightSign = "\u00a9";
+    if (size_t at = copyright.find(copyrightSign); at != std::string::npos)
+        copyright.replace(at, copyrightSign.size(), "(c)");
+    printLine(productTitle(productName, programVersion));
+    printLine(copyright);
+    printLine(homePageAddress);
+    printLine(" ");
+}
+
+ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job,
+                                    JobProgress& progress, bool quiet) {
+    const RunPrinter printer{settings, quiet, job.runMode == "DEBUG"};
+    printer.say(getText("General", "Preparing"));
+
+    printer.debugLine("Input: ", job.inputBaseFolder);
+    if (!resolveInputFile(job))
+        return fail("Error: Invalid input file");
+
+    if (job.outputFolder.empty())
+        job.outputFolder = fs::path(job.inputPath).parent_path().string();
+    printer.debugLine("Output: ", job.outputFolder);
+    if (job.outputFolder.starts_with(".."))
+        return fail("Error: Incorrect output folder");
+    job.outputFolder = absoluteFolderText(job.outputFolder);
+    std::error_code error;
+    if (!fs::is_directory(job.outputFolder, error))
+        return fail("Error: Invalid output folder");
+
+    if (job.inputFormat.empty())
+        job.inputFormat = productInputFormats().front();
+    if (job.outputFormat.empty())
+        job.outputFormat = productOutputFormats().front();
+    printer.debugLine("Conversion: ", job.outputFormat);
+    if (!isOutputFormat(job.outputFormat))
+        return fail("Error: Invalid conversion type");
+
+    printer.debugLines(loadOptionLines(settings, job.inputFormat));
+    printer.debugLines(saveOptionLines(settings, job.outputFormat));
+    int32_t OutputSettings::*depthField = bitDepthSetting(job.outputFormat);
+    if (depthField != nullptr && !isAllowedBpp(job.outputFormat, settings.output.*depthField))
+        return fail("Error: Invalid " + job.outputFormat + "-bpp value");
+    if (job.outputFormat == "jpg" &&
+        (settings.output.jpgQuality < 1 || settings.output.jpgQuality > 100))
+        return fail("Error: Invalid jpg-quality value");
+
+    const TransformSettings& transform = settings.transform;
+    if (transform.doImageRotation != 0)
+        printer.debugSection(ListingSection::rotation);
+    if (transform.doImageResize != 0) {
+        printer.debugSection(ListingSection::width);
+        if (transform.imageWidth == 0)
+            return fail("Error: Invalid width value");
+        printer.debugSection(ListingSection::height);
+        if (transform.imageHeight == 0)
+            return fail("Error: Invalid height value");
+        printer.debugSection(ListingSection::resize);
+    }
+    printer.debugSection(ListingSection::flips);
+
+    const AdjustmentSettings& adjustment = settings.adjustment;
+    if (adjustment.doImageColorCorrection != 0) {
+        printer.debugSection(ListingSection::brightness);
+        if (adjustment.imageBrightness < -100 || adjustment.imageBrightness > 100)
+            return fail("Error: Invalid brightness value");
+        printer.debugSection(ListingSection::contrast);
+        if (adjustment.imageContrast < -100 || adjustment.imageContrast > 100)
+            return fail("Error: Invalid contrast value");
+        printer.debugSection(ListingSection::gamma);
+        // Written as a range test that NaN fails.
+        if (!(adjustment.imageGamma >= 0.01f && adjustment.imageGamma <= 9.99f))
+            return fail("Error: Invalid gamma value");
+        printer.debugSection(ListingSection::invert);
+    }
+    printer.debugSection(ListingSection::greyscale);
+    if (adjustment.doImageThreshold != 0)
+        printer.debugSection(ListingSection::threshold);
+
+    printer.debugSection(ListingSection::frame);
+    if (settings.frame.doFrame == 1)
+        printer.debugSection(ListingSection::frameDetails);
+    // A frame that cannot be drawn would leave every page without it, unreported.
+    if (std::string failure = frameDrawingFailure(settings); !failure.empty())
+        return fail("Error: " + failure);
+
+    // The run owns the font from here to its end; only a text watermark loads one.
+    std::unique_ptr<WatermarkFont> font;
+    const WatermarkSettings& watermark = settings.watermark;
+    printer.debugSection(ListingSection::watermark);
+    if (watermark.doWatermark == 1) {
+        printer.debugSection(ListingSection::textWatermark);
+        font = loadWatermarkFont(
+                   watermark.font, watermark.fontSize, consoleDotsPerInch,
+                   fontStyleFlags(watermark.fontStyle) + fontEffectFlags(watermark.fontEffect))
+                   .font;
+        if (!font)
+            return fail("Error: Invalid watermark font");
+    }
+    if (watermark.doWatermark == 2) {
+        printer.debugSection(ListingSection::imageWatermark);
+        if (!isNonEmptyFile(watermark.image))
+            return fail("Error: Invalid watermark image");
+    }
+    printer.debugSection(ListingSection::advanced);
+
+    if (!prepareRun(settings, job))
+        return fail("Error: Invalid conversion type");
+
+    printer.say(getText("General", "Importing"));
+    const std::string extension = lowerCaseAscii(fs::path(job.inputPath).extension().string());
+    const bool isList = extension == ".txt" || extension == ".lst";
+    const int32_t total = !isList && addInputFile(job, job.inputPath) ? 1 : 0;
+    printer.say(formatMessage(getText("Msg", "Import complete"), std::to_string(total)));
+    if (total == 0) {
+        printLine(getText("Msg", "Conversion is not complete"));
+        printLine(getText("Msg", "Empty input files"));
+        return ProgramOutcome::conversionStopped;
+    }
+
+    printer.say(getText("General", "Converting"));
+    startConversionWorker(settings, job, progress, font.get()).join();
+    int32_t converted = 0;
+    {
+        std::lock_guard guard(progress.progressLock);
+        converted = progress.convertedCount;
+    }
+    if (converted == 0) {
+        printLine(getText("Msg", "Conversion is not complete"));
+        return ProgramOutcome::conversionStopped;
+    }
+    printer.say(getText("Msg", "Conversion complete"));
+    printer.say(formatMessage(getText("Msg", "Files converted"), std::to_string(converted),
+                              std::to_string(total)));
+    return ProgramOutcome::success;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "batch/conversion_worker.h"
+#include "engine/naming/output_path.h"
+#include "support/program_runner.h"
+
+namespace tessaro::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Stands in for the engine so that the worker's own bookkeeping shows: it
+// records what the worker handed it and fails or stops where a test asks.
+struct FakeEngine {
+    std::vector<std::string> inputs;
+    std::vector<int32_t> counters;
+    std::vector<int32_t> randomNumbers;
+    std::string failingInput;
+    JobProgress* stopDuringFirstFile = nullptr;
+    std::vector<std::string> writes;  // files each call writes
+};
+FakeEngine engine;
+
+ConversionResult fakeConversion(const Settings&, ConversionJob& job, const WatermarkFont*) {
+    engine.inputs.push_back(job.inputPath);
+    engine.counters.push_back(job.fileCounter);
+    engine.randomNumbers.push_back(job.randomNumber);
+    if (engine.stopDuringFirstFile != nullptr && engine.inputs.size() == 1)
+        requestWorkerStop(*engine.stopDuringFirstFile);
+    job.outputPath = job.inputPath + ".jpg";
+    ConversionResult result;
+    for (const std::string& path : engine.writes) {
+        std::ofstream(path) << "page";
+        result.writtenFiles.push_back(path);
+    }
+    result.converted = job.inputPath != engine.failingInput;
+    return result;
+}
+
+class ConversionWorker : public ::testing::Test {
+protected:
+    void SetUp() override { engine = FakeEngine{}; }
+
+    void queue(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            job.inputFiles[name] = InputFileEntry{1, ""};
+    }
+    void runToEnd() {
+        startConversionWorker(settings, job, progress, nullptr, fakeConversion).join();
+    }
+
+    Settings settings;
+    ConversionJob job;
+    JobProgress progress;
+};
+
+TEST_F(ConversionWorker, EmptyQueueEndsAtOnce) {
+    runToEnd();
+    EXPECT_EQ(progress.processedCount, 0);
+    EXPECT_EQ(progress.convertedCount, 0);
+    EXPECT_TRUE(engine.inputs.empty());
+}
+
+TEST_F(ConversionWorker, CountersAdvanceOnlyAfterConvertedFiles) {
+    queue({"/in/a.ico", "/in/b.ico", "/in/c.ico"});
+    engine.failingInput = "/in/b.ico";
+    job.fileCounter = 1;
+    runToEnd();
+    EXPECT_EQ(engine.inputs, (std::vector<std::string>{"/in/a.ico", "/in/b.ico", "/in/c.ico"}));
+    EXPECT_EQ(progress.processedCount, 3);
+    EXPECT_EQ(progress.convertedCount, 2);
+    EXPECT_EQ(progress.currentFile, "/in/c.ico");
+    EXPECT_EQ(job.fileCounter, 3);
+    // The failed file leaves the counter where it was for the next one.
+    EXPECT_EQ(engine.counters, (std::vector<int32_t>{1, 2, 2}));
+    EXPECT_EQ(engine.randomNumbers[1], engine.randomNumbers[2]);
+    EXPECT_GE(job.randomNumber, 1);
+    EXPECT_LE(job.randomNumber, 99999);
+    EXPECT_EQ(job.inputFiles.size(), 3u) << "the worker leaves the queue as it was";
+}
+
+TEST_F(ConversionWorker, StopFinishesTheFileInHandAndTakesNoOther) {
+    queue({"/in/a.ico", "/in/b.ico", "/in/c.ico"});
+    engine.stopDuringFirstFile = &progress;
+    runToEnd();
+    EXPECT_EQ(engine.inputs.size(), 1u);
+    EXPECT_EQ(progress.processedCount, 1);
+    EXPECT_EQ(progress.convertedCount, 1);
+}
+
+TEST_F(ConversionWorker, EveryWrittenPageGetsTheCustomTime) {
+    ScratchHome scratch;
+    engine.writes = {(scratch.root() / "a[1].jpg").string(),
+                     (scratch.root() / "a[2].jpg").string()};
+    queue({"/in/a.ico"});
+    settings.advanced.fileTimestamp = 2;
+    settings.advanced.customTimestamp = 1000000000;
+    runToEnd();
+    // The reference gets the time straight from the file-time step.
+    const fs::path reference = scratch.root() / "reference";
+    std::ofstream(reference) << "x";
+    ASSERT_TRUE(applyOutputFileTime(reference.string(), settings, job));
+    for (const std::string& path : engine.writes)
+        EXPECT_EQ(fs::last_write_time(path), fs::last_write_time(reference)) << path;
+    // 2001, far from the moment the pages were written.
+    EXPECT_LT(fs::last_write_time(reference),
+              fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
+}
+
+TEST_F(ConversionWorker, DebugLinesOnlyInTheConsoleMode) {
+    queue({"/in/a.ico", "/in/b.ico"});
+    engine.failingInput = "/in/b.ico";
+    job.runMode = "DEBUG";
+    for (int8_t consoleMode : {0, 1}) {
+        job.consoleMode = consoleMode;
+        testing::internal::CaptureStdout();
+        runToEnd();
+        const std::string printed = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(printed, consoleMode == 0
+                               ? ""
+                               : "Processing: /in/a.ico\nSaving As: /in/a.ico.jpg\nOK\n"
+                                 "Processing: /in/b.ico\nSaving As: /in/b.ico.jpg\n"
+                                 "Not OK\n");
+    }
+}
+
+}  // namespace
+}  // namespace tessaro::test
