@@ -5,7 +5,6 @@
 
 #include "cli/option_table.h"
 #include "cli/option_value.h"
-#include "settings/ini_reader.h"
 
 namespace tessaro {
 namespace {
@@ -22,9 +21,14 @@ bool loadProfile(const std::string& path, Settings& settings) {
     if (!document) {
         return false;
     }
-    const IniGroup* group = document->group(profileGroup);
+    applyProfile(*document, settings);
+    return true;
+}
+
+void applyProfile(const IniDocument& profile, Settings& settings) {
+    const IniGroup* group = profile.group(profileGroup);
     if (group == nullptr) {
-        return true;
+        return;
     }
     for (const IniEntry& entry : group->entries) {
         const OptionSpec* option = findProfileOption(upperCaseName(entry.key));
@@ -37,7 +41,6 @@ bool loadProfile(const std::string& path, Settings& settings) {
         }
         applySettingValue(*option, value, settings);
     }
-    return true;
 }
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "settings/ini_reader.h"
 #include "settings/settings.h"
 
 namespace tessaro {
@@ -12,5 +13,8 @@ namespace tessaro {
 // another profile, debug, quiet, pause) are not read from profiles. False
 // when the path is empty or the file cannot be read; then nothing changes.
 bool loadProfile(const std::string& path, Settings& settings);
+
+// Applies the keys of the first group "CLI" of a read profile, in file order.
+void applyProfile(const IniDocument& profile, Settings& settings);
 
 }  // namespace tessaro
