@@ -55,7 +55,11 @@ Image decodePage(OpenIcon& icon, int32_t page) {
 Image runChain(Image image, const Settings& settings, ConversionJob& job,
                const WatermarkFont* font) {
     image = rotateImage(std::move(image), settings);
-    image = resizeImage(std::move(image), widthOf(image), heightOf(image), settings);
+    // The size is read before the call: the image argument may be moved from
+    // before the other arguments are evaluated.
+    const int32_t rotatedWidth = widthOf(image);
+    const int32_t rotatedHeight = heightOf(image);
+    image = resizeImage(std::move(image), rotatedWidth, rotatedHeight, settings);
     job.imageWidth = widthOf(image);
     job.imageHeight = heightOf(image);
     image = flattenOntoWhite(std::move(image));
