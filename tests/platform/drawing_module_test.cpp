@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
+#include <cstdlib>
+#include <filesystem>
 
-#include "platform/program_folder.h"
+#include "support/icon_writer.h"
+#include "support/program_runner.h"
 
 namespace tessaro::test {
 namespace {
@@ -38,20 +38,34 @@ TEST(DrawingModule, AMissingOrForeignLibraryIsAFailureWithItsCause) {
     EXPECT_NE(foreign.failure.find("no entry point"), std::string::npos) << foreign.failure;
 }
 
-// The console road must start without binding the drawing libraries: the
-// dynamic loader's own trace of a version run lists every library it maps.
-TEST(DrawingModule, APlainRunMapsNoDrawingLibrary) {
-    const std::string command = "LD_DEBUG=files '" + programFolder() + "tessaro' -v 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    ASSERT_TRUE(pipe);
-    std::string trace;
-    std::array<char, 4096> buffer{};
-    while (size_t count = fread(buffer.data(), 1, buffer.size(), pipe.get())) {
-        trace.append(buffer.data(), count);
-    }
+// The dynamic loader's own trace of a console conversion: every library the
+// run maps, on standard error.
+std::string loaderTrace(const std::vector<std::string>& options) {
+    ScratchHome home;
+    const std::filesystem::path icon = home.root() / "plain.ico";
+    EXPECT_TRUE(writeIcon(icon, {filledPage(16, 16, 32, Rgba{200, 40, 40, 255})}));
+    std::vector<std::string> arguments{"-i", icon.string(), "-o", home.root().string()};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    setenv("LD_DEBUG", "files", 1);
+    const ProgramResult result = runTessaro(home, arguments);
+    unsetenv("LD_DEBUG");
+    EXPECT_EQ(result.exitStatus, 0) << result.standardError;
+    EXPECT_TRUE(std::filesystem::exists(home.root() / "plain.jpg"));
+    return result.standardError;
+}
+
+TEST(DrawingModule, APlainConversionMapsNoDrawingLibrary) {
+    const std::string trace = loaderTrace({});
     ASSERT_NE(trace.find("libfreeimage"), std::string::npos) << "no loader trace";
     for (const char* library : {"libcairo", "libpango", "libfontconfig", "tessaro-draw"}) {
         EXPECT_EQ(trace.find(library), std::string::npos) << library;
+    }
+}
+
+TEST(DrawingModule, AFramedConversionLoadsTheModule) {
+    const std::string trace = loaderTrace({"--FR-SOLID-LEFT=2"});
+    for (const char* library : {"tessaro-draw.so", "libcairo", "libpango"}) {
+        EXPECT_NE(trace.find(library), std::string::npos) << library;
     }
 }
 
