@@ -1,6 +1,5 @@
 #include "update/http_client.h"
 
-#include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -22,26 +21,16 @@ using Clock = std::chrono::steady_clock;
 
 // Owns one socket descriptor and closes it when it goes.
 struct OwnedSocket {
-    int fd = -1;
+    int fd;
 
-    OwnedSocket() = default;
     explicit OwnedSocket(int descriptor) : fd(descriptor) {}
     OwnedSocket(OwnedSocket&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
-    OwnedSocket& operator=(OwnedSocket&& other) noexcept {
-        if (this != &other) {
-            reset();
-            fd = std::exchange(other.fd, -1);
-        }
-        return *this;
-    }
     OwnedSocket(const OwnedSocket&) = delete;
     OwnedSocket& operator=(const OwnedSocket&) = delete;
-    ~OwnedSocket() { reset(); }
-
-    void reset() {
+    OwnedSocket& operator=(OwnedSocket&&) = delete;
+    ~OwnedSocket() {
         if (fd >= 0) {
             ::close(fd);
-            fd = -1;
         }
     }
 };

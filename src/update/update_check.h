@@ -62,7 +62,9 @@ enum class ScheduledCheck { notDue, declined, checked };
 
 // The start-up check: when it is due, asks whether to check now, checks on
 // Yes, and whatever the answer sets general.updateDate to `now`, so the next
-// question comes one interval later.
+// question comes one interval later. The window mode passes
+// currentLocalTimestamp() as `now`; the new date reaches config.ini when the
+// preferences are saved at shutdown.
 ScheduledCheck scheduledUpdateCheck(Settings& settings, int32_t now, const UpdateDialogs& dialogs,
                                     const VersionFetch& fetchVersion = fetchVendorVersionText);
 
