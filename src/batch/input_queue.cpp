@@ -12,16 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string lowerCaseExtension(const fs::path& path) {
-    std::string extension = path.extension().string();
-    if (!extension.empty())
-        extension.erase(0, 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
-    });
-    return extension;
-}
-
 bool isAcceptedExtension(const std::string& extension) {
     for (const auto& accepted : acceptedInputExtensions())
         if (extension == accepted)
@@ -53,12 +43,22 @@ std::string subfolderBelow(const fs::path& path, const std::string& baseFolder) 
 
 }  // namespace
 
+std::string lowerCaseExtension(const std::string& path) {
+    std::string extension = fs::path(path).extension().string();
+    if (!extension.empty())
+        extension.erase(0, 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+    });
+    return extension;
+}
+
 bool addInputFile(ConversionJob& job, const std::string& path) {
     std::error_code error;
     fs::path fullPath = fs::absolute(fs::path(path), error);
     if (path.empty() || error)
         return false;
-    if (!isAcceptedExtension(lowerCaseExtension(fullPath)) || isKnownEmpty(fullPath))
+    if (!isAcceptedExtension(lowerCaseExtension(fullPath.string())) || isKnownEmpty(fullPath))
         return false;
     job.inputFiles.clear();
     job.inputFiles[fullPath.string()] =

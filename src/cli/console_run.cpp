@@ -55,11 +55,12 @@ ProgramOutcome fail(std::string_view message) {
     return ProgramOutcome::errorReported;
 }
 
-std::string lowerCaseAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
+bool isNonEmptyFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return false;
+    std::uintmax_t size = fs::file_size(path, error);
+    return !error && size > 0;
 }
 
 // The named input must be one existing, non-empty file. A relative name is
@@ -71,10 +72,7 @@ bool resolveInputFile(ConversionJob& job) {
         return false;
     std::error_code error;
     fs::path full = fs::absolute(named, error);
-    if (error || !fs::is_regular_file(full, error))
-        return false;
-    std::uintmax_t size = fs::file_size(full, error);
-    if (error || size == 0)
+    if (error || !isNonEmptyFile(full.string()))
         return false;
     job.inputPath = full.string();
     return true;
@@ -95,14 +93,6 @@ std::string absoluteFolderText(std::string folder) {
     if (!folder.ends_with('/'))
         folder += '/';
     return folder;
-}
-
-bool isNonEmptyFile(const std::string& path) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    std::uintmax_t size = fs::file_size(path, error);
-    return !error && size > 0;
 }
 
 }  // namespace
@@ -217,8 +207,8 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
         return fail("Error: Invalid conversion type");
 
     printer.say(getText("General", "Importing"));
-    const std::string extension = lowerCaseAscii(fs::path(job.inputPath).extension().string());
-    const bool isList = extension == ".txt" || extension == ".lst";
+    const std::string extension = lowerCaseExtension(job.inputPath);
+    const bool isList = extension == "txt" || extension == "lst";
     const int32_t total = !isList && addInputFile(job, job.inputPath) ? 1 : 0;
     printer.say(formatMessage(getText("Msg", "Import complete"), std::to_string(total)));
     if (total == 0) {
