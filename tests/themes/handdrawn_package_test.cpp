@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 
 #include "platform/program_folder.h"
 #include "themes/image_keys.h"
 #include "themes/png_fixture.h"
 #include "themes/theme_config.h"
+#include "themes/theme_folder.h"
 #include "themes/theme_images.h"
 #include "themes/theme_scan.h"
 #include "themes/zip_archive.h"
@@ -56,6 +59,7 @@ TEST_F(HanddrawnPackage, CarriesEveryIconAtEverySize) {
 }
 
 TEST_F(HanddrawnPackage, IsListedAndLoadsLargeToolbarIcons) {
+    EXPECT_EQ(themeFolder(), state.folder) << "gfx/ beside the executable comes first";
     scanThemes(state);
     ASSERT_FALSE(state.themeNames.empty());
     EXPECT_EQ(themeDisplayName(state, "handdrawn"), "Hand-drawn");
