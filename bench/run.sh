@@ -25,12 +25,17 @@ mean_of() {  # mean wall time in milliseconds from a hyperfine CSV export
   awk -F, 'NR == 2 { printf "%.2f", $2 * 1000 }' "$1"
 }
 
+cpu_of() {  # mean user + system time in milliseconds; steadier on a busy machine
+  awk -F, 'NR == 2 { printf "%.2f", ($5 + $6) * 1000 }' "$1"
+}
+
 peak_kib() {  # maximum resident set size of one run, in KiB
   /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ { print $2 }'
 }
 
-printf '%-16s %10s %10s %10s %8s %8s %10s %10s %10s\n' icon tessaro floor magick \
-  "t/floor" "t/magick" "peak-t" "peak-fl" "peak-mg"
+echo "Wall time (mean of $runs runs), ratios, peak memory; then CPU time (user + system):"
+printf '%-16s %10s %10s %10s %8s %8s %10s %10s %10s %9s\n' icon tessaro floor magick \
+  "t/floor" "t/magick" "peak-t" "peak-fl" "peak-mg" "cpu-t/fl"
 log_sum=0
 count=0
 for icon in "$work"/icons/*.ico; do
@@ -52,11 +57,13 @@ for icon in "$work"/icons/*.ico; do
   # shellcheck disable=SC2086
   pm=$(peak_kib $magick_cmd)
   rf=$(awk -v a="$t" -v b="$f" 'BEGIN { printf "%.3f", a / b }')
+  cf=$(awk -v a="$(cpu_of "$work/tessaro.csv")" -v b="$(cpu_of "$work/floor.csv")" \
+    'BEGIN { printf "%.3f", a / b }')
   rm_=$(awk -v a="$t" -v b="$m" 'BEGIN { printf "%.3f", a / b }')
   log_sum=$(awk -v s="$log_sum" -v r="$rm_" 'BEGIN { printf "%.6f", s + log(r) }')
   count=$((count + 1))
-  printf '%-16s %8sms %8sms %8sms %8s %8s %8sK %8sK %8sK\n' "$name" "$t" "$f" "$m" "$rf" "$rm_" \
-    "$pt" "$pf" "$pm"
+  printf '%-16s %8sms %8sms %8sms %8s %8s %8sK %8sK %8sK %9s\n' "$name" "$t" "$f" "$m" "$rf" \
+    "$rm_" "$pt" "$pf" "$pm" "$cf"
 done
 awk -v s="$log_sum" -v n="$count" \
   'BEGIN { printf "geometric mean of tessaro / ImageMagick: %.3f (target <= 0.7)\n", exp(s / n) }'

@@ -12,7 +12,6 @@
 #include "cli/first_argument_command.h"
 #include "cli/help_text.h"
 #include "cli/program_outcome.h"
-#include "l10n/string_table.h"
 #include "platform/console_key.h"
 #include "platform/console_output.h"
 #include "platform/single_instance.h"
@@ -53,7 +52,6 @@ ProgramOutcome runConsoleEntry(int argc, char** argv, Settings& settings, Conver
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     initializeRunState(job);
     resetSettings(settings, true);
-    loadStringTable();
     const CommandLineResult command = parseCommandLine(arguments, settings, job);
     switch (command.next) {
         case NextStep::printVersion:

@@ -31,9 +31,12 @@ struct RunPrinter {
     bool quiet = false;
     bool debug = false;
 
-    void say(std::string_view text) const {
+    // Quiet runs never look their texts up, so they skip building the string
+    // table's index altogether.
+    void say(std::string_view group, std::string_view key, std::string_view s1 = {},
+             std::string_view s2 = {}) const {
         if (!quiet)
-            printLine(text);
+            printLine(formatMessage(getText(group, key), s1, s2));
     }
     void debugLine(std::string_view label, std::string_view value) const {
         if (debug)
@@ -111,7 +114,7 @@ void printBanner() {
 ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job,
                                     JobProgress& progress, bool quiet) {
     const RunPrinter printer{settings, quiet, job.runMode == "DEBUG"};
-    printer.say(getText("General", "Preparing"));
+    printer.say("General", "Preparing");
 
     printer.debugLine("Input: ", job.inputBaseFolder);
     if (!resolveInputFile(job))
@@ -206,18 +209,18 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     if (!prepareRun(settings, job))
         return fail("Error: Invalid conversion type");
 
-    printer.say(getText("General", "Importing"));
+    printer.say("General", "Importing");
     const std::string extension = lowerCaseExtension(job.inputPath);
     const bool isList = extension == "txt" || extension == "lst";
     const int32_t total = !isList && addInputFile(job, job.inputPath) ? 1 : 0;
-    printer.say(formatMessage(getText("Msg", "Import complete"), std::to_string(total)));
+    printer.say("Msg", "Import complete", std::to_string(total));
     if (total == 0) {
         printLine(getText("Msg", "Conversion is not complete"));
         printLine(getText("Msg", "Empty input files"));
         return ProgramOutcome::conversionStopped;
     }
 
-    printer.say(getText("General", "Converting"));
+    printer.say("General", "Converting");
     startConversionWorker(settings, job, progress, font.get()).join();
     int32_t converted = 0;
     {
@@ -228,9 +231,8 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
         printLine(getText("Msg", "Conversion is not complete"));
         return ProgramOutcome::conversionStopped;
     }
-    printer.say(getText("Msg", "Conversion complete"));
-    printer.say(formatMessage(getText("Msg", "Files converted"), std::to_string(converted),
-                              std::to_string(total)));
+    printer.say("Msg", "Conversion complete");
+    printer.say("Msg", "Files converted", std::to_string(converted), std::to_string(total));
     return ProgramOutcome::success;
 }
 
