@@ -177,6 +177,13 @@ TEST_F(ConvertImageFile, AllFramesNumbersEveryPageFile) {
               (std::set<std::string>{"name.ico", "name[1].jpg", "name[2].jpg", "name[3].jpg"}));
 }
 
+TEST_F(ConvertImageFile, NonAsciiPathsOpenEveryPage) {
+    const ConversionResult result = convert(write("bild-äöü 图.ico", pagesOfColours(2)));
+    EXPECT_TRUE(result.converted);
+    EXPECT_EQ(result.writtenFiles,
+              (std::vector<std::string>{path("bild-äöü 图[1].jpg"), path("bild-äöü 图[2].jpg")}));
+}
+
 TEST_F(ConvertImageFile, SinglePageSelectionsWriteOneFileWithoutNumber) {
     struct Row {
         int32_t frameLoading;
