@@ -11,6 +11,7 @@ packages="
   fonts-liberation fonts-dejavu-core
   libgtest-dev
   librsvg2-bin libarchive-tools
+  desktop-file-utils dpkg-dev groff-base
   xvfb xauth
   hyperfine imagemagick time
   clang-14 libclang-rt-14-dev
