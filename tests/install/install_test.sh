@@ -3,9 +3,10 @@
 # a framed console conversion (the drawing module comes from lib/tessaro/),
 # the window mode closed by SIGTERM, and the conversion again after the whole
 # prefix was moved elsewhere.
-# Arguments: cmake, build folder, sample icon writer, window mode (1 or 0).
+# Arguments: cmake, build folder, sample icon writer, window mode (1 or 0),
+# default theme package (1 or 0).
 set -eu
-cmake=$1 build=$2 make_sample_icon=$3 window_mode=$4
+cmake=$1 build=$2 make_sample_icon=$3 window_mode=$4 theme_package=$5
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -31,7 +32,9 @@ for size in 16 24 32 48 64 128 256; do
 done
 if [ "$window_mode" = 1 ]; then
   [ -f "$work/prefix/lib/tessaro/tessaro-ui.so" ] || fail "the window module was not installed"
-  ls "$work/prefix/share/tessaro/gfx/"*.zip >/dev/null 2>&1 || fail "no theme package installed"
+fi
+if [ "$theme_package" = 1 ]; then
+  [ -f "$work/prefix/share/tessaro/gfx/handdrawn.zip" ] || fail "the default theme was not installed"
 fi
 
 "$make_sample_icon" "$work/sample.ico"
