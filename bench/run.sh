@@ -10,7 +10,7 @@ set -eu
 cd "$(dirname "$0")/.."
 ./tools/setup.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target tessaro bench-floor make-bench-icons >/dev/null
+cmake --build build --target tessaro tessaro-draw bench-floor make-bench-icons >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -68,6 +68,26 @@ done
 awk -v s="$log_sum" -v n="$count" \
   'BEGIN { printf "geometric mean of tessaro / ImageMagick: %.3f (target <= 0.7)\n", exp(s / n) }'
 echo "target per icon: tessaro / floor <= 1.15"
+
+# A conversion with a frame and a text watermark loads the drawing module and
+# the watermark font; a plain conversion must not pay for that.
+echo
+echo "Drawing (frame and text watermark) against a plain conversion, per icon:"
+drawing_options="--fr-solid-left=4 --fr-solid-right=4 --fr-solid-top=4 --fr-solid-bottom=4 --wm-text=Brimvale --wm-text-antialiasing"
+printf '%-16s %10s %10s %8s %10s\n' icon plain drawing ratio peak-draw
+for icon in "$work"/icons/*.ico; do
+  name=$(basename "$icon" .ico)
+  plain_cmd="./build/tessaro -q -i $icon -o $work/out"
+  drawing_cmd="./build/tessaro -q -i $icon -o $work/out $drawing_options"
+  hyperfine -N --warmup 5 --runs "$runs" --export-csv "$work/plain.csv" "$plain_cmd" >/dev/null
+  hyperfine -N --warmup 5 --runs "$runs" --export-csv "$work/drawing.csv" "$drawing_cmd" >/dev/null
+  p=$(mean_of "$work/plain.csv")
+  d=$(mean_of "$work/drawing.csv")
+  # shellcheck disable=SC2086
+  pd=$(peak_kib $drawing_cmd)
+  printf '%-16s %8sms %8sms %8s %8sK\n' "$name" "$p" "$d" \
+    "$(awk -v a="$d" -v b="$p" 'BEGIN { printf "%.3f", a / b }')" "$pd"
+done
 
 echo
 echo "Libraries of build/tessaro (ldd):"
