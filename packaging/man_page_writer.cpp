@@ -134,19 +134,20 @@ std::string roffName(std::string_view name) {
 
 std::string_view valueName(const OptionSpec& option) {
     switch (option.kind) {
-    case ValueKind::none:
-        return {};
-    case ValueKind::number:
-        return "NUM";
-    case ValueKind::fraction:
-        return "FRACTION";
-    case ValueKind::keyword:
-        return "KEYWORD";
-    case ValueKind::text:
-    case ValueKind::rawText:
-        return option.role == OptionRole::input || option.role == OptionRole::profile ? "FILE"
-               : option.role == OptionRole::output                                   ? "PATH"
-                                                                                     : "TEXT";
+        case ValueKind::none:
+            return {};
+        case ValueKind::number:
+            return "NUM";
+        case ValueKind::fraction:
+            return "FRACTION";
+        case ValueKind::keyword:
+            return "KEYWORD";
+        case ValueKind::text:
+        case ValueKind::rawText:
+            if (option.role == OptionRole::input || option.role == OptionRole::profile) {
+                return "FILE";
+            }
+            return option.role == OptionRole::output ? "PATH" : "TEXT";
     }
     return {};
 }
