@@ -15,6 +15,7 @@
 #include "platform/console_key.h"
 #include "platform/console_output.h"
 #include "platform/single_instance.h"
+#include "platform/window_module.h"
 #include "settings/conversion_job.h"
 #include "settings/reset_settings.h"
 #include "settings/run_state.h"
@@ -34,10 +35,11 @@ ProgramOutcome refuseToRun(const LockRefusal& refusal, const std::filesystem::pa
     return ProgramOutcome::errorReported;
 }
 
-ProgramOutcome startWindowMode() {
-    printErrorLine(
-        "The window mode is not available in this build; run tessaro -h for the console options.");
-    return ProgramOutcome::windowModeUnavailable;
+ProgramOutcome startWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress,
+                               int argc, char** argv) {
+    return runWindowModule(settings, job, progress, argc, argv) == WindowModeEnd::closed
+               ? ProgramOutcome::success
+               : ProgramOutcome::windowModeUnavailable;
 }
 
 void pauseIfAsked(const CommandLineResult& command) {
@@ -75,7 +77,7 @@ ProgramOutcome runConsoleEntry(int argc, char** argv, Settings& settings, Conver
         case NextStep::takeScreenshots:
             break;
     }
-    return startWindowMode();
+    return startWindowMode(settings, job, progress, argc, argv);
 }
 
 }  // namespace
@@ -88,12 +90,11 @@ int runProgramEntry(int argc, char** argv) {
     const LockAttempt lock = acquireSingleInstanceLock(lockPath);
     if (const auto* refusal = std::get_if<LockRefusal>(&lock))
         return exitStatusOf(refuseToRun(*refusal, lockPath));
-    if (argc < 2)
-        return exitStatusOf(startWindowMode());
-
     Settings settings;
     ConversionJob job;
     JobProgress progress;
+    if (argc < 2)
+        return exitStatusOf(startWindowMode(settings, job, progress, argc, argv));
     return exitStatusOf(runConsoleEntry(argc, argv, settings, job, progress));
 }
 

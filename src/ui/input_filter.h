@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tessaro {
+
+// One line of the input file requester's filter: what it shows and the
+// patterns it matches, joined by ";".
+struct FilterLine {
+    std::string description;
+    std::string patterns;
+};
+
+// The filter of the input file requester for `extensions`: all supported
+// patterns first, then one line per format description in the order the
+// descriptions first appear (extensions sharing a description share a line,
+// the later extension first), then all files.
+std::vector<FilterLine> inputFilterLines(std::span<const std::string> extensions);
+
+}  // namespace tessaro

@@ -1,0 +1,50 @@
+#include "ui/main_commands.h"
+
+#include "ui/qt_text.h"
+#include "ui/selection.h"
+#include "ui/window_numbers.h"
+
+namespace tessaro {
+
+void runMainCommand(WindowMode& mode, int command) {
+    switch (command) {
+        case newCommand:
+            newJob(mode);
+            break;
+        case exitCommand:
+            mode.window->close();
+            break;
+        case selectInputFileCommand:
+            selectInputFile(mode);
+            break;
+        case selectOutputFolderCommand:
+            selectOutputFolder(mode);
+            break;
+        case outputFormatOptionsCommand:
+            mode.job.preferencesPage = outputPreferencesPage;
+            break;
+        default:
+            break;
+    }
+}
+
+void connectMainWindow(WindowMode& mode) {
+    MainWindow& window = *mode.window;
+    QObject::connect(&window, &MainWindow::commandRequested, &window,
+                     [&mode](int command) { runMainCommand(mode, command); });
+    QObject::connect(&window, &MainWindow::filesDropped, &window,
+                     [&mode](const QStringList& paths) {
+                         if (!paths.isEmpty())
+                             acceptInputFile(mode, toUtf8(paths.front()));
+                     });
+    QObject::connect(window.outputFolderList, &QComboBox::currentTextChanged, &window,
+                     [&mode](const QString& text) { mode.job.outputFolder = toUtf8(text); });
+    QObject::connect(window.outputFormatList, &QComboBox::currentIndexChanged, &window,
+                     [&mode](int index) {
+                         const QVariant key = mode.window->outputFormatList->itemData(index);
+                         if (key.isValid())
+                             mode.settings.output.format = toUtf8(key.toString());
+                     });
+}
+
+}  // namespace tessaro

@@ -1,0 +1,316 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "cli/help_text.h"
+#include "ui/qt_text.h"
+#include "ui/window_numbers.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int createdWidth = 510;
+constexpr int fixedHeight = 260;
+constexpr int fieldButtonIconSize = 16;
+constexpr int fieldButtonSize = 24;
+constexpr int fieldButtonRightDistance = 146;
+constexpr int convertButtonRightDistance = 110;
+constexpr int fieldRightMargin = 160;
+constexpr std::array<int, 3> fieldButtonTops = {19, 59, 99};
+constexpr int convertImageSize = 64;
+
+struct MenuItem {
+    int command;  // -1 for a separator
+    const char* textKey;
+    const char* shortcutText;
+    const char* iconKey;
+};
+
+struct MenuTitle {
+    const char* titleKey;
+    std::initializer_list<MenuItem> items;
+};
+
+constexpr MenuItem separator{-1, nullptr, nullptr, nullptr};
+
+const std::initializer_list<MenuTitle> menuTree = {
+    {"File",
+     {{newCommand, "New", "Ctrl+N", "New"},
+      separator,
+      {selectInputFileCommand, "Select Input File", nullptr, "Add"},
+      {selectOutputFolderCommand, "Select Output Folder", nullptr, "OutFolder"},
+      separator,
+      {exitCommand, "Exit", "Alt+X", "Exit"}}},
+    {"Converter",
+     {{convertCommand, "Convert", "F5", "Convert"},
+      separator,
+      {customConverterCommand, "Custom Converter", nullptr, "CustomConverter"},
+      separator,
+      {preferencesCommand, "Preferences", nullptr, "Preferences"}}},
+    {"Help",
+     {{manualCommand, "Manual", "F1", "Help"},
+      separator,
+      {sendFeedbackCommand, "Send Feedback", nullptr, "Email"},
+      {visitHomepageCommand, "Visit Homepage", nullptr, "Web"},
+      {checkForNewVersionCommand, "Check For New Version", nullptr, "Updates"},
+      separator,
+      {aboutCommand, "About", nullptr, "About"}}},
+};
+
+const std::initializer_list<MenuItem> toolbarButtons = {
+    {newCommand, "New", nullptr, "New"},
+    {selectInputFileCommand, "Select Input File", nullptr, "Add"},
+    {selectOutputFolderCommand, "Select Output Folder", nullptr, "OutFolder"},
+    separator,
+    {preferencesCommand, "Preferences", nullptr, "Preferences"},
+    separator,
+    {convertCommand, "Convert", nullptr, "Convert"},
+    separator,
+    {manualCommand, "Manual", nullptr, "Help"},
+    {sendFeedbackCommand, "Send Feedback", nullptr, "Email"},
+    {visitHomepageCommand, "Visit Homepage", nullptr, "Web"},
+    {checkForNewVersionCommand, "Check For New Version", nullptr, "Updates"},
+};
+
+const std::array<MenuItem, 3> fieldButtonItems = {{
+    {selectInputFileCommand, "Select Input File", nullptr, "Add"},
+    {selectOutputFolderCommand, "Select Output Folder", nullptr, "OutFolder"},
+    {outputFormatOptionsCommand, "Output Format Options", nullptr, "OutFormat"},
+}};
+
+struct ShortcutKey {
+    QKeySequence keys;
+    int command;
+};
+
+QAction* commandAction(MainWindow& window, QObject* owner, const QIcon& icon, const QString& text,
+                       int command) {
+    auto* action = new QAction(icon, text, owner);
+    QObject::connect(action, &QAction::triggered, &window,
+                     [&window, command] { emit window.commandRequested(command); });
+    return action;
+}
+
+QLabel* createLabel(QWidget* parent, std::string_view key, int x, int y) {
+    auto* label = new QLabel(uiText("General", key), parent);
+    label->setGeometry(x, y, 350, 20);
+    return label;
+}
+
+QComboBox* createImageList(QWidget* parent, int y) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(false);
+    list->setIconSize(QSize(fieldButtonIconSize, fieldButtonIconSize));
+    list->setGeometry(10, y, 350, 21);
+    return list;
+}
+
+void placeFieldButton(QToolBar* button, int x, int y) {
+    button->setGeometry(x, y, fieldButtonSize, fieldButtonSize);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const Settings& windowSettings, const WindowImages& windowImages)
+    : settings(windowSettings), images(windowImages) {
+    setWindowTitle(toQString(productTitle(productName, programVersion)));
+    move(settings.window.x, settings.window.y);
+    resize(settings.window.width, settings.window.height);
+    setMinimumSize(createdWidth, fixedHeight);
+    setMaximumSize(QWIDGETSIZE_MAX, fixedHeight);
+    setAcceptDrops(true);
+
+    buildMenu(*this);
+    menuHeight = menuBar()->sizeHint().height();
+
+    client = new QWidget(this);
+    setCentralWidget(client);
+    buildToolbar(*this);
+
+    statusField = new QLabel(this);
+    statusBar()->addWidget(statusField, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBarHeight = statusBar()->sizeHint().height();
+
+    container = new QWidget(client);
+    container->setGeometry(0, toolbarHeight, width(), height() - 130);
+    inputLabel = createLabel(container, "Input File", 10, 5);
+    inputField = new QLineEdit(container);
+    inputField->setGeometry(10, 20, 350, 20);
+    buildFieldButtons(*this);
+    placeFieldButton(fieldButtons[0], 364, 19);
+    outputFolderLabel = createLabel(container, "Output Folder", 10, 45);
+    outputFolderList = createImageList(container, 60);
+    placeFieldButton(fieldButtons[1], 364, 59);
+    outputFormatLabel = createLabel(container, "Output Format", 10, 85);
+    outputFormatList = createImageList(container, 100);
+    placeFieldButton(fieldButtons[2], 396, 99);
+
+    convertButton = new QPushButton(container);
+    convertButton->setGeometry(400, 20, 100, 100);
+    convertButton->setIconSize(QSize(convertImageSize, convertImageSize));
+    convertButton->setToolTip(uiText("Menu", "Convert"));
+    const QPixmap convertImage = buttonImage(images, "Convert");
+    if (convertImage.isNull())
+        convertButton->setText(uiText("Menu", "Convert"));
+    else
+        convertButton->setIcon(QIcon(convertImage));
+    connect(convertButton, &QPushButton::clicked, this,
+            [this] { emit commandRequested(convertCommand); });
+
+    copyrightLabel = new QLabel(QStringLiteral("\u00a9 Brimvale. All rights reserved."), client);
+    copyrightLabel->setGeometry(10, height() - 70, 350, 20);
+
+    const ShortcutKey shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), newCommand},
+        {QKeySequence(Qt::ALT | Qt::Key_X), exitCommand},
+        {QKeySequence(Qt::Key_F5), convertCommand},
+        {QKeySequence(Qt::Key_F1), manualCommand},
+    };
+    for (const ShortcutKey& shortcut : shortcuts) {
+        auto* key = new QShortcut(shortcut.keys, this);
+        const int command = shortcut.command;
+        connect(key, &QShortcut::activated, this,
+                [this, command] { emit commandRequested(command); });
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutMainWindow(*this);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    emit closeRequested();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedFilePaths(event->mimeData()->urls());
+    if (paths.isEmpty())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit filesDropped(paths);
+}
+
+QStringList droppedFilePaths(const QList<QUrl>& urls) {
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+void buildMenu(MainWindow& window) {
+    QMenuBar* bar = window.menuBar();
+    bar->clear();
+    for (const MenuTitle& title : menuTree) {
+        QMenu* menu = bar->addMenu(uiText("Menu", title.titleKey));
+        for (const MenuItem& item : title.items) {
+            if (item.command < 0) {
+                menu->addSeparator();
+                continue;
+            }
+            QString text = uiText("Menu", item.textKey);
+            if (item.shortcutText != nullptr)
+                text += QLatin1Char('\t') + QLatin1String(item.shortcutText);
+            menu->addAction(commandAction(window, menu, menuIcon(window.images, item.iconKey), text,
+                                          item.command));
+        }
+    }
+}
+
+void buildToolbar(MainWindow& window) {
+    delete window.mainToolbar;
+    auto* toolbar = new QToolBar(window.client);
+    window.mainToolbar = toolbar;
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const int iconSize = window.images.toolbarIconSize;
+    toolbar->setIconSize(QSize(iconSize, iconSize));
+    for (const MenuItem& item : toolbarButtons) {
+        if (item.command < 0) {
+            toolbar->addSeparator();
+            continue;
+        }
+        QAction* action = commandAction(window, toolbar, toolbarIcon(window.images, item.iconKey),
+                                        uiText("Menu", item.textKey), item.command);
+        action->setToolTip(uiText("Menu", item.textKey));
+        toolbar->addAction(action);
+    }
+    window.toolbarHeight = toolbar->sizeHint().height();
+    toolbar->setGeometry(0, 0, window.width(), window.toolbarHeight);
+    toolbar->show();
+}
+
+void buildFieldButtons(MainWindow& window) {
+    for (size_t index = 0; index < fieldButtonItems.size(); ++index) {
+        QToolBar*& button = window.fieldButtons[index];
+        const QRect place = button != nullptr ? button->geometry() : QRect();
+        delete button;
+        button = new QToolBar(window.container);
+        button->setMovable(false);
+        button->setFloatable(false);
+        button->setIconSize(QSize(fieldButtonIconSize, fieldButtonIconSize));
+        // Free placement: no handle, no frame, no divider and no stretching.
+        button->setStyleSheet(
+            QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+        const MenuItem& item = fieldButtonItems[index];
+        QAction* action = commandAction(window, button, menuIcon(window.images, item.iconKey),
+                                        uiText("Menu", item.textKey), item.command);
+        action->setToolTip(uiText("Menu", item.textKey));
+        button->addAction(action);
+        if (place.isValid())
+            button->setGeometry(place);
+        button->show();
+    }
+}
+
+void layoutMainWindow(MainWindow& window) {
+    if (window.container == nullptr)
+        return;
+    const int w = window.width();
+    const int h = window.height();
+    window.mainToolbar->setGeometry(0, 0, w, window.toolbarHeight);
+    window.container->setGeometry(
+        window.container->x(), window.toolbarHeight, w,
+        h - window.menuHeight - window.toolbarHeight - window.statusBarHeight - 40);
+    for (QWidget* field :
+         {static_cast<QWidget*>(window.inputField), static_cast<QWidget*>(window.outputFolderList),
+          static_cast<QWidget*>(window.outputFormatList)})
+        field->resize(w - fieldRightMargin, field->height());
+    for (size_t index = 0; index < window.fieldButtons.size(); ++index) {
+        placeFieldButton(window.fieldButtons[index], w - fieldButtonRightDistance,
+                         fieldButtonTops[index]);
+        window.fieldButtons[index]->repaint();
+    }
+    window.convertButton->move(w - convertButtonRightDistance, window.convertButton->y());
+    window.update();
+}
+
+void setStatusText(MainWindow& window, const QString& text) {
+    window.statusField->setText(text);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,117 @@
+#include "ui/selection.h"
+
+#include <QCoreApplication>
+#include <QResizeEvent>
+#include <filesystem>
+
+#include "batch/input_queue.h"
+#include "engine/format_registry.h"
+#include "settings/run_state.h"
+#include "ui/folder_history.h"
+#include "ui/input_filter.h"
+#include "ui/qt_text.h"
+#include "ui/user_dialogs.h"
+
+namespace tessaro {
+
+namespace {
+
+void postSizeEvent(MainWindow& window) {
+    QCoreApplication::postEvent(&window, new QResizeEvent(window.size(), window.size()));
+}
+
+void chooseOutputFolder(WindowMode& mode, const std::string& folder) {
+    addRecentOutputFolder(mode.settings, folder);
+    mode.job.outputFolder = folder;
+    refreshOutputFolderList(mode);
+}
+
+QStringList requesterFilters() {
+    QStringList filters;
+    for (const FilterLine& line : inputFilterLines(acceptedInputExtensions())) {
+        QString patterns = toQString(line.patterns);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(toQString(line.description) + QStringLiteral(" (") + patterns +
+                       QLatin1Char(')'));
+    }
+    return filters;
+}
+
+}  // namespace
+
+std::string folderOfPath(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool acceptInputFile(WindowMode& mode, const std::string& path) {
+    if (!addInputFile(mode.job, path))
+        return false;
+    MainWindow& window = *mode.window;
+    window.inputField->setText(toQString(path));
+    if (window.outputFolderList->currentText().isEmpty()) {
+        const std::string folder =
+            mode.job.inputBaseFolder.empty() ? folderOfPath(path) : mode.job.inputBaseFolder;
+        chooseOutputFolder(mode, folder);
+    }
+    return true;
+}
+
+void selectInputFile(WindowMode& mode) {
+    MainWindow& window = *mode.window;
+    const QString chosen =
+        userDialogs().openFile(&window, uiText("Dialog", "Select Input Files"),
+                               toQString(mode.job.inputPath), requesterFilters());
+    if (!chosen.isEmpty())
+        acceptInputFile(mode, toUtf8(chosen));
+    mode.job.inputPath.clear();
+    postSizeEvent(window);
+}
+
+void selectOutputFolder(WindowMode& mode) {
+    MainWindow& window = *mode.window;
+    std::string startFolder = mode.job.outputFolder;
+    const QString listed = window.outputFolderList->currentText();
+    if (!listed.isEmpty())
+        startFolder = folderOfPath(toUtf8(listed));
+    const QString chosen = userDialogs().selectFolder(
+        &window, uiText("Dialog", "Select Output Folder"), toQString(startFolder));
+    std::error_code error;
+    if (!chosen.isEmpty() && std::filesystem::is_directory(toUtf8(chosen), error)) {
+        std::string folder = toUtf8(chosen);
+        if (folder.back() != '/')
+            folder += '/';
+        chooseOutputFolder(mode, folder);
+    }
+    postSizeEvent(window);
+}
+
+void refreshOutputFolderList(WindowMode& mode) {
+    if (mode.settings.file.recentOutFolders.empty())
+        return;
+    QComboBox& list = *mode.window->outputFolderList;
+    const QSignalBlocker quiet(list);
+    list.clear();
+    int selected = 0;
+    const QIcon icon = menuIcon(mode.images, "FavFolder");
+    for (int index = 0; index < mode.settings.advanced.outFoldersNumber; ++index) {
+        const std::string folder = recentOutputFolder(mode.settings, index);
+        if (folder.empty())
+            continue;
+        if (folder == mode.job.outputFolder)
+            selected = list.count();
+        list.addItem(icon, toQString(folder));
+    }
+    list.setCurrentIndex(selected);
+}
+
+void newJob(WindowMode& mode) {
+    refreshOutputFolderList(mode);
+    initializeRunState(mode.job);
+    MainWindow& window = *mode.window;
+    window.inputField->clear();
+    const QSignalBlocker quiet(window.outputFolderList);
+    window.outputFolderList->setCurrentIndex(-1);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "ui/window_mode.h"
+
+namespace tessaro {
+
+// Queues `path` as the input file (addInputFile decides) and, when taken,
+// shows it; the first input file also proposes its own folder as the output
+// folder. False, with nothing changed, when the file is refused.
+bool acceptInputFile(WindowMode& mode, const std::string& path);
+
+// Command 5: the input file requester.
+void selectInputFile(WindowMode& mode);
+
+// Command 7: the output folder requester.
+void selectOutputFolder(WindowMode& mode);
+
+// Refills the output folder list from the history and selects the job's
+// output folder, or the first entry; an empty history leaves the list as it is.
+void refreshOutputFolderList(WindowMode& mode);
+
+// Command 0: a fresh run state, an empty input field and no output folder
+// selected; the history stays in the list.
+void newJob(WindowMode& mode);
+
+// The folder part of a path with its trailing "/"; "" when there is none.
+std::string folderOfPath(const std::string& path);
+
+}  // namespace tessaro

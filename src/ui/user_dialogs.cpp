@@ -1,0 +1,43 @@
+#include "ui/user_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tessaro {
+
+UserDialogs systemDialogs() {
+    UserDialogs dialogs;
+    dialogs.warning = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+    };
+    dialogs.question = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+    dialogs.openFile = [](QWidget* parent, const QString& title, const QString& presetFile,
+                          const QStringList& filters) {
+        QFileDialog dialog(parent, title);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters(filters);
+        if (!filters.isEmpty())
+            dialog.selectNameFilter(filters.front());
+        if (!presetFile.isEmpty())
+            dialog.selectFile(presetFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().front();
+    };
+    dialogs.selectFolder = [](QWidget* parent, const QString& title, const QString& startFolder) {
+        return QFileDialog::getExistingDirectory(parent, title, startFolder);
+    };
+    return dialogs;
+}
+
+UserDialogs& userDialogs() {
+    static UserDialogs dialogs = systemDialogs();
+    return dialogs;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace tessaro {
+
+// Every message box and system requester of the window mode goes through
+// these, so that tests can answer them. The defaults show Qt's dialogs.
+struct UserDialogs {
+    // A warning with an OK button.
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> warning;
+    // A question with Yes and No buttons and a warning icon; true for Yes.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> question;
+    // The open-file requester for one file; "" when cancelled. `filters`
+    // holds the filter lines, the first one selected.
+    std::function<QString(QWidget* parent, const QString& title, const QString& presetFile,
+                          const QStringList& filters)>
+        openFile;
+    // The folder requester; "" when cancelled.
+    std::function<QString(QWidget* parent, const QString& title, const QString& startFolder)>
+        selectFolder;
+};
+
+// The process's dialogs, initially Qt's own.
+UserDialogs& userDialogs();
+
+// Qt's message boxes and file dialogs.
+UserDialogs systemDialogs();
+
+}  // namespace tessaro

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+// The pictures of the window mode by image key: the large buttons, the menu
+// icons (menus, field buttons, list items) and the main toolbar's icons.
+struct WindowImages {
+    std::map<std::string, QPixmap, std::less<>> buttons;
+    std::map<std::string, QPixmap, std::less<>> menuIcons;
+    std::map<std::string, QPixmap, std::less<>> toolbarIcons;
+    int toolbarIconSize = 16;  // pixels, from the settings' icon size
+};
+
+// An image that is not there gives an empty icon or pixmap, so every control
+// still works without pictures.
+QIcon menuIcon(const WindowImages& images, std::string_view key);
+QIcon toolbarIcon(const WindowImages& images, std::string_view key);
+QPixmap buttonImage(const WindowImages& images, std::string_view key);
+
+}  // namespace tessaro

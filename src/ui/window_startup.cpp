@@ -1,0 +1,101 @@
+#include "ui/window_startup.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include "engine/format_registry.h"
+#include "engine/naming/text_case.h"
+#include "l10n/string_table.h"
+#include "settings/preferences_file.h"
+#include "ui/main_commands.h"
+#include "ui/qt_text.h"
+#include "ui/selection.h"
+#include "ui/stop_signals.h"
+
+namespace tessaro {
+
+namespace {
+
+DisplaySize primaryDisplaySize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    return {screen->size().width(), screen->size().height()};
+}
+
+void fillOutputFormatList(WindowMode& mode) {
+    QComboBox& list = *mode.window->outputFormatList;
+    const QIcon icon = menuIcon(mode.images, "New");
+    for (const std::string& key : productOutputFormats()) {
+        const ImageFormat* format = findOutputFormat(key);
+        const std::string description = format != nullptr ? std::string(format->description) : "";
+        list.addItem(icon, toQString(upperCaseText(key) + " (" + description + ")"),
+                     toQString(key));
+    }
+    list.setCurrentIndex(0);
+}
+
+WindowShape shapeOf(const MainWindow& window) {
+    return {window.isMaximized(), window.isMinimized(), window.x(),
+            window.y(),           window.width(),       window.height()};
+}
+
+}  // namespace
+
+void captureWindowGeometry(WindowSettings& window, const WindowShape& shape) {
+    if (shape.maximized) {
+        window.isMaximized = 1;
+        return;
+    }
+    if (shape.minimized)
+        return;
+    window.isMaximized = 0;
+    window.width = shape.width;
+    window.height = shape.height;
+    window.x = shape.x;
+    window.y = shape.y;
+}
+
+void startWindowMode(WindowMode& mode) {
+    mode.preferencesPath = preferencesPath(true);
+    loadPreferences(mode.settings, mode.preferencesPath, primaryDisplaySize());
+    loadStringTable();
+    mode.window = std::make_unique<MainWindow>(mode.settings, mode.images);
+    MainWindow& window = *mode.window;
+    connectMainWindow(mode);
+    if (mode.settings.window.isMaximized != 0)
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    if (mode.settings.file.recentOutFolders.empty())
+        window.outputFolderList->addItem(QString());
+    fillOutputFormatList(mode);
+    newJob(mode);
+    window.show();
+    QCoreApplication::postEvent(&window, new QResizeEvent(window.size(), window.size()));
+}
+
+bool shutDownWindowMode(WindowMode& mode) {
+    captureWindowGeometry(mode.settings.window, shapeOf(*mode.window));
+    if (mode.settings.advanced.outFoldersHistory == 0)
+        mode.settings.file.recentOutFolders.clear();
+    return savePreferences(mode.settings, mode.preferencesPath);
+}
+
+int runWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress, int argc,
+                  char** argv) {
+    int qtArgc = argc;
+    QApplication application(qtArgc, argv);
+    WindowMode mode{settings, job, progress, {}, {}, {}};
+    // Watching from the start keeps a signal that arrives during the start-up
+    // from ending the process unsaved; the loop closes the window once it runs.
+    const StopSignalWatcher stopSignals([&mode] { mode.window->close(); });
+    startWindowMode(mode);
+    QObject::connect(mode.window.get(), &MainWindow::closeRequested, &application,
+                     &QCoreApplication::quit);
+    QApplication::exec();
+    shutDownWindowMode(mode);
+    return 0;
+}
+
+}  // namespace tessaro

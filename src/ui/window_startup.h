@@ -1,0 +1,38 @@
+#pragma once
+
+#include "batch/job_progress.h"
+#include "settings/conversion_job.h"
+#include "settings/settings.h"
+#include "ui/window_mode.h"
+
+namespace tessaro {
+
+// The window's shape when the window mode ends.
+struct WindowShape {
+    bool maximized = false;
+    bool minimized = false;
+    int x = 0;  // outer position
+    int y = 0;
+    int width = 0;  // inner size
+    int height = 0;
+};
+
+// A maximised window keeps its last normal size and position and is stored
+// as maximised; a minimised one changes nothing.
+void captureWindowGeometry(WindowSettings& window, const WindowShape& shape);
+
+// Loads the preferences, the texts and the pictures, creates the main window,
+// starts a fresh job and shows the window. Needs a QApplication.
+void startWindowMode(WindowMode& mode);
+
+// Stores the window geometry, empties the folder history when it is not to be
+// kept, and saves the preferences. False when config.ini could not be written.
+bool shutDownWindowMode(WindowMode& mode);
+
+// The whole window mode: Qt, the start-up, the event loop until the main
+// window is closed (also by SIGTERM or SIGINT) and the shutdown. Returns the
+// process exit status.
+int runWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress, int argc,
+                  char** argv);
+
+}  // namespace tessaro

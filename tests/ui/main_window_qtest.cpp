@@ -1,0 +1,286 @@
+#include <QAction>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <csignal>
+
+#include "ui/stop_signals.h"
+#include "ui/window_numbers.h"
+#include "ui/window_startup.h"
+#include "window_fixture.h"
+
+namespace tessaro::test {
+
+namespace {
+
+// The line of config.ini that holds `key`, without its line end.
+std::string configLine(const std::string& text, const std::string& key) {
+    const size_t start = text.find("\r\n" + key + " = ");
+    if (start == std::string::npos)
+        return {};
+    return text.substr(start + 2, text.find("\r\n", start + 2) - start - 2);
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshStartShowsDefaultsAndSavesFullFile() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Brimvale ICO to JPG 2.7"));
+        QCOMPARE(window.size(), QSize(510, 260));
+        QCOMPARE(window.inputField->text(), QString());
+        // Without a history the folder list holds one empty item, not selected.
+        QCOMPARE(window.outputFolderList->count(), 1);
+        QCOMPARE(window.outputFolderList->currentIndex(), -1);
+        QCOMPARE(window.outputFormatList->count(), 1);
+        QCOMPARE(window.outputFormatList->currentText(), QStringLiteral("JPG (JPEG File Format)"));
+        QCOMPARE(window.statusField->text(), QString());
+
+        QVERIFY(shutDownWindowMode(fixture.mode));
+        const std::string saved = fixture.readConfig();
+        QVERIFY(saved.starts_with("\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\n"));
+        QVERIFY(saved.ends_with("[Privacy]\r\nClean Recent Files = 0\r\n; \r\n"));
+        QCOMPARE(configLine(saved, "Width"), std::string("Width = 510"));
+        QCOMPARE(configLine(saved, "Height"), std::string("Height = 260"));
+        QCOMPARE(configLine(saved, "X"), "X = " + std::to_string(window.x()));
+        QCOMPARE(configLine(saved, "Format"), std::string("Format = ico"));
+    }
+
+    void startWithConfigTakesItsGeometryAndHistory() {
+        WindowFixture fixture;
+        fixture.writeConfig(
+            "\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\nSave Window Position = 1\r\n"
+            "[Window]\r\nIsMaximized = 0\r\nWidth = 700\r\nHeight = 400\r\nX = 20\r\nY = 30\r\n"
+            "[File]\r\nRecent Out Folders = /tmp/first/\t/tmp/second/\r\n");
+        fixture.start();
+        MainWindow& window = fixture.window();
+        // Only the width can differ from 260 x 510 at least.
+        QCOMPARE(window.size(), QSize(700, 260));
+        QCOMPARE(window.outputFolderList->count(), 2);
+        QCOMPARE(window.outputFolderList->itemText(1), QStringLiteral("/tmp/second/"));
+        QCOMPARE(window.outputFolderList->currentIndex(), -1);
+
+        QVERIFY(shutDownWindowMode(fixture.mode));
+        const std::string saved = fixture.readConfig();
+        QCOMPARE(configLine(saved, "Width"), std::string("Width = 700"));
+        QCOMPARE(configLine(saved, "Height"), std::string("Height = 260"));
+        QCOMPARE(configLine(saved, "Recent Out Folders"),
+                 std::string("Recent Out Folders = /tmp/first/\t/tmp/second/"));
+    }
+
+    void historyIsEmptiedOnExitWhenNotKept() {
+        WindowFixture fixture;
+        fixture.writeConfig(
+            "\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\n[Advanced]\r\nOut Folders History = 0\r\n"
+            "[File]\r\nRecent Out Folders = /tmp/first/\r\n");
+        fixture.start();
+        QVERIFY(shutDownWindowMode(fixture.mode));
+        QCOMPARE(configLine(fixture.readConfig(), "Recent Out Folders"),
+                 std::string("Recent Out Folders = "));
+    }
+
+    void onlyTheWidthChangesAndButtonsFollowTheRightEdge() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        settle();
+        // As created and laid out at 510 wide.
+        QCOMPARE(window.fieldButtons[0]->geometry(), QRect(364, 19, 24, 24));
+        QCOMPARE(window.convertButton->geometry(), QRect(400, 20, 100, 100));
+
+        window.resize(800, 400);
+        settle();
+        QCOMPARE(window.size(), QSize(800, 260));
+        QCOMPARE(window.inputField->geometry(), QRect(10, 20, 640, 20));
+        QCOMPARE(window.outputFolderList->geometry(), QRect(10, 60, 640, 21));
+        QCOMPARE(window.outputFormatList->geometry(), QRect(10, 100, 640, 21));
+        QCOMPARE(window.fieldButtons[0]->geometry(), QRect(654, 19, 24, 24));
+        QCOMPARE(window.fieldButtons[1]->geometry(), QRect(654, 59, 24, 24));
+        QCOMPARE(window.fieldButtons[2]->geometry(), QRect(654, 99, 24, 24));
+        QCOMPARE(window.convertButton->geometry(), QRect(690, 20, 100, 100));
+        QCOMPARE(window.container->geometry().topLeft(), QPoint(0, window.toolbarHeight));
+        QCOMPARE(window.inputLabel->geometry(), QRect(10, 5, 350, 20));
+
+        window.resize(300, 100);
+        settle();
+        QCOMPARE(window.size(), QSize(510, 260));
+        QCOMPARE(window.fieldButtons[2]->x(), 364);
+    }
+
+    void gadgetsAreInsideTheWindow() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        settle();
+        const QRect inner = window.rect();
+        for (QWidget* gadget : {static_cast<QWidget*>(window.convertButton),
+                                static_cast<QWidget*>(window.copyrightLabel),
+                                static_cast<QWidget*>(window.fieldButtons[2]),
+                                static_cast<QWidget*>(window.outputFormatList)}) {
+            const QRect placed(gadget->mapTo(&window, QPoint(0, 0)), gadget->size());
+            QVERIFY2(inner.contains(placed), qPrintable(gadget->metaObject()->className()));
+            QVERIFY(!placed.intersects(window.statusBar()->geometry()));
+        }
+    }
+
+    void menusCarryTheirCommandsAndShortcutTexts() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        QSignalSpy commands(&window, &MainWindow::commandRequested);
+        QStringList seen;
+        for (QAction* menuAction : window.menuBar()->actions()) {
+            seen.append(QStringLiteral("[") + menuAction->text() + QStringLiteral("]"));
+            for (QAction* item : menuAction->menu()->actions()) {
+                if (item->isSeparator()) {
+                    seen.append(QStringLiteral("-"));
+                    continue;
+                }
+                item->trigger();
+                seen.append(item->text() + QLatin1Char('=') +
+                            QString::number(commands.takeLast().at(0).toInt()));
+            }
+        }
+        const QStringList expected = {"[File]",
+                                      "New\tCtrl+N=0",
+                                      "-",
+                                      "Add Input File...=5",
+                                      "Select Output Folder...=7",
+                                      "-",
+                                      "Exit\tAlt+X=3",
+                                      "[Converter]",
+                                      "Convert\tF5=14",
+                                      "-",
+                                      "Find a File Converter...=16",
+                                      "-",
+                                      "Preferences...=17",
+                                      "[Help]",
+                                      "User Manual...\tF1=18",
+                                      "-",
+                                      "Send Feedback=21",
+                                      "Visit the Program's Homepage=22",
+                                      "Check For a New Version=23",
+                                      "-",
+                                      "About...=24"};
+        QCOMPARE(seen, expected);
+    }
+
+    void toolbarAndFieldButtonsCarryTheirCommands() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        QSignalSpy commands(&window, &MainWindow::commandRequested);
+        QStringList seen;
+        for (QAction* button : window.mainToolbar->actions()) {
+            if (button->isSeparator()) {
+                seen.append(QStringLiteral("-"));
+                continue;
+            }
+            button->trigger();
+            seen.append(button->toolTip() + QLatin1Char('=') +
+                        QString::number(commands.takeLast().at(0).toInt()));
+        }
+        const QStringList expected = {"New=0",
+                                      "Add Input File...=5",
+                                      "Select Output Folder...=7",
+                                      "-",
+                                      "Preferences...=17",
+                                      "-",
+                                      "Convert=14",
+                                      "-",
+                                      "User Manual...=18",
+                                      "Send Feedback=21",
+                                      "Visit the Program's Homepage=22",
+                                      "Check For a New Version=23"};
+        QCOMPARE(seen, expected);
+
+        QStringList fieldButtons;
+        for (QToolBar* button : window.fieldButtons) {
+            QCOMPARE(button->actions().size(), 1);
+            button->actions().front()->trigger();
+            fieldButtons.append(button->actions().front()->toolTip() + QLatin1Char('=') +
+                                QString::number(commands.takeLast().at(0).toInt()));
+        }
+        QCOMPARE(fieldButtons,
+                 QStringList({"Add Input File...=5", "Select Output Folder...=7", "Options...=8"}));
+    }
+
+    void keyboardShortcutsReportTheirCommands() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy commands(&window, &MainWindow::commandRequested);
+        QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_F5);
+        QTest::keyClick(&window, Qt::Key_F1);
+        QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
+        QList<int> numbers;
+        for (const QList<QVariant>& call : commands)
+            numbers.append(call.at(0).toInt());
+        QCOMPARE(numbers, QList<int>({newCommand, convertCommand, manualCommand, exitCommand}));
+        // Exit closes the window as its close box does.
+        QVERIFY(!window.isVisible());
+    }
+
+    void geometryCaptureKeepsNormalSizeOfMaximisedWindow_data() {
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<int>("storedMaximized");
+        QTest::addColumn<int>("storedWidth");
+        QTest::addColumn<int>("storedX");
+        QTest::newRow("normal") << false << false << 0 << 900 << 40;
+        QTest::newRow("maximised") << true << false << 1 << 600 << 15;
+        QTest::newRow("minimised") << false << true << 0 << 600 << 15;
+    }
+
+    void geometryCaptureKeepsNormalSizeOfMaximisedWindow() {
+        QFETCH(bool, maximized);
+        QFETCH(bool, minimized);
+        QFETCH(int, storedMaximized);
+        QFETCH(int, storedWidth);
+        QFETCH(int, storedX);
+        WindowSettings stored;
+        stored.width = 600;
+        stored.x = 15;
+        captureWindowGeometry(stored, {maximized, minimized, 40, 50, 900, 260});
+        QCOMPARE(static_cast<int>(stored.isMaximized), storedMaximized);
+        QCOMPARE(stored.width, storedWidth);
+        QCOMPARE(stored.x, storedX);
+    }
+
+    void terminationSignalClosesTheWindow() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        QSignalSpy closing(&window, &MainWindow::closeRequested);
+        const StopSignalWatcher watcher([&window] { window.close(); });
+        QVERIFY(watcher.active());
+        std::raise(SIGTERM);
+        QTRY_COMPARE(closing.count(), 1);
+        QVERIFY(!window.isVisible());
+        window.show();
+        std::raise(SIGINT);
+        QTRY_COMPARE(closing.count(), 2);
+    }
+};
+
+namespace {
+const bool registered = registerUiTest<MainWindowTest>();
+}
+
+}  // namespace tessaro::test
+
+#include "main_window_qtest.moc"

@@ -1,0 +1,92 @@
+#include "window_fixture.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "support/icon_writer.h"
+#include "ui/qt_text.h"
+#include "ui/window_startup.h"
+
+namespace tessaro::test {
+
+std::vector<std::function<QObject*()>>& uiTestClasses() {
+    static std::vector<std::function<QObject*()>> classes;
+    return classes;
+}
+
+WindowFixture::WindowFixture() : previousDialogs_(userDialogs()) {
+    const std::filesystem::path base = root();
+    std::filesystem::create_directories(base / "config");
+    std::filesystem::create_directories(base / "runtime");
+    setenv("HOME", base.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (base / "config").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (base / "runtime").c_str(), 1);
+
+    UserDialogs& dialogs = userDialogs();
+    dialogs.warning = [this](QWidget*, const QString& title, const QString& text) {
+        asked.push_back("warning|" + toUtf8(title) + "|" + toUtf8(text));
+    };
+    dialogs.question = [this](QWidget*, const QString& title, const QString& text) {
+        asked.push_back("question|" + toUtf8(title) + "|" + toUtf8(text));
+        return questionAnswer;
+    };
+    dialogs.openFile = [this](QWidget*, const QString& title, const QString& presetFile,
+                              const QStringList& filters) {
+        asked.push_back("openFile|" + toUtf8(title) + "|" + toUtf8(presetFile));
+        offeredFilters = filters;
+        return fileAnswer;
+    };
+    dialogs.selectFolder = [this](QWidget*, const QString& title, const QString& startFolder) {
+        asked.push_back("selectFolder|" + toUtf8(title) + "|" + toUtf8(startFolder));
+        return folderAnswer;
+    };
+}
+
+WindowFixture::~WindowFixture() {
+    userDialogs() = previousDialogs_;
+}
+
+std::filesystem::path WindowFixture::root() const {
+    return folder_.path().toStdString();
+}
+
+std::filesystem::path WindowFixture::configFile() const {
+    return root() / "config" / "Brimvale" / "tessaro" / "config.ini";
+}
+
+void WindowFixture::writeConfig(const std::string& text) const {
+    std::filesystem::create_directories(configFile().parent_path());
+    std::ofstream(configFile(), std::ios::binary) << text;
+}
+
+std::string WindowFixture::readConfig() const {
+    std::ifstream in(configFile(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string WindowFixture::makeFile(const std::string& relativePath, size_t bytes) const {
+    const std::filesystem::path path = root() / relativePath;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << std::string(bytes, 'x');
+    return path.string();
+}
+
+std::string WindowFixture::makeIcon(const std::string& relativePath) const {
+    const std::filesystem::path path = root() / relativePath;
+    std::filesystem::create_directories(path.parent_path());
+    writeIcon(path, {filledPage(16, 16, 32, {200, 30, 30, 255})});
+    return path.string();
+}
+
+std::string WindowFixture::makeFolder(const std::string& relativePath) const {
+    const std::filesystem::path path = root() / relativePath;
+    std::filesystem::create_directories(path);
+    return path.string() + "/";
+}
+
+void WindowFixture::start() {
+    startWindowMode(mode);
+}
+
+}  // namespace tessaro::test

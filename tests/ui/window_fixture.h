@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "batch/job_progress.h"
+#include "settings/conversion_job.h"
+#include "settings/settings.h"
+#include "ui/user_dialogs.h"
+#include "ui/window_mode.h"
+
+namespace tessaro::test {
+
+// Every QtTest class of the window mode registers itself here; the test main
+// runs them in turn.
+std::vector<std::function<QObject*()>>& uiTestClasses();
+
+template <typename TestClass>
+bool registerUiTest() {
+    uiTestClasses().push_back([] { return new TestClass; });
+    return true;
+}
+
+// A window mode of its own for one test: the process's records, a private
+// config folder, and dialogs that record what they were asked and answer as
+// told instead of waiting for a user.
+class WindowFixture {
+public:
+    WindowFixture();
+    ~WindowFixture();
+    WindowFixture(const WindowFixture&) = delete;
+    WindowFixture& operator=(const WindowFixture&) = delete;
+
+    std::filesystem::path root() const;
+    std::filesystem::path configFile() const;
+    // Writes config.ini before the start.
+    void writeConfig(const std::string& text) const;
+    std::string readConfig() const;
+    // A file of `bytes` non-zero bytes (or an icon when `icon` is set) below the root.
+    std::string makeFile(const std::string& relativePath, size_t bytes = 10) const;
+    std::string makeIcon(const std::string& relativePath) const;
+    std::string makeFolder(const std::string& relativePath) const;
+
+    void start();
+    MainWindow& window() { return *mode.window; }
+
+    Settings settings;
+    ConversionJob job;
+    JobProgress progress;
+    WindowMode mode{settings, job, progress, {}, {}, {}};
+
+    // What the dialogs were asked, one line per call: "kind|title|text".
+    std::vector<std::string> asked;
+    bool questionAnswer = false;
+    QString fileAnswer;
+    QString folderAnswer;
+    QStringList offeredFilters;
+
+private:
+    QTemporaryDir folder_;
+    UserDialogs previousDialogs_;
+};
+
+}  // namespace tessaro::test
