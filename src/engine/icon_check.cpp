@@ -240,6 +240,20 @@ IconPageCheck checkPage(std::span<const uint8_t> bytes, const IconDirectoryEntry
     return png ? checkPngPage(page) : checkBitmapPage(page);
 }
 
+// No writer lets two pages share bytes; a directory that does was made to
+// make one region of the file read as two different pictures.
+bool anyEntriesOverlap(std::vector<IconDirectoryEntry> entries) {
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.imageOffset < b.imageOffset; });
+    for (size_t index = 1; index < entries.size(); ++index) {
+        const IconDirectoryEntry& before = entries[index - 1];
+        const uint64_t beforeEnd = uint64_t{before.imageOffset} + before.bytesInResource;
+        if (beforeEnd > entries[index].imageOffset)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 IconCheck checkIcon(std::span<const uint8_t> bytes) {
@@ -269,11 +283,17 @@ IconCheck checkIcon(std::span<const uint8_t> bytes) {
     if (!check.valid())
         return check;
 
+    std::vector<IconDirectoryEntry> entries;
     for (size_t index = 0; index < header.count; ++index) {
         const size_t entryAt = sizeof(IconDirectoryHeader) + index * sizeof(IconDirectoryEntry);
-        const IconDirectoryEntry entry = readDirectoryEntry(ByteReader(bytes, entryAt));
-        check.pages.push_back(checkPage(bytes, entry, directoryEnd));
+        entries.push_back(readDirectoryEntry(ByteReader(bytes, entryAt)));
     }
+    if (anyEntriesOverlap(entries)) {
+        check.fault = IconFault::entriesOverlap;
+        return check;
+    }
+    for (const IconDirectoryEntry& entry : entries)
+        check.pages.push_back(checkPage(bytes, entry, directoryEnd));
     return check;
 }
 
@@ -295,6 +315,8 @@ std::string_view describeFault(IconFault fault) {
             return "too many pages";
         case IconFault::directoryBeyondFile:
             return "directory beyond the end of the file";
+        case IconFault::entriesOverlap:
+            return "pages share bytes";
         case IconFault::entryBeyondFile:
             return "page data beyond the end of the file";
         case IconFault::entryInsideDirectory:

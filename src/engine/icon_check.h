@@ -28,6 +28,7 @@ enum class IconFault {
     noPages,
     tooManyPages,
     directoryBeyondFile,
+    entriesOverlap,
     // One page.
     entryBeyondFile,
     entryInsideDirectory,

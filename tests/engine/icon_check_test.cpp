@@ -109,6 +109,8 @@ TEST(IconCheck, RefusesEveryMalformedFixtureWithItsCause) {
         {"PNG page claiming 10000 x 10000 pixels", IconFault::tooManyPixels},
         {"PNG page claiming 100000 x 100000 pixels", IconFault::badWidth},
         {"PNG page of zero width", IconFault::badWidth},
+        {"overlapping entries", IconFault::entriesOverlap},
+        {"entries sharing one page", IconFault::entriesOverlap},
     };
     const std::vector<test::MalformedIcon> table = test::malformedIcons();
     EXPECT_EQ(table.size(), expected.size());

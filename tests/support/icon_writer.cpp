@@ -361,6 +361,15 @@ std::vector<MalformedIcon> malformedIcons() {
         table.push_back({"PNG page claiming " + name + " x " + name + " pixels", hugePng});
     }
     patched("PNG page of zero width", png, ihdr, 0, 4);
+
+    // Two pages whose directory entries claim the same bytes, in part or whole.
+    const std::vector<uint8_t> twoPages =
+        encodeIcon({filledPage(16, 16, 8, red), filledPage(16, 16, 8, red)});
+    const size_t secondEntry = directoryEntryAt(1);
+    patched("overlapping entries", twoPages, secondEntry + kEntryOffset,
+            static_cast<uint32_t>(pageDataAt(twoPages, 0) + 100), 4);
+    patched("entries sharing one page", twoPages, secondEntry + kEntryOffset,
+            static_cast<uint32_t>(pageDataAt(twoPages, 0)), 4);
     return table;
 }
 

@@ -98,8 +98,9 @@ struct MalformedIcon {
 
 // Every malformed kind: truncations, lying directory entries and bitmap
 // headers, absurd sizes, odd bit counts, oversized palettes, 0 and 65535 pages,
-// a bare PNG file, an empty file and random bytes. Each holds one page at most,
-// so refusing its page refuses the file.
+// a bare PNG file, an empty file, random bytes, and pages that share bytes.
+// Each holds one page at most, so refusing its page refuses the file, or is
+// refused as a whole.
 std::vector<MalformedIcon> malformedIcons();
 
 }  // namespace tessaro::test
