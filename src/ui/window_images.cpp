@@ -1,5 +1,11 @@
 #include "ui/window_images.h"
 
+#include "themes/built_in_images.h"
+#include "themes/image_keys.h"
+#include "themes/theme_folder.h"
+#include "themes/theme_images.h"
+#include "themes/theme_scan.h"
+
 namespace tessaro {
 
 namespace {
@@ -9,7 +15,34 @@ QPixmap findImage(const std::map<std::string, QPixmap, std::less<>>& group, std:
     return found != group.end() ? found->second : QPixmap();
 }
 
+template <size_t Size>
+void decodeGroup(const ThemeState& themes, const std::array<ImageKey, Size>& keys,
+                 std::map<std::string, QPixmap, std::less<>>& pixmaps) {
+    for (const ImageKey& entry : keys) {
+        const auto bytes = themes.images.find(entry.number);
+        if (bytes == themes.images.end())
+            continue;
+        QPixmap pixmap;
+        if (pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes->second.data()),
+                                static_cast<uint>(bytes->second.size()), "PNG"))
+            pixmaps[std::string(entry.key)] = pixmap;
+    }
+}
+
 }  // namespace
+
+WindowImages loadWindowImages(ThemeState& themes, InterfaceSettings& interface) {
+    themes.folder = themeFolder();
+    loadBuiltInImages(themes);
+    scanThemes(themes);
+    loadThemeImages(themes, interface, {});
+    WindowImages images;
+    decodeGroup(themes, buttonImages, images.buttons);
+    decodeGroup(themes, menuIcons, images.menuIcons);
+    decodeGroup(themes, toolbarIcons, images.toolbarIcons);
+    images.toolbarIconSize = iconSizeOf(interface.uiSize);
+    return images;
+}
 
 QIcon menuIcon(const WindowImages& images, std::string_view key) {
     return QIcon(findImage(images.menuIcons, key));

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "settings/settings.h"
+#include "themes/theme_state.h"
+
 namespace tessaro {
 
 // The pictures of the window mode by image key: the large buttons, the menu
@@ -16,6 +19,11 @@ struct WindowImages {
     std::map<std::string, QPixmap, std::less<>> toolbarIcons;
     int toolbarIconSize = 16;  // pixels, from the settings' icon size
 };
+
+// The built-in pictures, then the installed themes and the chosen theme's
+// pictures, decoded for Qt. A missing or broken package leaves the built-in
+// pictures; a missing chosen theme may change interface.uiTheme.
+WindowImages loadWindowImages(ThemeState& themes, InterfaceSettings& interface);
 
 // An image that is not there gives an empty icon or pixmap, so every control
 // still works without pictures.

@@ -6,6 +6,7 @@
 #include "batch/job_progress.h"
 #include "settings/conversion_job.h"
 #include "settings/settings.h"
+#include "themes/theme_state.h"
 #include "ui/main_window.h"
 #include "ui/window_images.h"
 
@@ -18,6 +19,7 @@ struct WindowMode {
     ConversionJob& job;
     JobProgress& progress;
     std::string preferencesPath;
+    ThemeState themes;
     WindowImages images;
     std::unique_ptr<MainWindow> window;
 };

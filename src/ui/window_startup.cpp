@@ -62,6 +62,7 @@ void startWindowMode(WindowMode& mode) {
     mode.preferencesPath = preferencesPath(true);
     loadPreferences(mode.settings, mode.preferencesPath, primaryDisplaySize());
     loadStringTable();
+    mode.images = loadWindowImages(mode.themes, mode.settings.interface);
     mode.window = std::make_unique<MainWindow>(mode.settings, mode.images);
     MainWindow& window = *mode.window;
     connectMainWindow(mode);
@@ -86,7 +87,7 @@ int runWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress,
                   char** argv) {
     int qtArgc = argc;
     QApplication application(qtArgc, argv);
-    WindowMode mode{settings, job, progress, {}, {}, {}};
+    WindowMode mode{settings, job, progress, {}, {}, {}, {}};
     // Watching from the start keeps a signal that arrives during the start-up
     // from ending the process unsaved; the loop closes the window once it runs.
     const StopSignalWatcher stopSignals([&mode] { mode.window->close(); });
