@@ -12,7 +12,7 @@ packages="
   libgtest-dev
   librsvg2-bin libarchive-tools
   desktop-file-utils dpkg-dev groff-base
-  xvfb xauth
+  xvfb xauth x11-utils
   hyperfine imagemagick time
   clang-14 libclang-rt-14-dev
 "

@@ -1,0 +1,169 @@
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include "ui/folder_history.h"
+#include "ui/input_filter.h"
+#include "ui/main_commands.h"
+#include "ui/qt_text.h"
+#include "ui/selection.h"
+#include "ui/window_numbers.h"
+#include "window_fixture.h"
+
+namespace tessaro::test {
+
+namespace {
+
+void dropFiles(MainWindow& window, const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& path : paths)
+        urls.append(QUrl::fromLocalFile(toQString(path)));
+    data.setUrls(urls);
+    // Qt delivers a drop only to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+}
+
+Settings historyOf(const std::string& history, int number) {
+    Settings settings;
+    settings.file.recentOutFolders = history;
+    settings.advanced.outFoldersNumber = static_cast<int8_t>(number);
+    return settings;
+}
+
+}  // namespace
+
+class SelectionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dropTakesTheFirstFileAndProposesItsFolder() {
+        WindowFixture fixture;
+        fixture.start();
+        const std::string first = fixture.makeFile("images/a.ico");
+        dropFiles(fixture.window(),
+                  {first, fixture.makeFile("images/b.ico"), fixture.makeFile("other/c.ico")});
+        MainWindow& window = fixture.window();
+        QCOMPARE(window.inputField->text(), toQString(first));
+        const std::string folder = (fixture.root() / "images").string() + "/";
+        QCOMPARE(fixture.job.outputFolder, folder);
+        QCOMPARE(recentOutputFolder(fixture.settings, 0), folder);
+        QCOMPARE(window.outputFolderList->currentText(), toQString(folder));
+        QCOMPARE(fixture.job.inputFiles.size(), size_t(1));
+        QVERIFY(fixture.job.inputFiles.contains(first));
+
+        // A second file from another folder keeps the chosen output folder.
+        const std::string second = fixture.makeFile("other/D.ICO");
+        dropFiles(window, {second});
+        QCOMPARE(window.inputField->text(), toQString(second));
+        QCOMPARE(fixture.job.outputFolder, folder);
+    }
+
+    void refusedFilesChangeNothing() {
+        WindowFixture fixture;
+        fixture.start();
+        const std::string icon = fixture.makeFile("images/a.ico");
+        dropFiles(fixture.window(), {icon});
+        dropFiles(fixture.window(), {fixture.makeFile("images/x.png")});
+        dropFiles(fixture.window(), {fixture.makeFile("images/empty.ico", 0)});
+        QCOMPARE(fixture.window().inputField->text(), toQString(icon));
+        QCOMPARE(fixture.job.inputFiles.size(), size_t(1));
+        QVERIFY(fixture.job.inputFiles.contains(icon));
+    }
+
+    void newClearsTheChoiceButKeepsTheHistory() {
+        WindowFixture fixture;
+        fixture.start();
+        dropFiles(fixture.window(), {fixture.makeFile("images/a.ico")});
+        runMainCommand(fixture.mode, newCommand);
+        MainWindow& window = fixture.window();
+        QCOMPARE(window.inputField->text(), QString());
+        QCOMPARE(window.outputFolderList->currentIndex(), -1);
+        QCOMPARE(window.outputFolderList->count(), 1);
+        QVERIFY(fixture.job.inputFiles.empty());
+        QVERIFY(fixture.job.outputFolder.empty());
+    }
+
+    void inputRequesterOffersTheFilterAndAcceptsTheChoice() {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.fileAnswer = toQString(fixture.makeFile("pick/a.ico"));
+        fixture.job.inputPath = "/previous/b.ico";
+        runMainCommand(fixture.mode, selectInputFileCommand);
+        QCOMPARE(fixture.asked.back(), std::string("openFile|Select Input Files|/previous/b.ico"));
+        QCOMPARE(fixture.offeredFilters, QStringList({"All Supported Files (*.ico)",
+                                                      "Windows Icon (*.ico)", "All Files (*)"}));
+        QCOMPARE(fixture.window().inputField->text(), fixture.fileAnswer);
+        QVERIFY(fixture.job.inputPath.empty());
+    }
+
+    void folderRequesterTakesOnlyExistingFolders() {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.folderAnswer = toQString((fixture.root() / "missing").string());
+        runMainCommand(fixture.mode, selectOutputFolderCommand);
+        QVERIFY(fixture.settings.file.recentOutFolders.empty());
+        const std::string folder = fixture.makeFolder("out");
+        fixture.folderAnswer = toQString(folder.substr(0, folder.size() - 1));
+        runMainCommand(fixture.mode, selectOutputFolderCommand);
+        QCOMPARE(fixture.job.outputFolder, folder);
+        QCOMPARE(fixture.window().outputFolderList->currentText(), toQString(folder));
+    }
+
+    void filterLinesShareDescriptions() {
+        const std::vector<std::string> extensions = {"jpg", "ico", "jpe", "tif"};
+        std::vector<std::string> lines;
+        for (const FilterLine& line : inputFilterLines(extensions))
+            lines.push_back(line.description + "|" + line.patterns);
+        const std::vector<std::string> expected = {"All Supported Files|*.jpg;*.ico;*.jpe;*.tif",
+                                                   "JPEG File|*.jpe;*.jpg", "Windows Icon|*.ico",
+                                                   "Tagged Image File Format|*.tif", "All Files|*"};
+        QCOMPARE(lines, expected);
+    }
+
+    void historyRules_data() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("same folder in other case moves first") << "/Out/\t/Pics/" << 5 << "/pics/"
+                                                               << "/pics/\t/Out/";
+        QTest::newRow("oldest dropped at the limit") << "/a/\t/b/" << 2 << "/c/"
+                                                     << "/c/\t/a/";
+        QTest::newRow("trailing slash makes a difference") << "/a/" << 5 << "/a"
+                                                           << "/a\t/a/";
+        QTest::newRow("blanks and empty entries skipped") << " /a/ \t\t/b/" << 5 << "/c/"
+                                                          << "/c/\t/a/\t/b/";
+        QTest::newRow("non-ASCII letters compare without case") << "/Äpfel/\t/b/" << 5 << "/äpfel/"
+                                                                << "/äpfel/\t/b/";
+    }
+
+    void historyRules() {
+        QFETCH(QString, history);
+        QFETCH(int, number);
+        QFETCH(QString, added);
+        QFETCH(QString, expected);
+        Settings settings = historyOf(toUtf8(history), number);
+        QVERIFY(addRecentOutputFolder(settings, toUtf8(added)));
+        QCOMPARE(toQString(settings.file.recentOutFolders), expected);
+    }
+
+    void emptyFolderIsNotAdded() {
+        Settings settings = historyOf("/a/", 5);
+        QVERIFY(!addRecentOutputFolder(settings, ""));
+        QCOMPARE(settings.file.recentOutFolders, std::string("/a/"));
+        QCOMPARE(recentOutputFolder(settings, 1), std::string());
+    }
+};
+
+namespace {
+const bool registered = registerUiTest<SelectionTest>();
+}
+
+}  // namespace tessaro::test
+
+#include "selection_qtest.moc"
