@@ -4,15 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "l10n/letter_case.h"
 #include "settings/byte_field.h"
 #include "settings/keywords.h"
 
 namespace tessaro {
 namespace {
-
-char asciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 bool startsWithWord(std::string_view text, std::string_view upperWord) {
     if (text.size() < upperWord.size()) {

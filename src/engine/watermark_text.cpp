@@ -3,24 +3,12 @@
 #include "engine/naming/output_path.h"
 #include "engine/watermark.h"
 #include "engine/watermark_overlays.h"
+#include "l10n/letter_case.h"
 
 namespace tessaro {
 namespace {
 
 constexpr std::string_view lineBreakToken = "%eol%";
-
-char asciiLower(char character) {
-    return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a')
-                                                : character;
-}
-
-// Tokens are ASCII, so an ASCII lowering finds them without changing the
-// length or the bytes of any other character.
-std::string asciiLowerCopy(std::string_view text) {
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(), asciiLower);
-    return lower;
-}
 
 }  // namespace
 
@@ -31,7 +19,7 @@ std::string expandWatermarkText(const Settings& settings, const ConversionJob& j
     }
     // Whether a token is present is decided on the text as written, so a token
     // that only appears inside an inserted value stays as it is.
-    const std::string written = asciiLowerCopy(text);
+    const std::string written = asciiLower(text);
     for (std::string_view token : fileNameTokens) {
         if (written.find(token) != std::string::npos) {
             text = expandToken(text, token, job);
@@ -41,7 +29,7 @@ std::string expandWatermarkText(const Settings& settings, const ConversionJob& j
 }
 
 std::vector<std::string> watermarkLines(const std::string& text) {
-    const std::string lower = asciiLowerCopy(text);
+    const std::string lower = asciiLower(text);
     std::vector<std::string> lines;
     size_t start = 0;
     for (size_t found = lower.find(lineBreakToken); found != std::string::npos;

@@ -4,11 +4,14 @@ namespace tessaro {
 
 std::string asciiUpper(std::string_view text) {
     std::string upper(text);
-    for (char& character : upper) {
-        if (character >= 'a' && character <= 'z')
-            character = static_cast<char>(character - 'a' + 'A');
-    }
+    std::ranges::transform(upper, upper.begin(), [](char c) { return asciiUpper(c); });
     return upper;
+}
+
+std::string asciiLower(std::string_view text) {
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(), [](char c) { return asciiLower(c); });
+    return lower;
 }
 
 }  // namespace tessaro

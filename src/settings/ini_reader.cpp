@@ -5,6 +5,9 @@
 #include <fstream>
 #include <system_error>
 
+#include "l10n/letter_case.h"
+#include "l10n/utf8.h"
+
 namespace tessaro {
 namespace {
 
@@ -12,72 +15,11 @@ constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
 constexpr std::string_view blanks = " \t";
 
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Group and key names are matched without regard to letter case; the names
-// the program asks for are ASCII, so ASCII folding decides every match.
-bool sameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
-
-std::string latin1ToUtf8(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (char byte : bytes) {
-        auto code = static_cast<unsigned char>(byte);
-        if (code < 0x80) {
-            text += byte;
-        } else {
-            text += static_cast<char>(0xC0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return text;
-}
-
-// Length of the well-formed UTF-8 sequence at the start of `bytes`, 0 when it
-// is malformed (bad lead byte, missing continuation, overlong form, surrogate
-// or a value beyond U+10FFFF).
-std::size_t validSequenceLength(std::string_view bytes) {
-    auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    unsigned char lead = at(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (bytes.size() < length || at(1) < low || at(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (at(i) < 0x80 || at(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
 std::string sanitizeUtf8(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
     while (!bytes.empty()) {
-        std::size_t length = validSequenceLength(bytes);
+        std::size_t length = utf8SequenceLength(bytes);
         if (length == 0) {
             text += replacementCharacter;
             length = 1;
@@ -123,7 +65,7 @@ void parseLine(std::string_view line, IniDocument& document) {
 
 std::optional<std::string> IniGroup::value(std::string_view key) const {
     for (const IniEntry& entry : entries) {
-        if (sameName(entry.key, key)) {
+        if (equalIgnoringAsciiCase(entry.key, key)) {
             return entry.value;
         }
     }
@@ -132,7 +74,7 @@ std::optional<std::string> IniGroup::value(std::string_view key) const {
 
 const IniGroup* IniDocument::group(std::string_view name) const {
     for (const IniGroup& candidate : groups) {
-        if (sameName(candidate.name, name)) {
+        if (equalIgnoringAsciiCase(candidate.name, name)) {
             return &candidate;
         }
     }

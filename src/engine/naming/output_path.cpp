@@ -1,9 +1,9 @@
 #include "engine/naming/output_path.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "engine/naming/text_case.h"
+#include "l10n/letter_case.h"
 
 namespace tessaro {
 namespace {
@@ -31,17 +31,11 @@ std::string fiveDigitForm(int32_t value) {
     return std::string(fiveDigits - digits.size(), '0') + digits;
 }
 
-char asciiLower(char character) {
-    return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a')
-                                                : character;
-}
-
 bool matchesIgnoringCase(std::string_view text, size_t position, std::string_view token) {
     if (text.size() - position < token.size()) {
         return false;
     }
-    return std::ranges::equal(text.substr(position, token.size()), token,
-                              [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+    return equalIgnoringAsciiCase(text.substr(position, token.size()), token);
 }
 
 // Folders are joined with "/" even when the caller left it off, so a file
@@ -136,8 +130,7 @@ std::optional<std::string> tokenValue(std::string_view token, const ConversionJo
 }
 
 std::string expandToken(std::string_view text, std::string_view token, const ConversionJob& job) {
-    std::string lowerToken(token.size(), '\0');
-    std::ranges::transform(token, lowerToken.begin(), asciiLower);
+    std::string lowerToken = asciiLower(token);
     std::optional<std::string> value = tokenValue(lowerToken, job, localNow());
     if (!value) {
         return std::string(text);

@@ -3,6 +3,8 @@
 #include <locale.h>
 #include <wctype.h>
 
+#include "l10n/utf8.h"
+
 namespace tessaro {
 namespace {
 
@@ -28,44 +30,16 @@ char32_t mapCharacter(char32_t character, Mapping mapping) {
 // Reads one UTF-8 sequence at `text[position]`; `length` is 0 when the bytes
 // there do not form a valid sequence.
 char32_t decodeCharacter(std::string_view text, size_t position, size_t& length) {
-    unsigned char lead = static_cast<unsigned char>(text[position]);
-    size_t extra = 0;
-    char32_t character = 0;
-    char32_t smallest = 0;
-    if (lead < 0x80) {
-        length = 1;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        character = lead & 0x1F;
-        smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        character = lead & 0x0F;
-        smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        character = lead & 0x07;
-        smallest = 0x10000;
-    } else {
-        length = 0;
+    length = utf8SequenceLength(text.substr(position));
+    if (length == 0) {
         return 0;
     }
-    if (extra > text.size() - 1 - position) {
-        length = 0;
-        return 0;
+    auto lead = static_cast<unsigned char>(text[position]);
+    static constexpr unsigned char leadBits[] = {0x7F, 0x1F, 0x0F, 0x07};
+    char32_t character = lead & leadBits[length - 1];
+    for (size_t i = 1; i < length; ++i) {
+        character = (character << 6) | (static_cast<unsigned char>(text[position + i]) & 0x3F);
     }
-    for (size_t i = 1; i <= extra; ++i) {
-        unsigned char next = static_cast<unsigned char>(text[position + i]);
-        if ((next & 0xC0) != 0x80) {
-            length = 0;
-            return 0;
-        }
-        character = (character << 6) | (next & 0x3F);
-    }
-    bool valid = character >= smallest && character <= 0x10FFFF &&
-                 (character < 0xD800 || character > 0xDFFF);
-    length = valid ? extra + 1 : 0;
     return character;
 }
 
