@@ -35,11 +35,30 @@ ProgramOutcome refuseToRun(const LockRefusal& refusal, const std::filesystem::pa
     return ProgramOutcome::errorReported;
 }
 
+// Qt reads options of its own from the command line, so the window mode sees
+// only the program's name; the first-argument commands come in `request`.
 ProgramOutcome startWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress,
-                               int argc, char** argv) {
-    return runWindowModule(settings, job, progress, argc, argv) == WindowModeEnd::closed
-               ? ProgramOutcome::success
-               : ProgramOutcome::windowModeUnavailable;
+                               const WindowModeRequest& request, char** argv) {
+    switch (runWindowModule(settings, job, progress, request, 1, argv)) {
+        case WindowModeEnd::closed:
+            return ProgramOutcome::success;
+        case WindowModeEnd::errorReported:
+            return ProgramOutcome::errorReported;
+        case WindowModeEnd::unavailable:
+            break;
+    }
+    return ProgramOutcome::windowModeUnavailable;
+}
+
+WindowModeRequest windowModeRequestFor(const CommandLineResult& command) {
+    switch (command.next) {
+        case NextStep::uninstallFeedback:
+            return {WindowModeCommand::uninstallFeedback, {}};
+        case NextStep::takeScreenshots:
+            return {WindowModeCommand::screenshots, command.screenshotFolder};
+        default:
+            return {};
+    }
 }
 
 void pauseIfAsked(const CommandLineResult& command) {
@@ -77,7 +96,7 @@ ProgramOutcome runConsoleEntry(int argc, char** argv, Settings& settings, Conver
         case NextStep::takeScreenshots:
             break;
     }
-    return startWindowMode(settings, job, progress, argc, argv);
+    return startWindowMode(settings, job, progress, windowModeRequestFor(command), argv);
 }
 
 }  // namespace
@@ -94,7 +113,7 @@ int runProgramEntry(int argc, char** argv) {
     ConversionJob job;
     JobProgress progress;
     if (argc < 2)
-        return exitStatusOf(startWindowMode(settings, job, progress, argc, argv));
+        return exitStatusOf(startWindowMode(settings, job, progress, {}, argv));
     return exitStatusOf(runConsoleEntry(argc, argv, settings, job, progress));
 }
 

@@ -58,7 +58,7 @@ std::string findModulePath() {
 }  // namespace
 
 WindowModeEnd runWindowModule(Settings& settings, ConversionJob& job, JobProgress& progress,
-                              int argc, char** argv) {
+                              const WindowModeRequest& request, int argc, char** argv) {
 #if TESSARO_WINDOW_MODE
     if (!displayAvailable()) {
         printWindowModeError(
@@ -84,15 +84,16 @@ WindowModeEnd runWindowModule(Settings& settings, ConversionJob& job, JobProgres
         printWindowModeError("The window mode module " + modulePath + " has no entry point.");
         return WindowModeEnd::unavailable;
     }
-    const int status = entry(&settings, &job, &progress, argc, argv);
+    const int status = entry(&settings, &job, &progress, &request, argc, argv);
     // Qt registers handlers that run at process exit; the module therefore
     // stays loaded for the rest of the process.
     static_cast<void>(module.release());
-    return status == 0 ? WindowModeEnd::closed : WindowModeEnd::unavailable;
+    return status == 0 ? WindowModeEnd::closed : WindowModeEnd::errorReported;
 #else
     static_cast<void>(settings);
     static_cast<void>(job);
     static_cast<void>(progress);
+    static_cast<void>(request);
     static_cast<void>(argc);
     static_cast<void>(argv);
     printWindowModeError(

@@ -1,30 +1,47 @@
 #pragma once
 
+#include <string>
+
 namespace tessaro {
 
 struct Settings;
 struct ConversionJob;
 struct JobProgress;
 
+// What the window-mode module is started for: the main window, or one of the
+// two runs that the first argument asks for.
+enum class WindowModeCommand {
+    mainWindow,         // no arguments, or no input named
+    uninstallFeedback,  // "-U": the uninstall window alone
+    screenshots,        // "-T FOLDER": pictures of the main window for the documentation
+};
+
+struct WindowModeRequest {
+    WindowModeCommand command = WindowModeCommand::mainWindow;
+    // For screenshots: the folder as given; "" stands for the executable's folder.
+    std::string screenshotFolder;
+};
+
 // The window mode lives in a module of its own, so that a console run never
 // binds Qt. The module resolves the engine's functions against the executable
-// and offers this one entry point; it returns the process exit status of the
-// window mode.
-using WindowModeEntry = int(Settings* settings, ConversionJob* job, JobProgress* progress, int argc,
-                            char** argv);
+// and offers this one entry point; it returns 0 when its run ended as it
+// should and 1 when it printed an "Error: " line.
+using WindowModeEntry = int(Settings* settings, ConversionJob* job, JobProgress* progress,
+                            const WindowModeRequest* request, int argc, char** argv);
 inline constexpr const char* windowModeEntryName = "tessaroRunWindowMode";
 inline constexpr const char* windowModuleFileName = "tessaro-ui.so";
 
 enum class WindowModeEnd {
-    closed,       // the window mode ran and its main window was closed
-    unavailable,  // not built, no display, or the module could not be loaded
+    closed,         // the window mode ran to its end
+    errorReported,  // it ran and reported an error (a screenshot that was not written)
+    unavailable,    // not built, no display, or the module could not be loaded
 };
 
 // Runs the window mode with the process's records: checks for a display,
 // loads the module (beside the executable, else from <prefix>/lib/tessaro/)
-// and calls its entry point. Every reason for not starting is printed as one
-// line on standard error.
+// and calls its entry point with `request`. Every reason for not starting is
+// printed as one line on standard error.
 WindowModeEnd runWindowModule(Settings& settings, ConversionJob& job, JobProgress& progress,
-                              int argc, char** argv);
+                              const WindowModeRequest& request, int argc, char** argv);
 
 }  // namespace tessaro

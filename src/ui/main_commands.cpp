@@ -1,8 +1,14 @@
 #include "ui/main_commands.h"
 
+#include "ui/about_window.h"
+#include "ui/converter_window.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
+#include "ui/shell_open.h"
+#include "ui/update_commands.h"
 #include "ui/window_numbers.h"
+#include "update/manual_location.h"
+#include "update/vendor_endpoints.h"
 
 namespace tessaro {
 
@@ -22,6 +28,24 @@ void runMainCommand(WindowMode& mode, int command) {
             break;
         case outputFormatOptionsCommand:
             mode.job.preferencesPage = outputPreferencesPage;
+            break;
+        case customConverterCommand:
+            openCustomConverter(mode);
+            break;
+        case manualCommand:
+            runProgram(manualPath());
+            break;
+        case sendFeedbackCommand:
+            runProgram(feedbackMailLink());
+            break;
+        case visitHomepageCommand:
+            runProgram(productPageAddress());
+            break;
+        case checkForNewVersionCommand:
+            checkForUpdateNow(mode);
+            break;
+        case aboutCommand:
+            openAboutWindow(mode);
             break;
         default:
             break;

@@ -169,7 +169,7 @@ MainWindow::MainWindow(const Settings& windowSettings, const WindowImages& windo
     connect(convertButton, &QPushButton::clicked, this,
             [this] { emit commandRequested(convertCommand); });
 
-    copyrightLabel = new QLabel(QStringLiteral("\u00a9 Brimvale. All rights reserved."), client);
+    copyrightLabel = new QLabel(copyrightNotice(), client);
     copyrightLabel->setGeometry(10, height() - 70, 350, 20);
 
     const ShortcutKey shortcuts[] = {
@@ -307,6 +307,10 @@ void layoutMainWindow(MainWindow& window) {
     }
     window.convertButton->move(w - convertButtonRightDistance, window.convertButton->y());
     window.update();
+}
+
+QString copyrightNotice() {
+    return QStringLiteral("\u00a9 Brimvale. All rights reserved.");
 }
 
 void setStatusText(MainWindow& window, const QString& text) {

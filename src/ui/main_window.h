@@ -67,6 +67,9 @@ void buildFieldButtons(MainWindow& window);
 // buttons and the Convert button keep their distance to the right edge.
 void layoutMainWindow(MainWindow& window);
 
+// The short copyright line of the main window and the About window.
+QString copyrightNotice();
+
 // The status bar's one field.
 void setStatusText(MainWindow& window, const QString& text);
 

@@ -16,6 +16,16 @@ UserDialogs systemDialogs() {
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     };
+    dialogs.error = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+    };
+    dialogs.information = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+    };
+    dialogs.offer = [](QWidget* parent, const QString& title, const QString& text) {
+        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    };
     dialogs.openFile = [](QWidget* parent, const QString& title, const QString& presetFile,
                           const QStringList& filters) {
         QFileDialog dialog(parent, title);

@@ -15,6 +15,12 @@ struct UserDialogs {
     std::function<void(QWidget* parent, const QString& title, const QString& text)> warning;
     // A question with Yes and No buttons and a warning icon; true for Yes.
     std::function<bool(QWidget* parent, const QString& title, const QString& text)> question;
+    // An error and a piece of information, each with an OK button.
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> error;
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> information;
+    // A question with Yes and No buttons and a question icon, for offers
+    // rather than warnings; true for Yes.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> offer;
     // The open-file requester for one file; "" when cancelled. `filters`
     // holds the filter lines, the first one selected.
     std::function<QString(QWidget* parent, const QString& title, const QString& presetFile,

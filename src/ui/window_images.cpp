@@ -10,6 +10,13 @@ namespace tessaro {
 
 namespace {
 
+QPixmap decodePng(const std::string& bytes) {
+    QPixmap pixmap;
+    pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                        static_cast<uint>(bytes.size()), "PNG");
+    return pixmap;
+}
+
 QPixmap findImage(const std::map<std::string, QPixmap, std::less<>>& group, std::string_view key) {
     const auto found = group.find(key);
     return found != group.end() ? found->second : QPixmap();
@@ -22,9 +29,8 @@ void decodeGroup(const ThemeState& themes, const std::array<ImageKey, Size>& key
         const auto bytes = themes.images.find(entry.number);
         if (bytes == themes.images.end())
             continue;
-        QPixmap pixmap;
-        if (pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes->second.data()),
-                                static_cast<uint>(bytes->second.size()), "PNG"))
+        const QPixmap pixmap = decodePng(bytes->second);
+        if (!pixmap.isNull())
             pixmaps[std::string(entry.key)] = pixmap;
     }
 }
@@ -41,6 +47,8 @@ WindowImages loadWindowImages(ThemeState& themes, InterfaceSettings& interface) 
     decodeGroup(themes, menuIcons, images.menuIcons);
     decodeGroup(themes, toolbarIcons, images.toolbarIcons);
     images.toolbarIconSize = iconSizeOf(interface.uiSize);
+    if (const auto banner = themes.images.find(aboutBannerImage); banner != themes.images.end())
+        images.aboutBanner = decodePng(banner->second);
     return images;
 }
 

@@ -18,6 +18,7 @@ struct WindowImages {
     std::map<std::string, QPixmap, std::less<>> menuIcons;
     std::map<std::string, QPixmap, std::less<>> toolbarIcons;
     int toolbarIconSize = 16;  // pixels, from the settings' icon size
+    QPixmap aboutBanner;       // 360 x 40, always the built-in one
 };
 
 // The built-in pictures, then the installed themes and the chosen theme's

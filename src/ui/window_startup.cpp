@@ -13,6 +13,7 @@
 #include "ui/qt_text.h"
 #include "ui/selection.h"
 #include "ui/stop_signals.h"
+#include "ui/update_commands.h"
 
 namespace tessaro {
 
@@ -58,9 +59,7 @@ void captureWindowGeometry(WindowSettings& window, const WindowShape& shape) {
     window.y = shape.y;
 }
 
-void startWindowMode(WindowMode& mode) {
-    mode.preferencesPath = preferencesPath(true);
-    loadPreferences(mode.settings, mode.preferencesPath, primaryDisplaySize());
+void showMainWindow(WindowMode& mode) {
     loadStringTable();
     mode.images = loadWindowImages(mode.themes, mode.settings.interface);
     mode.window = std::make_unique<MainWindow>(mode.settings, mode.images);
@@ -74,6 +73,13 @@ void startWindowMode(WindowMode& mode) {
     newJob(mode);
     window.show();
     QCoreApplication::postEvent(&window, new QResizeEvent(window.size(), window.size()));
+}
+
+void startWindowMode(WindowMode& mode) {
+    mode.preferencesPath = preferencesPath(true);
+    loadPreferences(mode.settings, mode.preferencesPath, primaryDisplaySize());
+    showMainWindow(mode);
+    runScheduledUpdateCheck(mode);
 }
 
 bool shutDownWindowMode(WindowMode& mode) {

@@ -21,9 +21,13 @@ struct WindowShape {
 // as maximised; a minimised one changes nothing.
 void captureWindowGeometry(WindowSettings& window, const WindowShape& shape);
 
-// Loads the preferences, the texts and the pictures, creates the main window,
-// starts a fresh job and shows the window. Needs a QApplication.
+// Loads the preferences, shows the main window and asks about updates when
+// the update range says it is time. Needs a QApplication.
 void startWindowMode(WindowMode& mode);
+
+// Loads the texts and the pictures, creates the main window from the
+// settings as they are, starts a fresh job and shows the window.
+void showMainWindow(WindowMode& mode);
 
 // Stores the window geometry, empties the folder history when it is not to be
 // kept, and saves the preferences. False when config.ini could not be written.

@@ -1,11 +1,14 @@
+#include <FreeImage.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/program_runner.h"
 
@@ -92,6 +95,62 @@ TEST(WindowModule, TerminationClosesTheWindowAndSavesThePreferences) {
     const std::string saved = readText(configFolder / "config.ini");
     EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF\r\n[General]\r\n")) << saved;
     EXPECT_NE(saved.find("\r\nWidth = 510\r\n"), std::string::npos) << saved;
+}
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PictureSize&) const = default;
+};
+
+PictureSize jpegSize(const fs::path& path) {
+    FIBITMAP* picture = FreeImage_Load(FIF_JPEG, path.c_str(), JPEG_DEFAULT);
+    if (picture == nullptr)
+        return {};
+    const PictureSize size{static_cast<int>(FreeImage_GetWidth(picture)),
+                           static_cast<int>(FreeImage_GetHeight(picture))};
+    FreeImage_Unload(picture);
+    return size;
+}
+
+std::vector<std::string> fileNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(WindowModule, ScreenshotRunWritesThePictureAndItsSmallCopy) {
+    ScratchHome home;
+    const fs::path folder = home.root() / "shots";
+    fs::create_directories(folder);
+    const std::string output =
+        runScript("QT_QPA_PLATFORM=offscreen " + homeEnvironment(home) + "'" +
+                  TESSARO_PROGRAM_PATH + "' -T '" + folder.string() + "' 2>&1; echo \"status=$?\"");
+    EXPECT_NE(output.find("status=0"), std::string::npos) << output;
+    ASSERT_EQ(fileNames(folder), (std::vector<std::string>{"tessaro1.jpg", "tessaro1x.jpg"}));
+    // The main window at its created size.
+    const PictureSize full = jpegSize(folder / "tessaro1.jpg");
+    EXPECT_EQ(full, (PictureSize{510, 260}));
+    // 180 wide, 180 * 260 / 510 = 91.8 rounded to 92 high.
+    EXPECT_EQ(jpegSize(folder / "tessaro1x.jpg"), (PictureSize{180, 92}));
+    // The screenshot run neither reads nor writes the preferences.
+    EXPECT_FALSE(fs::exists(home.configHome() / "Brimvale"));
+}
+
+TEST(WindowModule, ScreenshotRunIntoAMissingFolderWritesNothingAndFails) {
+    ScratchHome home;
+    const fs::path folder = home.root() / "missing";
+    const std::string output =
+        runScript("QT_QPA_PLATFORM=offscreen " + homeEnvironment(home) + "'" +
+                  TESSARO_PROGRAM_PATH + "' -T '" + folder.string() + "' 2>&1; echo \"status=$?\"");
+    EXPECT_NE(output.find("Error: The screenshot folder " + folder.string() + " does not exist."),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(output.find("status=0"), std::string::npos) << output;
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_EQ(fileNames(home.root()), (std::vector<std::string>{"config", "runtime"}));
 }
 
 #endif

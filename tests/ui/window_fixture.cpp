@@ -6,6 +6,7 @@
 
 #include "support/icon_writer.h"
 #include "ui/qt_text.h"
+#include "ui/update_commands.h"
 #include "ui/window_startup.h"
 
 namespace tessaro::test {
@@ -15,7 +16,10 @@ std::vector<std::function<QObject*()>>& uiTestClasses() {
     return classes;
 }
 
-WindowFixture::WindowFixture() : previousDialogs_(userDialogs()) {
+WindowFixture::WindowFixture()
+    : previousDialogs_(userDialogs()),
+      previousOpener_(shellOpener()),
+      previousVersionSource_(publishedVersionSource()) {
     const std::filesystem::path base = root();
     std::filesystem::create_directories(base / "config");
     std::filesystem::create_directories(base / "runtime");
@@ -31,6 +35,16 @@ WindowFixture::WindowFixture() : previousDialogs_(userDialogs()) {
         asked.push_back("question|" + toUtf8(title) + "|" + toUtf8(text));
         return questionAnswer;
     };
+    dialogs.error = [this](QWidget*, const QString& title, const QString& text) {
+        asked.push_back("error|" + toUtf8(title) + "|" + toUtf8(text));
+    };
+    dialogs.information = [this](QWidget*, const QString& title, const QString& text) {
+        asked.push_back("information|" + toUtf8(title) + "|" + toUtf8(text));
+    };
+    dialogs.offer = [this](QWidget*, const QString& title, const QString& text) {
+        asked.push_back("offer|" + toUtf8(title) + "|" + toUtf8(text));
+        return questionAnswer;
+    };
     dialogs.openFile = [this](QWidget*, const QString& title, const QString& presetFile,
                               const QStringList& filters) {
         asked.push_back("openFile|" + toUtf8(title) + "|" + toUtf8(presetFile));
@@ -41,10 +55,14 @@ WindowFixture::WindowFixture() : previousDialogs_(userDialogs()) {
         asked.push_back("selectFolder|" + toUtf8(title) + "|" + toUtf8(startFolder));
         return folderAnswer;
     };
+    shellOpener() = [this](const std::string& target) { opened.push_back(target); };
+    publishedVersionSource() = [this] { return publishedVersion; };
 }
 
 WindowFixture::~WindowFixture() {
     userDialogs() = previousDialogs_;
+    shellOpener() = previousOpener_;
+    publishedVersionSource() = previousVersionSource_;
 }
 
 std::filesystem::path WindowFixture::root() const {

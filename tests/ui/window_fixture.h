@@ -10,8 +10,10 @@
 #include "batch/job_progress.h"
 #include "settings/conversion_job.h"
 #include "settings/settings.h"
+#include "ui/shell_open.h"
 #include "ui/user_dialogs.h"
 #include "ui/window_mode.h"
+#include "update/update_check.h"
 
 namespace tessaro::test {
 
@@ -26,8 +28,9 @@ bool registerUiTest() {
 }
 
 // A window mode of its own for one test: the process's records, a private
-// config folder, and dialogs that record what they were asked and answer as
-// told instead of waiting for a user.
+// config folder, dialogs that record what they were asked and answer as told
+// instead of waiting for a user, a shell that records what it was to open,
+// and a vendor server that publishes `publishedVersion`.
 class WindowFixture {
 public:
     WindowFixture();
@@ -59,10 +62,16 @@ public:
     QString fileAnswer;
     QString folderAnswer;
     QStringList offeredFilters;
+    // What the shell was asked to open, in order.
+    std::vector<std::string> opened;
+    // The start of the vendor's version file; "" as when the server is unreachable.
+    std::string publishedVersion;
 
 private:
     QTemporaryDir folder_;
     UserDialogs previousDialogs_;
+    ShellOpener previousOpener_;
+    VersionFetch previousVersionSource_;
 };
 
 }  // namespace tessaro::test
