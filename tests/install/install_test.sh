@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and runs the program from there:
 # a framed console conversion (the drawing module comes from lib/tessaro/),
-# the window mode closed by SIGTERM, and the conversion again after the whole
-# prefix was moved elsewhere.
+# the window mode closed by SIGTERM, the screenshot run, and the conversion
+# again after the whole prefix was moved elsewhere.
 # Arguments: cmake, build folder, sample icon writer, window mode (1 or 0),
 # default theme package (1 or 0).
 set -eu
@@ -75,6 +75,14 @@ if [ "$window_mode" = 1 ]; then
   wait "$window" || status=$?
   [ "$status" = 0 ] || fail "the window mode ended with status $status: $(cat "$work/window.log")"
   [ -f "$config" ] || fail "the window mode did not save $config"
+
+  # The screenshot run finds the window module and the theme in the prefix
+  # and writes exactly its two pictures.
+  mkdir "$work/shots"
+  QT_QPA_PLATFORM=offscreen "$work/prefix/bin/tessaro" -T "$work/shots" >"$work/shots.log" 2>&1 ||
+    fail "the screenshot run failed with status $?: $(cat "$work/shots.log")"
+  [ "$(ls "$work/shots")" = "$(printf 'tessaro1.jpg\ntessaro1x.jpg')" ] ||
+    fail "the screenshot run wrote: $(ls "$work/shots")"
 fi
 
 # A copied prefix works where it lands: nothing points back at the first one.
