@@ -11,9 +11,13 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
     const bool debug = job.consoleMode == 1 && job.runMode == "DEBUG";
     int32_t taken = 0;
     int32_t converted = 0;
-    for (const auto& [path, entry] : job.inputFiles) {
-        if (progress.running.load() == 0)
+    for (auto next = job.inputFiles.begin();; ++next) {
+        // A pause also holds back the end of the run, so a run that is asked
+        // whether to stop cannot finish while the question is open.
+        progress.paused.wait(1);
+        if (progress.running.load() == 0 || next == job.inputFiles.end())
             break;
+        const auto& [path, entry] = *next;
         ++taken;
         job.inputPath = path;
         job.inputSubfolder = entry.subfolder;
@@ -41,6 +45,7 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
     }
     std::lock_guard guard(progress.progressLock);
     progress.convertedCount = converted;
+    progress.finished = 1;
 }
 
 std::jthread startConversionWorker(const Settings& settings, ConversionJob& job,
@@ -51,7 +56,9 @@ std::jthread startConversionWorker(const Settings& settings, ConversionJob& job,
         progress.processedCount = 0;
         progress.currentFile.clear();
         progress.convertedCount = 0;
+        progress.finished = 0;
         progress.running = 1;
+        progress.paused = 0;
     }
     return std::jthread([&settings, &job, &progress, font, convertFile] {
         conversionWorker(settings, job, progress, font, convertFile);
@@ -61,6 +68,15 @@ std::jthread startConversionWorker(const Settings& settings, ConversionJob& job,
 void requestWorkerStop(JobProgress& progress) {
     std::lock_guard guard(progress.progressLock);
     progress.running = 0;
+}
+
+void pauseWorker(JobProgress& progress) {
+    progress.paused = 1;
+}
+
+void resumeWorker(JobProgress& progress) {
+    progress.paused = 0;
+    progress.paused.notify_all();
 }
 
 }  // namespace tessaro

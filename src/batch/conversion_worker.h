@@ -17,9 +17,11 @@ struct WatermarkFont;
 // observe the worker itself.
 using FileConversion = ConversionResult (*)(const Settings&, ConversionJob&, const WatermarkFont*);
 
-// Converts the queued input files one after another. Before each file it looks
-// at progress.running and ends when that is 0, so a stop request finishes the
-// file in hand and takes no further one. After every converted file the mask's
+// Converts the queued input files one after another. Before each file, and
+// before it ends, it waits while progress.paused is 1; then it looks at
+// progress.running and ends when that is 0, so a stop request finishes the
+// file in hand and takes no further one. Its last step stores the number of
+// files converted and sets progress.finished. After every converted file the mask's
 // counter advances and a new random number is drawn; every file written gets
 // the run's output file time. In the console mode with run mode "DEBUG" it
 // prints "Processing: ", "Saving As: " and "OK"/"Not OK" lines.
@@ -35,5 +37,10 @@ std::jthread startConversionWorker(const Settings& settings, ConversionJob& job,
 
 // Asks a running worker to stop before its next file.
 void requestWorkerStop(JobProgress& progress);
+
+// Holds the worker before its next file (or its end) until resumeWorker; the
+// file in hand goes on converting.
+void pauseWorker(JobProgress& progress);
+void resumeWorker(JobProgress& progress);
 
 }  // namespace tessaro

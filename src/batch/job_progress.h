@@ -8,13 +8,15 @@
 namespace tessaro {
 
 // Shared between a run and its worker; every access goes through progressLock,
-// except the worker's own read of `running` before each file.
+// except the worker's own reads of `running` and `paused` before each file.
 struct JobProgress {
     std::mutex progressLock;
     int32_t processedCount = 0;
     std::string currentFile;
     int32_t convertedCount = 0;
+    int8_t finished = 0;              // 1 once the worker has stored its result
     std::atomic<int8_t> running = 0;  // 1 while the worker may go on
+    std::atomic<int8_t> paused = 0;   // 1 holds the worker before its next file
 };
 
 }  // namespace tessaro

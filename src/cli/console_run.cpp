@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "batch/conversion_worker.h"
+#include "batch/run_setup.h"
 #include "cli/help_text.h"
 #include "cli/settings_listing.h"
 #include "engine/format_registry.h"
@@ -56,14 +57,6 @@ struct RunPrinter {
 ProgramOutcome fail(std::string_view message) {
     printErrorLine(message);
     return ProgramOutcome::errorReported;
-}
-
-bool isNonEmptyFile(const std::string& path) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    std::uintmax_t size = fs::file_size(path, error);
-    return !error && size > 0;
 }
 
 // The named input must be one existing, non-empty file. A relative name is
@@ -192,10 +185,7 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     printer.debugSection(ListingSection::watermark);
     if (watermark.doWatermark == 1) {
         printer.debugSection(ListingSection::textWatermark);
-        font = loadWatermarkFont(
-                   watermark.font, watermark.fontSize, consoleDotsPerInch,
-                   fontStyleFlags(watermark.fontStyle) + fontEffectFlags(watermark.fontEffect))
-                   .font;
+        font = loadRunWatermarkFont(watermark, consoleDotsPerInch).font;
         if (!font)
             return fail("Error: Invalid watermark font");
     }

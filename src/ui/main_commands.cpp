@@ -1,6 +1,7 @@
 #include "ui/main_commands.h"
 
 #include "ui/about_window.h"
+#include "ui/conversion_run.h"
 #include "ui/converter_window.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
@@ -25,6 +26,9 @@ void runMainCommand(WindowMode& mode, int command) {
             break;
         case selectOutputFolderCommand:
             selectOutputFolder(mode);
+            break;
+        case convertCommand:
+            startConversion(mode);
             break;
         case outputFormatOptionsCommand:
             mode.job.preferencesPage = outputPreferencesPage;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <vector>
 
 #include "batch/conversion_worker.h"
@@ -21,9 +24,12 @@ struct FakeEngine {
     std::vector<int32_t> randomNumbers;
     std::string failingInput;
     JobProgress* stopDuringFirstFile = nullptr;
+    JobProgress* pauseDuringFirstFile = nullptr;
     std::vector<std::string> writes;  // files each call writes
 };
 FakeEngine engine;
+// Calls that have returned, for a test that waits on the worker's progress.
+std::atomic<int> finishedCalls = 0;
 
 ConversionResult fakeConversion(const Settings&, ConversionJob& job, const WatermarkFont*) {
     engine.inputs.push_back(job.inputPath);
@@ -31,6 +37,8 @@ ConversionResult fakeConversion(const Settings&, ConversionJob& job, const Water
     engine.randomNumbers.push_back(job.randomNumber);
     if (engine.stopDuringFirstFile != nullptr && engine.inputs.size() == 1)
         requestWorkerStop(*engine.stopDuringFirstFile);
+    if (engine.pauseDuringFirstFile != nullptr && engine.inputs.size() == 1)
+        pauseWorker(*engine.pauseDuringFirstFile);
     job.outputPath = job.inputPath + ".jpg";
     ConversionResult result;
     for (const std::string& path : engine.writes) {
@@ -38,12 +46,17 @@ ConversionResult fakeConversion(const Settings&, ConversionJob& job, const Water
         result.writtenFiles.push_back(path);
     }
     result.converted = job.inputPath != engine.failingInput;
+    ++finishedCalls;
+    finishedCalls.notify_all();
     return result;
 }
 
 class ConversionWorker : public ::testing::Test {
 protected:
-    void SetUp() override { engine = FakeEngine{}; }
+    void SetUp() override {
+        engine = FakeEngine{};
+        finishedCalls = 0;
+    }
 
     void queue(std::initializer_list<const char*> names) {
         for (const char* name : names)
@@ -90,6 +103,33 @@ TEST_F(ConversionWorker, StopFinishesTheFileInHandAndTakesNoOther) {
     EXPECT_EQ(engine.inputs.size(), 1u);
     EXPECT_EQ(progress.processedCount, 1);
     EXPECT_EQ(progress.convertedCount, 1);
+}
+
+// Paused during its first file, the worker takes no other file and does not
+// end until it is resumed; what it does then depends only on `running`.
+TEST_F(ConversionWorker, PauseHoldsTheWorkerBeforeItsNextFileAndItsEnd) {
+    for (bool stopWhilePaused : {false, true}) {
+        SetUp();
+        queue({"/in/a.ico", "/in/b.ico", "/in/c.ico"});
+        engine.pauseDuringFirstFile = &progress;
+        std::jthread worker = startConversionWorker(settings, job, progress, nullptr,
+                                                    fakeConversion);
+        finishedCalls.wait(0);
+        // Time enough for a worker that ignored the pause to take the next file.
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        {
+            std::lock_guard guard(progress.progressLock);
+            EXPECT_EQ(progress.processedCount, 1);
+            EXPECT_EQ(progress.finished, 0);
+        }
+        if (stopWhilePaused)
+            requestWorkerStop(progress);
+        resumeWorker(progress);
+        worker.join();
+        EXPECT_EQ(engine.inputs.size(), stopWhilePaused ? 1u : 3u);
+        EXPECT_EQ(progress.convertedCount, stopWhilePaused ? 1 : 3);
+        EXPECT_EQ(progress.finished, 1);
+    }
 }
 
 TEST_F(ConversionWorker, EveryWrittenPageGetsTheCustomTime) {

@@ -1,0 +1,124 @@
+#include "ui/conversion_run.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "batch/input_queue.h"
+#include "batch/run_setup.h"
+#include "cli/help_text.h"
+#include "engine/output_depth.h"
+#include "engine/solid_frame.h"
+#include "l10n/string_table.h"
+#include "ui/folder_history.h"
+#include "ui/progress_window.h"
+#include "ui/qt_text.h"
+#include "ui/selection.h"
+#include "ui/user_dialogs.h"
+
+namespace tessaro {
+
+namespace {
+
+void showWarning(MainWindow& window, const std::string& text) {
+    userDialogs().warning(&window, uiText("Msg", "Warning"), toQString(text));
+}
+
+// A refusal of the "Msg" group's text `key` that also marks the run as
+// stopped in the status bar.
+void refuseRun(MainWindow& window, std::string_view key, std::string_view s1 = {}) {
+    setStatusText(window, uiText("Msg", "Conversion is not complete"));
+    showWarning(window, formatMessage(getText("Msg", key), s1));
+}
+
+bool isFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+// The watermark checks leave the status bar as it is. Returns false when the
+// run cannot start; a text watermark's font is left in `font`.
+bool checkWatermark(MainWindow& window, const WatermarkSettings& watermark,
+                    std::unique_ptr<WatermarkFont>& font) {
+    if (watermark.doWatermark == 1) {
+        font = loadRunWatermarkFont(watermark, window.logicalDpiY()).font;
+        if (!font) {
+            showWarning(window,
+                        formatMessage(getText("Msg", "Invalid watermark font"), watermark.font));
+            return false;
+        }
+    }
+    if (watermark.doWatermark == 2) {
+        if (watermark.image.empty()) {
+            showWarning(window, getText("Msg", "Empty watermark image"));
+            return false;
+        }
+        if (!isNonEmptyFile(watermark.image)) {
+            showWarning(window,
+                        formatMessage(getText("Msg", "Invalid watermark image"), watermark.image));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+ProgressWindow* activeProgressWindow(const WindowMode& mode) {
+    for (ProgressWindow* window :
+         mode.window->findChildren<ProgressWindow*>(Qt::FindDirectChildrenOnly))
+        if (window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void startConversion(WindowMode& mode, FileConversion convertFile) {
+    // The worker reads the job and the settings without locking; nothing may
+    // change them while it runs.
+    if (activeProgressWindow(mode) != nullptr)
+        return;
+    MainWindow& window = *mode.window;
+    ConversionJob& job = mode.job;
+    const Settings& settings = mode.settings;
+
+    job.inputPath = toUtf8(window.inputField->text().trimmed());
+    job.inputFiles.clear();
+    addInputFile(job, job.inputPath);
+    job.outputFolder = toUtf8(window.outputFolderList->currentText().trimmed());
+    job.outputFormat = toUtf8(window.outputFormatList->currentData().toString());
+    setStatusText(window, uiText("General", "Preparing"));
+
+    if (job.inputFiles.empty())
+        return refuseRun(window, "Empty input files");
+    if (job.outputFolder.empty())
+        return refuseRun(window, "Empty output folder");
+    if (!job.outputFolder.ends_with('/'))
+        job.outputFolder += '/';
+    if (!isFolder(job.outputFolder))
+        return refuseRun(window, "Invalid output folder", job.outputFolder);
+    if (settings.transform.doImageResize != 0) {
+        if (settings.transform.imageWidth == 0)
+            return refuseRun(window, "Invalid width");
+        if (settings.transform.imageHeight == 0)
+            return refuseRun(window, "Invalid height");
+    }
+    // Without the drawing module every page would come out without its
+    // frame, and the run would still report success.
+    if (const std::string failure = frameDrawingFailure(settings); !failure.empty())
+        return showWarning(window, failure);
+    std::unique_ptr<WatermarkFont> font;
+    if (!checkWatermark(window, settings.watermark, font))
+        return;
+    if (!prepareRun(settings, job))
+        return refuseRun(window, "Invalid conversion type");
+
+    addRecentOutputFolder(mode.settings, job.outputFolder);
+    refreshOutputFolderList(mode);
+    setStatusText(window, uiText("General", "Converting"));
+    auto* progressWindow = new ProgressWindow(mode, std::move(font), convertFile);
+    progressWindow->start();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <thread>
+
+#include "batch/conversion_worker.h"
+#include "engine/watermark_font.h"
+#include "ui/window_mode.h"
+
+namespace tessaro {
+
+// `text` cut to its first and last (length - 3) / 2 characters with "..."
+// between them when it is longer than `length` characters; otherwise as it
+// is. Characters are whole code points, so no character is ever split.
+QString shortenMiddle(const QString& text, int length);
+
+// The progress window (window 3) of a conversion run, modal to the main
+// window. It runs the worker on the job as prepared, shows which file is in
+// hand and how far the run has come by polling the shared progress every
+// 15 ms, asks before it lets the user stop the run, and reports the result
+// until OK. The worker is held by its pause flag while the stop question is
+// open. The run's watermark font stays with the window until the worker has
+// ended.
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    ProgressWindow(WindowMode& mode, std::unique_ptr<WatermarkFont> font,
+                   FileConversion convertFile);
+    ~ProgressWindow() override;
+    ProgressWindow(const ProgressWindow&) = delete;
+    ProgressWindow& operator=(const ProgressWindow&) = delete;
+
+    // Shows the window and starts the worker.
+    void start();
+
+    // True from start() until the end of the worker has been shown.
+    bool workerRunning() const { return worker_.joinable(); }
+
+    QLabel* fileLabel = nullptr;          // gadget 338
+    QProgressBar* progressBar = nullptr;  // gadget 339
+    QPushButton* okButton = nullptr;      // gadget 340
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Escape counts as the close box.
+    void reject() override;
+
+private:
+    void poll();
+    void showProgress(int processed, const std::string& currentFile);
+    void showEnd(int processed, int converted);
+    void closeBoxPressed();
+    void okPressed();
+    void closeWindow();
+    // Stops the worker after the file in hand and waits for it.
+    void endWorker();
+    QString countText(int processed) const;
+
+    WindowMode& mode_;
+    std::unique_ptr<WatermarkFont> font_;  // outlives the worker, declared before it
+    FileConversion convertFile_;
+    std::jthread worker_;
+    QTimer pollTimer_;
+    int total_ = 0;
+    int averageCharWidth_ = 7;
+    int maxChars_ = 40;
+    int lastShown_ = 0;
+    bool stopped_ = false;
+};
+
+}  // namespace tessaro
