@@ -142,9 +142,8 @@ void ProgressWindow::showEnd(int processed, int converted) {
         const QString completeText = uiText("Msg", "Conversion complete");
         setStatusText(window, completeText);
         setWindowTitle(completeText + count);
-        fileLabel->setText(toQString(formatMessage(getText("Msg", "Files converted"),
-                                                   std::to_string(converted),
-                                                   std::to_string(total_))));
+        fileLabel->setText(toQString(formatMessage(
+            getText("Msg", "Files converted"), std::to_string(converted), std::to_string(total_))));
         progressBar->setValue(total_ + 1);
     }
     okButton->setEnabled(true);
@@ -171,8 +170,8 @@ void ProgressWindow::closeBoxPressed() {
     JobProgress& progress = mode_.progress;
     pollTimer_.stop();
     pauseWorker(progress);
-    const bool stop =
-        userDialogs().question(this, uiText("Msg", "Warning"), uiText("Msg", "Ask break conversion"));
+    const bool stop = userDialogs().question(this, uiText("Msg", "Warning"),
+                                             uiText("Msg", "Ask break conversion"));
     // The stop request goes in before the worker is let go, so it cannot take
     // another file in between. A later No does not undo an earlier Yes.
     if (stop) {

@@ -112,8 +112,8 @@ TEST_F(ConversionWorker, PauseHoldsTheWorkerBeforeItsNextFileAndItsEnd) {
         SetUp();
         queue({"/in/a.ico", "/in/b.ico", "/in/c.ico"});
         engine.pauseDuringFirstFile = &progress;
-        std::jthread worker = startConversionWorker(settings, job, progress, nullptr,
-                                                    fakeConversion);
+        std::jthread worker =
+            startConversionWorker(settings, job, progress, nullptr, fakeConversion);
         finishedCalls.wait(0);
         // Time enough for a worker that ignored the pause to take the next file.
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -1,0 +1,355 @@
+#include <FreeImage.h>
+
+#include <QTest>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "engine/output_depth.h"
+#include "ui/conversion_run.h"
+#include "ui/folder_history.h"
+#include "ui/main_commands.h"
+#include "ui/progress_window.h"
+#include "ui/qt_text.h"
+#include "ui/selection.h"
+#include "ui/window_numbers.h"
+#include "window_fixture.h"
+
+namespace tessaro::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int runTimeout = 20000;
+
+// Holds the worker inside its first file until the test opens the gate or
+// the run is asked to stop, so a test can act while a file is in hand.
+struct Gate {
+    std::atomic<bool> open = false;
+    JobProgress* progress = nullptr;
+};
+Gate gate;
+
+ConversionResult gatedConversion(const Settings& settings, ConversionJob& job,
+                                 const WatermarkFont* font) {
+    while (!gate.open.load() && gate.progress->running.load() != 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return convertImageFile(settings, job, font);
+}
+
+void chooseOutputFolder(MainWindow& window, const std::string& folder) {
+    window.outputFolderList->addItem(toQString(folder));
+    window.outputFolderList->setCurrentIndex(window.outputFolderList->count() - 1);
+}
+
+bool isJpeg(const fs::path& path) {
+    return FreeImage_GetFileType(path.c_str(), 0) == FIF_JPEG;
+}
+
+std::vector<std::string> filesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::string emptyInputMessage =
+    "warning|Warning|No input file(s) found. Please, add valid file(s) and try again!";
+
+}  // namespace
+
+class ConversionRunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { gate.open = false; }
+
+    // Each refusal shows its warning, writes nothing, opens no progress
+    // window and leaves the folder history as it was.
+    void everyCheckHasItsMessage() {
+        struct Case {
+            const char* name;
+            std::function<void(WindowFixture&)> arrange;
+            std::function<std::string(WindowFixture&)> message;
+            const char* status;
+        };
+        const auto input = [](WindowFixture& fixture) {
+            fixture.window().inputField->setText(toQString(fixture.makeIcon("in/a.ico")));
+            chooseOutputFolder(fixture.window(), fixture.makeFolder("out"));
+        };
+        const auto fixed = [](std::string text) { return [text](WindowFixture&) { return text; }; };
+        const std::string stopped = "Conversion stopped";
+        const std::string preparing = "Preparing...";
+        const Case cases[] = {
+            {"empty input field", [](WindowFixture&) {}, fixed(emptyInputMessage), "stopped"},
+            {"input of a refused extension",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 fixture.window().inputField->setText(toQString(fixture.makeFile("in/a.png")));
+             },
+             fixed(emptyInputMessage), "stopped"},
+            {"empty output folder",
+             [](WindowFixture& fixture) {
+                 fixture.window().inputField->setText(toQString(fixture.makeIcon("in/a.ico")));
+             },
+             fixed("warning|Warning|The output folder's field is empty. Please, select existed "
+                   "output folder and try again!"),
+             "stopped"},
+            {"missing output folder, quoted with its added slash",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 chooseOutputFolder(fixture.window(), (fixture.root() / "missing").string());
+             },
+             [](WindowFixture& fixture) {
+                 return "warning|Warning|The following output folder is invalid or doesn't "
+                        "exist:\n" +
+                        (fixture.root() / "missing").string() +
+                        "/\n\nPlease, correct the output path and try again!";
+             },
+             "stopped"},
+            {"resize width 0",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 fixture.settings.transform.doImageResize = 1;
+                 fixture.settings.transform.imageHeight = 10;
+             },
+             fixed("warning|Warning|Invalid resize width value!"), "stopped"},
+            {"resize height 0 with the aspect ratio kept",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 fixture.settings.transform.doImageResize = 1;
+                 fixture.settings.transform.imageWidth = 10;
+                 fixture.settings.transform.keepAspectRatio = 1;
+             },
+             fixed("warning|Warning|Invalid resize height value!"), "stopped"},
+            {"watermark font that cannot be loaded",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 fixture.settings.watermark.doWatermark = 1;
+                 fixture.settings.watermark.font = "Nosuchface Tessaroid";
+             },
+             fixed("warning|Warning|Unable to load selected font for a watermark: Nosuchface "
+                   "Tessaroid"),
+             "preparing"},
+            {"empty watermark image",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 fixture.settings.watermark.doWatermark = 2;
+                 fixture.settings.watermark.image.clear();
+             },
+             fixed("warning|Warning|Selected watermark image is invalid/empty!"), "preparing"},
+        };
+        for (const Case& row : cases) {
+            WindowFixture fixture;
+            fixture.start();
+            row.arrange(fixture);
+            const std::string history = fixture.settings.file.recentOutFolders;
+            fixture.window().convertButton->click();
+            QVERIFY2(activeProgressWindow(fixture.mode) == nullptr, row.name);
+            QCOMPARE(fixture.asked, std::vector<std::string>{row.message(fixture)});
+            QCOMPARE(fixture.window().statusField->text(),
+                     toQString(std::string(row.status) == "stopped" ? stopped : preparing));
+            QCOMPARE(fixture.settings.file.recentOutFolders, history);
+            if (fs::exists(fixture.root() / "out"))
+                QVERIFY2(filesIn(fixture.root() / "out").empty(), row.name);
+        }
+    }
+
+    // A missing file, a folder and an empty file are all unusable pictures.
+    void unusableWatermarkImageIsNamed() {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.window().inputField->setText(toQString(fixture.makeIcon("in/a.ico")));
+        chooseOutputFolder(fixture.window(), fixture.makeFolder("out"));
+        fixture.settings.watermark.doWatermark = 2;
+        for (const std::string& image :
+             {(fixture.root() / "none.png").string(), fixture.makeFolder("pictures"),
+              fixture.makeFile("empty.png", 0)}) {
+            fixture.asked.clear();
+            fixture.settings.watermark.image = image;
+            runMainCommand(fixture.mode, convertCommand);
+            QCOMPARE(
+                fixture.asked,
+                std::vector<std::string>{
+                    "warning|Warning|Unable to load selected file as a watermark image: " + image});
+            QVERIFY(activeProgressWindow(fixture.mode) == nullptr);
+        }
+    }
+
+    void iconIsConvertedThroughTheProgressWindow() {
+        WindowFixture fixture;
+        fixture.start();
+        MainWindow& window = fixture.window();
+        QVERIFY(acceptInputFile(fixture.mode, fixture.makeIcon("in/a.ico")));
+        const std::string outFolder = fixture.makeFolder("out");
+        // Typed without its trailing slash, the folder is used with one.
+        chooseOutputFolder(window, outFolder.substr(0, outFolder.size() - 1));
+        window.convertButton->click();
+
+        ProgressWindow* progressWindow = activeProgressWindow(fixture.mode);
+        QVERIFY(progressWindow != nullptr);
+        QCOMPARE(progressWindow->windowModality(), Qt::WindowModal);
+        QCOMPARE(progressWindow->size(), QSize(300, 110));
+        QCOMPARE(progressWindow->fileLabel->geometry(), QRect(10, 13, 280, 20));
+        QCOMPARE(progressWindow->progressBar->geometry(), QRect(10, 40, 280, 20));
+        QCOMPARE(progressWindow->okButton->geometry(), QRect(110, 75, 80, 25));
+        QCOMPARE(progressWindow->progressBar->maximum(), 2);
+        QVERIFY(progressWindow->okButton->isDefault());
+
+        QTRY_COMPARE_WITH_TIMEOUT(progressWindow->fileLabel->text(),
+                                  QStringLiteral("Files converted: 1 of 1"), runTimeout);
+        QCOMPARE(progressWindow->windowTitle(), QStringLiteral("Conversion complete (1/1)"));
+        QCOMPARE(window.statusField->text(), QStringLiteral("Conversion complete"));
+        QCOMPARE(progressWindow->progressBar->value(), 2);
+        QVERIFY(progressWindow->okButton->isEnabled());
+        QVERIFY(isJpeg(fs::path(outFolder) / "a.jpg"));
+        QCOMPARE(recentOutputFolder(fixture.settings, 0), outFolder);
+        QCOMPARE(window.outputFolderList->currentText(), toQString(outFolder));
+        QVERIFY(fixture.asked.empty());
+
+        QTest::mouseClick(progressWindow->okButton, Qt::LeftButton);
+        QTRY_VERIFY(activeProgressWindow(fixture.mode) == nullptr);
+        QCOMPARE(window.statusField->text(), QStringLiteral("Conversion complete"));
+    }
+
+    // The stop question holds the run; No lets it finish, Yes ends it after
+    // the file in hand. Three files below a long folder show the shortened
+    // path while the first is in hand.
+    void stopQuestion_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("No") << false;
+        QTest::newRow("Yes") << true;
+    }
+
+    void stopQuestion() {
+        QFETCH(bool, answer);
+        WindowFixture fixture;
+        fixture.start();
+        const std::string folder = "in/" + std::string(120, 'f');
+        const std::vector<std::string> icons = {fixture.makeIcon(folder + "/a.ico"),
+                                                fixture.makeIcon(folder + "/b.ico"),
+                                                fixture.makeIcon(folder + "/c.ico")};
+        ProgressWindow* progressWindow = startGatedRun(fixture, icons);
+
+        QTRY_COMPARE_WITH_TIMEOUT(progressWindow->windowTitle(), QStringLiteral("Converting (1/3)"),
+                                  runTimeout);
+        const QString label = progressWindow->fileLabel->text();
+        const QString path = toQString(icons[0]);
+        const int maxChars =
+            280 /
+            (progressWindow->fontMetrics().horizontalAdvance(QStringLiteral("abc123:\\-")) / 9);
+        QCOMPARE(label, shortenMiddle(path, maxChars));
+        QVERIFY(label.contains(QStringLiteral("...")));
+        QVERIFY(!progressWindow->okButton->isEnabled());
+
+        // A second Convert while the run goes on starts nothing.
+        runMainCommand(fixture.mode, convertCommand);
+        QCOMPARE(fixture.window().findChildren<ProgressWindow*>().size(), qsizetype(1));
+
+        bool heldDuringQuestion = false;
+        userDialogs().question = [&](QWidget*, const QString& title, const QString& text) {
+            fixture.asked.push_back("question|" + toUtf8(title) + "|" + toUtf8(text));
+            heldDuringQuestion = fixture.progress.paused.load() == 1;
+            gate.open = true;
+            return answer;
+        };
+        progressWindow->close();
+        QCOMPARE(fixture.asked,
+                 std::vector<std::string>{"question|Warning|Do you want to break the conversion?"});
+        QVERIFY(heldDuringQuestion);
+        QVERIFY(progressWindow->isVisible());
+
+        const fs::path out = fixture.root() / "out";
+        if (answer) {
+            QTRY_COMPARE_WITH_TIMEOUT(progressWindow->fileLabel->text(),
+                                      QStringLiteral("Conversion stopped"), runTimeout);
+            QCOMPARE(progressWindow->windowTitle(), QStringLiteral("Conversion stopped (1/3)"));
+            QCOMPARE(fixture.window().statusField->text(), QStringLiteral("Conversion stopped"));
+            QCOMPARE(progressWindow->progressBar->value(), 1);
+            QCOMPARE(filesIn(out), std::vector<std::string>{"a.jpg"});
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(progressWindow->fileLabel->text(),
+                                      QStringLiteral("Files converted: 3 of 3"), runTimeout);
+            QCOMPARE(progressWindow->windowTitle(), QStringLiteral("Conversion complete (3/3)"));
+            QCOMPARE(progressWindow->progressBar->value(), 4);
+            QCOMPARE(filesIn(out), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
+        }
+        QVERIFY(progressWindow->okButton->isEnabled());
+
+        // After the end the close box closes the window without asking.
+        progressWindow->close();
+        QTRY_VERIFY(activeProgressWindow(fixture.mode) == nullptr);
+        QCOMPARE(fixture.asked.size(), size_t(1));
+    }
+
+    // SIGTERM closes the main window as its close box does; a run in
+    // progress stops after the file in hand instead of outliving the window.
+    void closingTheMainWindowStopsTheRun() {
+        WindowFixture fixture;
+        fixture.start();
+        ProgressWindow* progressWindow =
+            startGatedRun(fixture, {fixture.makeIcon("in/a.ico"), fixture.makeIcon("in/b.ico")});
+        QTRY_COMPARE_WITH_TIMEOUT(progressWindow->windowTitle(), QStringLiteral("Converting (1/2)"),
+                                  runTimeout);
+        fixture.window().close();
+        QVERIFY(!progressWindow->workerRunning());
+        QCOMPARE(fixture.progress.processedCount, 1);
+        QVERIFY(!fs::exists(fixture.root() / "out" / "b.jpg"));
+    }
+
+    void shortenMiddleKeepsBothEnds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty") << QString() << 5 << QString();
+        QTest::newRow("exactly the length")
+            << QStringLiteral("abcdefghij") << 10 << QStringLiteral("abcdefghij");
+        QTest::newRow("one longer")
+            << QStringLiteral("abcdefghijk") << 10 << QStringLiteral("abc...ijk");
+        QTest::newRow("odd length") << QStringLiteral("/home/user/pictures/icon.ico") << 12
+                                    << QStringLiteral("/hom....ico");
+        QTest::newRow("characters beyond 16 bits stay whole")
+            << QStringLiteral("\U0001F600\U0001F601\U0001F602\U0001F603\U0001F604") << 4
+            << QStringLiteral("...");
+        QTest::newRow("characters beyond 16 bits at both ends")
+            << QStringLiteral("\U0001F600\U0001F601xyz\U0001F603\U0001F604") << 6
+            << QStringLiteral("\U0001F600...\U0001F604");
+    }
+
+    void shortenMiddleKeepsBothEnds() {
+        QFETCH(QString, text);
+        QFETCH(int, length);
+        QFETCH(QString, expected);
+        QCOMPARE(shortenMiddle(text, length), expected);
+    }
+
+private:
+    // A run of `icons` into "out" as startConversion prepares it, with the
+    // worker held in the first file until the gate opens.
+    static ProgressWindow* startGatedRun(WindowFixture& fixture,
+                                         const std::vector<std::string>& icons) {
+        ConversionJob& job = fixture.job;
+        for (const std::string& icon : icons)
+            job.inputFiles[icon] = InputFileEntry{1, ""};
+        job.outputFolder = fixture.makeFolder("out");
+        job.outputFormat = "jpg";
+        if (!prepareRun(fixture.settings, job))
+            return nullptr;
+        gate.progress = &fixture.progress;
+        auto* progressWindow = new ProgressWindow(fixture.mode, nullptr, gatedConversion);
+        progressWindow->start();
+        return progressWindow;
+    }
+};
+
+namespace {
+const bool registered = registerUiTest<ConversionRunTest>();
+}
+
+}  // namespace tessaro::test
+
+#include "conversion_run_qtest.moc"
