@@ -115,14 +115,20 @@ ConversionFailure convertPage(OpenIcon& icon, int32_t page, bool numberPages,
 
 ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
                                   const WatermarkFont* font) {
-    ConversionResult result;
-    OpenIcon icon;
     std::optional<std::vector<uint8_t>> bytes = readFileBounded(job.inputPath, kMaxIconFileBytes);
     if (!bytes) {
+        ConversionResult result;
         result.failure = ConversionFailure::unreadableFile;
         return result;
     }
-    icon.bytes = std::move(*bytes);
+    return convertIconBytes(std::move(*bytes), settings, job, font);
+}
+
+ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& settings,
+                                  ConversionJob& job, const WatermarkFont* font) {
+    ConversionResult result;
+    OpenIcon icon;
+    icon.bytes = std::move(bytes);
     icon.check = checkIcon(icon.bytes);
     if (!icon.check.valid()) {
         result.failure = ConversionFailure::notAnIcon;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,11 @@ struct ConversionResult {
 // `job.targetBpp` for each page. Never throws and never reports.
 ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
                                   const WatermarkFont* font);
+
+// The same for an icon whose bytes are already in memory; `job.inputPath`
+// still names the file they stand for, for the file-name mask and so that
+// the input file is never written over.
+ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& settings,
+                                  ConversionJob& job, const WatermarkFont* font);
 
 }  // namespace tessaro

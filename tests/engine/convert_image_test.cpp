@@ -295,6 +295,21 @@ TEST_F(ConvertImageFile, MalformedIconsConvertNothingAndLeaveNothing) {
     }
 }
 
+TEST_F(ConvertImageFile, BytesInMemoryConvertUnderTheNameOfTheirInputFile) {
+    const IconPage page = test::quadrantPage(16, 16, 24, kQuadrants);
+    job_.inputPath = path("memory.ico");
+    EXPECT_TRUE(convertIconBytes(test::encodeIcon({page}), settings_, job_, nullptr).converted);
+    expectJpegShows(path("memory.jpg"), page);
+
+    // The file the bytes stand for is still never written over.
+    std::ofstream(folder_ / "named.jpg") << "input";
+    job_.inputPath = path("named.jpg");
+    const ConversionResult result =
+        convertIconBytes(test::encodeIcon({page}), settings_, job_, nullptr);
+    EXPECT_EQ(result.failure, ConversionFailure::wouldOverwriteInput);
+    EXPECT_EQ(fs::file_size(folder_ / "named.jpg"), 5u);
+}
+
 TEST_F(ConvertImageFile, MissingFileIsNotConverted) {
     const ConversionResult result = convert(folder_ / "absent.ico");
     EXPECT_FALSE(result.converted);

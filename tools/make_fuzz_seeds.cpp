@@ -1,0 +1,182 @@
+// Writes the seed inputs of the fuzz targets, one folder per target:
+//   make-fuzz-seeds <corpus folder>
+// Icons come from the project's own icon writer (sound pages of every kind
+// and the malformed table), theme packages from the package writer, texts
+// from the formats the program reads. Every seed is small, so the fuzzer
+// starts from short inputs and mutates quickly.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/icon_writer.h"
+#include "themes/image_keys.h"
+#include "themes/zip_archive.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tessaro::test::IconPage;
+using tessaro::test::Rgba;
+using namespace std::string_literals;
+using Seeds = std::vector<std::pair<std::string, std::string>>;
+
+constexpr Rgba kRed{200, 30, 30, 255};
+constexpr Rgba kSeeThrough{20, 90, 200, 100};
+constexpr Rgba kQuadrants[4] = {
+    {200, 30, 30, 255}, {20, 170, 40, 255}, {30, 40, 210, 255}, {240, 220, 10, 128}};
+
+std::string text(const std::vector<uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Sound icons: every classic depth with and without a mask, PNG pages, and
+// several pages in one file.
+Seeds iconSeeds() {
+    Seeds seeds;
+    for (int32_t bitCount : {1, 4, 8, 24, 32}) {
+        const Rgba colour = bitCount == 1 ? Rgba{255, 255, 255, 255} : kRed;
+        seeds.emplace_back("classic-" + std::to_string(bitCount),
+                           text(tessaro::test::encodeIcon(
+                               {tessaro::test::filledPage(8, 8, bitCount, colour, false, true)})));
+    }
+    seeds.emplace_back(
+        "quadrants-24",
+        text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(6, 10, 24, kQuadrants)})));
+    seeds.emplace_back(
+        "png-page",
+        text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(8, 8, 32, kQuadrants, true)})));
+    seeds.emplace_back(
+        "three-pages",
+        text(tessaro::test::encodeIcon({tessaro::test::filledPage(4, 4, 4, kRed),
+                                        tessaro::test::filledPage(8, 8, 32, kSeeThrough),
+                                        tessaro::test::filledPage(6, 6, 32, kSeeThrough, true)})));
+    for (const tessaro::test::MalformedIcon& malformed : tessaro::test::malformedIcons()) {
+        std::string name = "malformed-" + malformed.name;
+        for (char& letter : name) {
+            if (letter == ' ' || letter == '/')
+                letter = '-';
+        }
+        seeds.emplace_back(std::move(name), text(malformed.bytes));
+    }
+    return seeds;
+}
+
+// A package as the window mode expects it, one without a description, and
+// one whose pictures claim absurd sizes.
+Seeds themeSeeds() {
+    const std::string picture =
+        text(tessaro::test::encodePng(tessaro::test::filledPage(16, 16, 32, kSeeThrough, true)));
+    std::string config = "[Theme]\r\nName=Seed\r\n\r\n[Buttons]\r\n";
+    config += std::string(tessaro::buttonImages[0].key) + "=convert.png\r\n\r\n[Icons]\r\n";
+    config += std::string(tessaro::menuIcons[0].key) + "=first\r\n";
+    config += std::string(tessaro::menuIcons[1].key) + "=second.PNG\r\n";
+
+    // A 1 x 1 picture whose IHDR (big-endian width at byte 16) claims 65537 pixels across.
+    std::string oversized =
+        text(tessaro::test::encodePng(tessaro::test::filledPage(1, 1, 32, kRed, true)));
+    oversized[17] = '\x01';
+
+    const std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>>
+        packages = {
+            {"package",
+             {{"theme.cfg", config},
+              {"convert.png", picture},
+              {"first_16.png", picture},
+              {"second.PNG", picture}}},
+            {"no-description", {{"first_16.png", picture}}},
+            {"oversized-picture", {{"theme.cfg", config}, {"convert.png", oversized}}},
+        };
+    Seeds seeds;
+    const fs::path scratch = fs::temp_directory_path() / "tessaro-fuzz-seed.zip";
+    for (const auto& [name, entries] : packages) {
+        if (!tessaro::writeZipArchive(scratch.string(), entries))
+            return {};
+        std::FILE* file = std::fopen(scratch.c_str(), "rb");
+        if (file == nullptr)
+            return {};
+        std::string bytes;
+        char buffer[4096];
+        for (size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+            bytes.append(buffer, count);
+        std::fclose(file);
+        seeds.emplace_back(name, std::move(bytes));
+    }
+    fs::remove(scratch);
+    return seeds;
+}
+
+Seeds profileSeeds() {
+    return {
+        {"cli-group",
+         "\xEF\xBB\xBF[CLI]\r\n--JPG-QUALITY=70\r\n--WM-TEXT=Proof\r\n"
+         "--WIDTH=$20\r\n--ROTATION=90\r\n"},
+        {"groups",
+         "--JPG-QUALITY=10\n[Settings]\n--WIDTH=20\n[cli]\n--FRAME=1\n"
+         "--brightness = -20\r[Other]\n"},
+        {"latin1", "[CLI]\n--WM-TEXT=Caf\xE9\n--WM-FONT=Arial\n--HEIGHT=50%\n"},
+    };
+}
+
+// One argument per line.
+Seeds commandLineSeeds() {
+    return {
+        {"convert", "-i\n/tmp/example.ico\n-o\n/tmp/converted\n--jpg-quality=95"},
+        {"watermark",
+         "-i\nicon.ico\n--wm-text=%filename% %width%\n--wm-font=Arial\n"
+         "--frame=1\n--width=$40\n-d"},
+        {"help", "--help"},
+        {"short", "-i=a.ico\n-c\njpg\n--rotation=45\n--brightness=-30"},
+    };
+}
+
+Seeds httpResponseSeeds() {
+    return {
+        {"version", "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n 280\r\n"},
+        {"not-found", "HTTP/1.0 404 Not Found\r\n\r\n300"},
+        {"no-body", "HTTP/1.1 204 No Content\r\nConnection: close\r\n"},
+        {"zero-byte", "HTTP/1.1 200 OK\r\n\r\n2\0 99"s},
+    };
+}
+
+bool writeSeeds(const fs::path& folder, const Seeds& seeds) {
+    std::error_code error;
+    fs::remove_all(folder, error);
+    fs::create_directories(folder, error);
+    if (error || seeds.empty())
+        return false;
+    for (const auto& [name, bytes] : seeds) {
+        if (!tessaro::test::writeBytes(folder / name,
+                                       std::vector<uint8_t>(bytes.begin(), bytes.end())))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-fuzz-seeds <corpus folder>\n");
+        return 2;
+    }
+    const fs::path corpus = argv[1];
+    const Seeds icons = iconSeeds();
+    const std::vector<std::pair<std::string, Seeds>> targets = {
+        {"icon_check_fuzzer", icons},
+        {"icon_conversion_fuzzer", icons},
+        {"framed_conversion_fuzzer", icons},
+        {"theme_package_fuzzer", themeSeeds()},
+        {"profile_fuzzer", profileSeeds()},
+        {"command_line_fuzzer", commandLineSeeds()},
+        {"http_response_fuzzer", httpResponseSeeds()},
+    };
+    for (const auto& [target, seeds] : targets) {
+        if (!writeSeeds(corpus / target, seeds)) {
+            std::fprintf(stderr, "make-fuzz-seeds: cannot write the seeds of %s\n", target.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
