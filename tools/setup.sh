@@ -12,7 +12,7 @@ packages="
   libgtest-dev
   librsvg2-bin libarchive-tools
   desktop-file-utils dpkg-dev groff-base
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
   hyperfine imagemagick time
   clang-14 libclang-rt-14-dev
 "

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/icon_writer.h"
 #include "support/program_runner.h"
 
 namespace tessaro::test {
@@ -95,6 +96,29 @@ TEST(WindowModule, TerminationClosesTheWindowAndSavesThePreferences) {
     const std::string saved = readText(configFolder / "config.ini");
     EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF\r\n[General]\r\n")) << saved;
     EXPECT_NE(saved.find("\r\nWidth = 510\r\n"), std::string::npos) << saved;
+}
+
+// While a window mode runs, a second start of either mode ends at once and
+// the running copy goes on.
+TEST(WindowModule, SecondCopyEndsWhileTheWindowModeRuns) {
+    ScratchHome home;
+    const fs::path configFolder = home.configHome() / "Brimvale" / "tessaro";
+    const fs::path icon = home.root() / "a.ico";
+    ASSERT_TRUE(writeIcon(icon, {filledPage(16, 16, 32, {10, 200, 10, 255})}));
+    const std::string program = "'" + std::string(TESSARO_PROGRAM_PATH) + "'";
+    const std::string output = runScript(
+        "export QT_QPA_PLATFORM=offscreen " + homeEnvironment(home) + "; " + program +
+        " & pid=$!; i=0; while [ ! -d '" + configFolder.string() +
+        "' ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); done; timeout 20 " + program +
+        " 2>/dev/null; echo \"window=$?\"; timeout 20 " + program + " -i '" + icon.string() +
+        "' 2>&1; echo \"console=$?\"; kill -TERM $pid; wait $pid; echo \"first=$?\"");
+    // timeout(1) ends with 124 when the copy it runs hangs.
+    EXPECT_EQ(output.find("window=124"), std::string::npos) << output;
+    EXPECT_NE(output.find("Error: Another copy of Brimvale ICO to JPG 2.7 is running.\nconsole=3"),
+              std::string::npos)
+        << output;
+    EXPECT_FALSE(fs::exists(home.root() / "a.jpg"));
+    EXPECT_NE(output.find("first=0"), std::string::npos) << output;
 }
 
 struct PictureSize {
