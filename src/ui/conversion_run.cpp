@@ -22,15 +22,11 @@ namespace tessaro {
 
 namespace {
 
-void showWarning(MainWindow& window, const std::string& text) {
-    userDialogs().warning(&window, uiText("Msg", "Warning"), toQString(text));
-}
-
 // A refusal of the "Msg" group's text `key` that also marks the run as
 // stopped in the status bar.
 void refuseRun(MainWindow& window, std::string_view key, std::string_view s1 = {}) {
     setStatusText(window, uiText("Msg", "Conversion is not complete"));
-    showWarning(window, formatMessage(getText("Msg", key), s1));
+    showWarning(&window, toQString(formatMessage(getText("Msg", key), s1)));
 }
 
 bool isFolder(const std::string& path) {
@@ -45,19 +41,19 @@ bool checkWatermark(MainWindow& window, const WatermarkSettings& watermark,
     if (watermark.doWatermark == 1) {
         font = loadRunWatermarkFont(watermark, window.logicalDpiY()).font;
         if (!font) {
-            showWarning(window,
-                        formatMessage(getText("Msg", "Invalid watermark font"), watermark.font));
+            showWarning(&window, toQString(formatMessage(getText("Msg", "Invalid watermark font"),
+                                                         watermark.font)));
             return false;
         }
     }
     if (watermark.doWatermark == 2) {
         if (watermark.image.empty()) {
-            showWarning(window, getText("Msg", "Empty watermark image"));
+            showWarning(&window, uiText("Msg", "Empty watermark image"));
             return false;
         }
         if (!isNonEmptyFile(watermark.image)) {
-            showWarning(window,
-                        formatMessage(getText("Msg", "Invalid watermark image"), watermark.image));
+            showWarning(&window, toQString(formatMessage(getText("Msg", "Invalid watermark image"),
+                                                         watermark.image)));
             return false;
         }
     }
@@ -107,7 +103,7 @@ void startConversion(WindowMode& mode, FileConversion convertFile) {
     // Without the drawing module every page would come out without its
     // frame, and the run would still report success.
     if (const std::string failure = frameDrawingFailure(settings); !failure.empty())
-        return showWarning(window, failure);
+        return showWarning(&window, toQString(failure));
     std::unique_ptr<WatermarkFont> font;
     if (!checkWatermark(window, settings.watermark, font))
         return;

@@ -62,7 +62,7 @@ void ConverterWindow::search() {
     job_.fromExtension = searchExtension(fromField->text());
     job_.toExtension = searchExtension(toField->text());
     if (job_.fromExtension.empty() || job_.toExtension.empty()) {
-        userDialogs().warning(this, uiText("Msg", "Warning"), uiText("Msg", "Empty extensions"));
+        showWarning(this, uiText("Msg", "Empty extensions"));
         return;
     }
     hide();

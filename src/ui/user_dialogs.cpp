@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/qt_text.h"
+
 namespace tessaro {
 
 UserDialogs systemDialogs() {
@@ -48,6 +50,10 @@ UserDialogs systemDialogs() {
 UserDialogs& userDialogs() {
     static UserDialogs dialogs = systemDialogs();
     return dialogs;
+}
+
+void showWarning(QWidget* parent, const QString& text) {
+    userDialogs().warning(parent, uiText("Msg", "Warning"), text);
 }
 
 }  // namespace tessaro

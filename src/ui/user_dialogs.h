@@ -37,4 +37,8 @@ UserDialogs& userDialogs();
 // Qt's message boxes and file dialogs.
 UserDialogs systemDialogs();
 
+// The window mode's warning: titled "Warning" from the string table, with an
+// OK button.
+void showWarning(QWidget* parent, const QString& text);
+
 }  // namespace tessaro
