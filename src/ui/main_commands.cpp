@@ -3,6 +3,7 @@
 #include "ui/about_window.h"
 #include "ui/conversion_run.h"
 #include "ui/converter_window.h"
+#include "ui/preferences/preferences_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
 #include "ui/shell_open.h"
@@ -32,6 +33,10 @@ void runMainCommand(WindowMode& mode, int command) {
             break;
         case outputFormatOptionsCommand:
             mode.job.preferencesPage = outputPreferencesPage;
+            openPreferencesDialog(mode);
+            break;
+        case preferencesCommand:
+            openPreferencesDialog(mode);
             break;
         case customConverterCommand:
             openCustomConverter(mode);

@@ -19,13 +19,6 @@ namespace tessaro {
 
 namespace {
 
-DisplaySize primaryDisplaySize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return {};
-    return {screen->size().width(), screen->size().height()};
-}
-
 void fillOutputFormatList(WindowMode& mode) {
     QComboBox& list = *mode.window->outputFormatList;
     const QIcon icon = menuIcon(mode.images, "New");
@@ -44,6 +37,13 @@ WindowShape shapeOf(const MainWindow& window) {
 }
 
 }  // namespace
+
+DisplaySize primaryDisplaySize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    return {screen->size().width(), screen->size().height()};
+}
 
 void captureWindowGeometry(WindowSettings& window, const WindowShape& shape) {
     if (shape.maximized) {

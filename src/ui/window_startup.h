@@ -2,6 +2,7 @@
 
 #include "batch/job_progress.h"
 #include "settings/conversion_job.h"
+#include "settings/reset_settings.h"
 #include "settings/settings.h"
 #include "ui/window_mode.h"
 
@@ -20,6 +21,9 @@ struct WindowShape {
 // A maximised window keeps its last normal size and position and is stored
 // as maximised; a minimised one changes nothing.
 void captureWindowGeometry(WindowSettings& window, const WindowShape& shape);
+
+// The primary screen's size; the default size when there is no screen.
+DisplaySize primaryDisplaySize();
 
 // Loads the preferences, shows the main window and asks about updates when
 // the update range says it is time. Needs a QApplication.

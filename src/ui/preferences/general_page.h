@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "ui/preferences/preferences_page.h"
+
+namespace tessaro {
+
+// Page 0: language, update check interval and whether the window keeps its
+// position.
+class GeneralPage : public PreferencesPage {
+    Q_OBJECT
+
+public:
+    explicit GeneralPage(QWidget* pageArea);
+
+    void fill(const Settings& settings) override;
+    void store(Settings& settings) const override;
+
+    QComboBox* language = nullptr;
+    QComboBox* updateRange = nullptr;
+    QCheckBox* saveWindowPosition = nullptr;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,27 @@
+#include "ui/preferences/preferences_pages.h"
+
+#include "ui/preferences/general_page.h"
+
+namespace tessaro {
+
+namespace {
+
+// A page whose rows are not built yet: it shows nothing and stores nothing.
+class BlankPage : public PreferencesPage {
+public:
+    using PreferencesPage::PreferencesPage;
+    void fill(const Settings&) override {}
+    void store(Settings&) const override {}
+};
+
+}  // namespace
+
+std::array<PreferencesPage*, 9> createPreferencesPages(PreferencesContext&, QWidget* pageArea) {
+    return {
+        new GeneralPage(pageArea), new BlankPage(pageArea), new BlankPage(pageArea),
+        new BlankPage(pageArea),   new BlankPage(pageArea), new BlankPage(pageArea),
+        new BlankPage(pageArea),   new BlankPage(pageArea), new BlankPage(pageArea),
+    };
+}
+
+}  // namespace tessaro
