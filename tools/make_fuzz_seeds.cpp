@@ -1,15 +1,19 @@
 // Writes the seed inputs of the fuzz targets, one folder per target:
 //   make-fuzz-seeds <corpus folder>
 // Icons come from the project's own icon writer (sound pages of every kind
-// and the malformed table), theme packages from the package writer, texts
-// from the formats the program reads. Every seed is small, so the fuzzer
-// starts from short inputs and mutates quickly.
+// and the malformed table), theme packages from the package writer, config.ini
+// from the preferences writer, other texts from the formats the program reads. Every seed is small,
+// so the fuzzer starts from short inputs and mutates quickly.
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "settings/preferences_file.h"
+#include "settings/reset_settings.h"
 #include "support/icon_writer.h"
 #include "themes/image_keys.h"
 #include "themes/zip_archive.h"
@@ -29,6 +33,11 @@ constexpr Rgba kQuadrants[4] = {
 
 std::string text(const std::vector<uint8_t>& bytes) {
     return std::string(bytes.begin(), bytes.end());
+}
+
+std::string fileText(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // Sound icons: every classic depth with and without a mask, PNG pages, and
@@ -93,22 +102,37 @@ Seeds themeSeeds() {
     for (const auto& [name, entries] : packages) {
         if (!tessaro::writeZipArchive(scratch.string(), entries))
             return {};
-        std::FILE* file = std::fopen(scratch.c_str(), "rb");
-        if (file == nullptr)
-            return {};
-        std::string bytes;
-        char buffer[4096];
-        for (size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-            bytes.append(buffer, count);
-        std::fclose(file);
-        seeds.emplace_back(name, std::move(bytes));
+        seeds.emplace_back(name, fileText(scratch));
     }
     fs::remove(scratch);
     return seeds;
 }
 
+// The text config.ini holds with the window mode's defaults.
+std::string defaultPreferences() {
+    tessaro::Settings settings;
+    tessaro::resetSettings(settings, false);
+    // A fixed date keeps the seed the same on every run.
+    settings.general.updateDate = 1767225600;
+    const fs::path scratch = fs::temp_directory_path() / "tessaro-fuzz-seed.ini";
+    if (!tessaro::savePreferences(settings, scratch.string()))
+        return {};
+    std::string text = fileText(scratch);
+    fs::remove(scratch);
+    return text;
+}
+
+// Profiles, and config.ini as written and as an older layout left it.
 Seeds profileSeeds() {
+    const std::string preferences = defaultPreferences();
+    if (preferences.empty())
+        return {};
     return {
+        {"preferences", preferences},
+        {"older-preferences",
+         "[General]\r\nCFG=10\r\n[Input]\r\nRAW Load As=1\r\n"
+         "[Advanced]\r\nFilename Mask=%filename%_%width%\r\n"
+         "Custom Timestamp=-99999999999\r\n"},
         {"cli-group",
          "\xEF\xBB\xBF[CLI]\r\n--JPG-QUALITY=70\r\n--WM-TEXT=Proof\r\n"
          "--WIDTH=$20\r\n--ROTATION=90\r\n"},
