@@ -155,11 +155,13 @@ Seeds commandLineSeeds() {
     };
 }
 
+// Answers of the version server, and an address as the update check splits it.
 Seeds httpResponseSeeds() {
     return {
         {"version", "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n 280\r\n"},
         {"not-found", "HTTP/1.0 404 Not Found\r\n\r\n300"},
         {"no-body", "HTTP/1.1 204 No Content\r\nConnection: close\r\n"},
+        {"address", "http://updates.example:8080/latest/version.txt"},
         {"zero-byte", "HTTP/1.1 200 OK\r\n\r\n2\0 99"s},
     };
 }
