@@ -112,8 +112,9 @@ Seeds themeSeeds() {
 std::string defaultPreferences() {
     tessaro::Settings settings;
     tessaro::resetSettings(settings, false);
-    // A fixed date keeps the seed the same on every run.
+    // Fixed dates keep the seed the same on every run.
     settings.general.updateDate = 1767225600;
+    settings.advanced.customTimestamp = 1767225600;
     const fs::path scratch = fs::temp_directory_path() / "tessaro-fuzz-seed.ini";
     if (!tessaro::savePreferences(settings, scratch.string()))
         return {};
