@@ -67,7 +67,8 @@ void connectMainWindow(WindowMode& mode) {
                      [&mode](int command) { runMainCommand(mode, command); });
     QObject::connect(&window, &MainWindow::filesDropped, &window,
                      [&mode](const QStringList& paths) {
-                         if (!paths.isEmpty())
+                         // The worker reads the job; a drop waits for the run's end.
+                         if (!paths.isEmpty() && activeProgressWindow(mode) == nullptr)
                              acceptInputFile(mode, toUtf8(paths.front()));
                      });
     QObject::connect(window.outputFolderList, &QComboBox::currentTextChanged, &window,

@@ -246,9 +246,13 @@ private slots:
         QVERIFY(label.contains(QStringLiteral("...")));
         QVERIFY(!progressWindow->okButton->isEnabled());
 
-        // A second Convert while the run goes on starts nothing.
+        // A second Convert while the run goes on starts nothing, and a drop
+        // leaves the job that the worker reads as it is.
         runMainCommand(fixture.mode, convertCommand);
         QCOMPARE(fixture.window().findChildren<ProgressWindow*>().size(), qsizetype(1));
+        dropFiles(fixture.window(), {fixture.makeIcon("dropped/d.ico")});
+        QCOMPARE(fixture.job.inputFiles.size(), size_t(3));
+        QVERIFY(fixture.window().inputField->text().isEmpty());
 
         bool heldDuringQuestion = false;
         userDialogs().question = [&](QWidget*, const QString& title, const QString& text) {

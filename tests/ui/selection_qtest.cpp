@@ -1,7 +1,4 @@
-#include <QDropEvent>
-#include <QMimeData>
 #include <QTest>
-#include <QUrl>
 
 #include "ui/folder_history.h"
 #include "ui/input_filter.h"
@@ -14,19 +11,6 @@
 namespace tessaro::test {
 
 namespace {
-
-void dropFiles(MainWindow& window, const std::vector<std::string>& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const std::string& path : paths)
-        urls.append(QUrl::fromLocalFile(toQString(path)));
-    data.setUrls(urls);
-    // Qt delivers a drop only to the widget that accepted the drag's entry.
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &enter);
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &drop);
-}
 
 Settings historyOf(const std::string& history, int number) {
     Settings settings;

@@ -1,5 +1,9 @@
 #include "window_fixture.h"
 
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -101,6 +105,19 @@ std::string WindowFixture::makeFolder(const std::string& relativePath) const {
     const std::filesystem::path path = root() / relativePath;
     std::filesystem::create_directories(path);
     return path.string() + "/";
+}
+
+void dropFiles(MainWindow& window, const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& path : paths)
+        urls.append(QUrl::fromLocalFile(toQString(path)));
+    data.setUrls(urls);
+    // Qt delivers a drop only to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
 }
 
 void WindowFixture::start() {

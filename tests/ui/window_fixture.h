@@ -27,6 +27,9 @@ bool registerUiTest() {
     return true;
 }
 
+// Drops local files on the main window as a file manager does.
+void dropFiles(MainWindow& window, const std::vector<std::string>& paths);
+
 // A window mode of its own for one test: the process's records, a private
 // config folder, dialogs that record what they were asked and answer as told
 // instead of waiting for a user, a shell that records what it was to open,
