@@ -36,6 +36,14 @@ void showNewTheme(WindowMode& mode) {
 
 }  // namespace
 
+void noteInterfaceChange(ConversionJob& job, const InterfaceSettings& shown,
+                         const InterfaceSettings& next) {
+    if (next.uiSize != shown.uiSize)
+        job.uiRefresh = iconSizeChanged;
+    if (next.uiTheme != shown.uiTheme)
+        job.uiRefresh = themeChanged;
+}
+
 void applyPreferencesToWindow(WindowMode& mode) {
     MainWindow& window = *mode.window;
     const int refresh = mode.job.uiRefresh;

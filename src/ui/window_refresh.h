@@ -4,6 +4,12 @@
 
 namespace tessaro {
 
+// Notes in ConversionJob.uiRefresh what the main window must reload when the
+// interface settings it shows (`shown`) become `next`: 2 when the icon size
+// changes, 1 when the theme changes, which outranks the icon size.
+void noteInterfaceChange(ConversionJob& job, const InterfaceSettings& shown,
+                         const InterfaceSettings& next);
+
 // Brings the main window in line with settings the preferences dialog has
 // just stored: after a theme change (ConversionJob.uiRefresh 1) every picture
 // of the window is replaced, after an icon size change (2) only the toolbar

@@ -22,7 +22,7 @@ void GeneralPage::fill(const Settings& settings) {
 
 void GeneralPage::store(Settings& settings) const {
     settings.general.language = "en";
-    settings.general.updateRange = listCode(updateRange);
+    settings.general.updateRange = listCode(updateRange, settings.general.updateRange);
     settings.general.saveWindowPosition = saveWindowPosition->isChecked() ? 1 : 0;
 }
 

@@ -81,16 +81,6 @@ QTreeWidget* newPageList(QWidget* parent) {
     return list;
 }
 
-// What the main window must reload for the interface the settings change to:
-// an icon size change rebuilds the toolbar, a theme change everything.
-void noteInterfaceChange(ConversionJob& job, const InterfaceSettings& shown,
-                         const InterfaceSettings& next) {
-    if (next.uiSize != shown.uiSize)
-        job.uiRefresh = 2;
-    if (next.uiTheme != shown.uiTheme)
-        job.uiRefresh = 1;
-}
-
 int8_t colorCorrectionNeeded(const AdjustmentSettings& adjustment) {
     const bool needed = adjustment.imageBrightness != 0 || adjustment.imageContrast != 0 ||
                         adjustment.imageGamma != 1.0f || adjustment.imageInvert != 0;

@@ -1,6 +1,10 @@
 #include "ui/preferences/preferences_pages.h"
 
+#include "ui/preferences/advanced_page.h"
 #include "ui/preferences/general_page.h"
+#include "ui/preferences/input_page.h"
+#include "ui/preferences/interface_page.h"
+#include "ui/preferences/output_page.h"
 
 namespace tessaro {
 
@@ -16,11 +20,18 @@ public:
 
 }  // namespace
 
-std::array<PreferencesPage*, 9> createPreferencesPages(PreferencesContext&, QWidget* pageArea) {
+std::array<PreferencesPage*, 9> createPreferencesPages(PreferencesContext& context,
+                                                       QWidget* pageArea) {
     return {
-        new GeneralPage(pageArea), new BlankPage(pageArea), new BlankPage(pageArea),
-        new BlankPage(pageArea),   new BlankPage(pageArea), new BlankPage(pageArea),
-        new BlankPage(pageArea),   new BlankPage(pageArea), new BlankPage(pageArea),
+        new GeneralPage(pageArea),
+        new InterfacePage(context, pageArea),
+        new InputPage(context, pageArea),
+        new OutputPage(context, pageArea),
+        new BlankPage(pageArea),
+        new BlankPage(pageArea),
+        new BlankPage(pageArea),
+        new BlankPage(pageArea),
+        new AdvancedPage(pageArea),
     };
 }
 

@@ -40,7 +40,8 @@ QString preferencesText(std::string_view key) {
     return uiText("Preferences", key);
 }
 
-QComboBox* newList(QWidget* parent, std::initializer_list<std::string_view> choiceKeys) {
+template <typename Keys>
+QComboBox* newList(QWidget* parent, const Keys& choiceKeys) {
     auto* list = new QComboBox(parent);
     list->setEditable(false);
     for (const std::string_view key : choiceKeys)
@@ -81,7 +82,7 @@ Control* RowBuilder::place(Control* control, int x, int width, int height) {
 }
 
 QComboBox* RowBuilder::list(std::string_view labelKey,
-                            std::initializer_list<std::string_view> choiceKeys) {
+                            const std::vector<std::string_view>& choiceKeys) {
     startRow(labelKey);
     return place(newList(parent_, choiceKeys), controlX, controlWidth, listHeight);
 }
@@ -135,7 +136,7 @@ ColorRow RowBuilder::colorButton(std::string_view labelKey) {
 ChooserListRow RowBuilder::chooserList(std::string_view labelKey) {
     startRow(labelKey);
     ChooserListRow row;
-    row.list = place(newList(parent_, {}), controlX, chooserWidth, listHeight);
+    row.list = place(newList(parent_, std::vector<std::string_view>{}), controlX, chooserWidth, listHeight);
     row.list->setIconSize(QSize(listIconSize, listIconSize));
     row.button = place(new QPushButton(QStringLiteral("..."), parent_), chooserButtonX,
                        chooserButtonSize, chooserButtonSize);
@@ -178,11 +179,11 @@ QWidget* selectorPanel(QWidget* page) {
 }
 
 void setListCode(QComboBox* list, int32_t code) {
-    list->setCurrentIndex(code >= 0 && code < list->count() ? code : 0);
+    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
 }
 
-int32_t listCode(const QComboBox* list) {
-    return std::max(0, list->currentIndex());
+int32_t listCode(const QComboBox* list, int32_t unchanged) {
+    return list->currentIndex() >= 0 ? list->currentIndex() : unchanged;
 }
 
 void setFieldNumber(QLineEdit* field, int32_t value) {

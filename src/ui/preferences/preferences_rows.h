@@ -73,7 +73,7 @@ class RowBuilder {
 public:
     explicit RowBuilder(QWidget* parent) : parent_(parent) {}
 
-    QComboBox* list(std::string_view labelKey, std::initializer_list<std::string_view> choiceKeys);
+    QComboBox* list(std::string_view labelKey, const std::vector<std::string_view>& choiceKeys);
     // The list of a format selector; its entries carry icons.
     QComboBox* iconList(std::string_view labelKey);
     QCheckBox* checkBox(std::string_view labelKey);
@@ -113,10 +113,11 @@ QWidget* scrollingContent(QWidget* host, QSize contentSize);
 // A panel below a selector row.
 QWidget* selectorPanel(QWidget* page);
 
-// Lists: the code is the entry's position. A code that has no entry selects
-// the first one, so that OK never stores a code the list cannot show.
+// Lists: the code is the entry's position. A code that has no entry leaves
+// the list without a selection, and a list without a selection gives back
+// `unchanged`, so that OK keeps a setting the list cannot show.
 void setListCode(QComboBox* list, int32_t code);
-int32_t listCode(const QComboBox* list);
+int32_t listCode(const QComboBox* list, int32_t unchanged);
 
 // Numeric fields: digits only; an empty field stores 0.
 void setFieldNumber(QLineEdit* field, int32_t value);

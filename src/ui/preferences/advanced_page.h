@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+
+#include "ui/preferences/preferences_page.h"
+#include "ui/preferences/preferences_rows.h"
+
+namespace tessaro {
+
+// Page 8: the output file-name mask, the time stamp of the files written,
+// and the output folder history.
+class AdvancedPage : public PreferencesPage {
+    Q_OBJECT
+
+public:
+    explicit AdvancedPage(QWidget* pageArea);
+
+    void fill(const Settings& settings) override;
+    void store(Settings& settings) const override;
+
+    // The custom time stamp can be edited only while "Custom" is chosen.
+    void updateTimestampControls();
+
+    QLineEdit* filenameMask = nullptr;
+    QComboBox* fileTimestamp = nullptr;
+    QDateTimeEdit* customTimestamp = nullptr;
+    QComboBox* outFoldersHistory = nullptr;
+    SliderSpinPair* outFoldersNumber = nullptr;
+    // Kept as loaded; the row is never shown.
+    QCheckBox* keepSubfolders = nullptr;
+
+private:
+    PreferencesRow customTimestampRow_;
+};
+
+}  // namespace tessaro
