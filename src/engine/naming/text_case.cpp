@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <wctype.h>
 
+#include "l10n/letter_case.h"
 #include "l10n/utf8.h"
 
 namespace tessaro {
@@ -18,6 +19,13 @@ locale_t unicodeLocale() {
 }
 
 char32_t mapCharacter(char32_t character, Mapping mapping) {
+    // ASCII maps the same in every locale; masks and extensions are mostly
+    // ASCII, so a plain run never loads the locale's case tables.
+    if (character < 0x80) {
+        char ascii = static_cast<char>(character);
+        return static_cast<unsigned char>(mapping == Mapping::lower ? asciiLower(ascii)
+                                                                    : asciiUpper(ascii));
+    }
     locale_t locale = unicodeLocale();
     wint_t wide = static_cast<wint_t>(character);
     if (locale == locale_t{}) {
