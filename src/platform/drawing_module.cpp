@@ -23,9 +23,12 @@ std::vector<std::string> drawingModuleCandidates(const std::string& programFolde
 DrawingModule loadDrawingModuleFrom(const std::string& path) {
     DrawingModule module;
     // The module registers types with GLib and fontconfig that cannot be
-    // unregistered, so it stays mapped even after the handle is closed.
+    // unregistered, so it stays mapped even after the handle is closed. It is
+    // linked to bind its own symbols at load, so a missing cairo or Pango
+    // function still fails here; the libraries below it bind lazily, as the
+    // executable's own do.
     dlerror();
-    module.handle.reset(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE));
+    module.handle.reset(dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE));
     if (!module.handle) {
         const char* reason = dlerror();
         module.failure = "Cannot load the drawing module " + path + ": " +
