@@ -14,14 +14,6 @@ namespace tessaro::test {
 
 namespace {
 
-// The line of config.ini that holds `key`, without its line end.
-std::string configLine(const std::string& text, const std::string& key) {
-    const size_t start = text.find("\r\n" + key + " = ");
-    if (start == std::string::npos)
-        return {};
-    return text.substr(start + 2, text.find("\r\n", start + 2) - start - 2);
-}
-
 void settle() {
     QCoreApplication::sendPostedEvents();
 }
@@ -51,10 +43,10 @@ private slots:
         const std::string saved = fixture.readConfig();
         QVERIFY(saved.starts_with("\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\n"));
         QVERIFY(saved.ends_with("[Privacy]\r\nClean Recent Files = 0\r\n; \r\n"));
-        QCOMPARE(configLine(saved, "Width"), std::string("Width = 510"));
-        QCOMPARE(configLine(saved, "Height"), std::string("Height = 260"));
-        QCOMPARE(configLine(saved, "X"), "X = " + std::to_string(window.x()));
-        QCOMPARE(configLine(saved, "Format"), std::string("Format = ico"));
+        QCOMPARE(fixture.configLine("Width"), std::string("Width = 510"));
+        QCOMPARE(fixture.configLine("Height"), std::string("Height = 260"));
+        QCOMPARE(fixture.configLine("X"), "X = " + std::to_string(window.x()));
+        QCOMPARE(fixture.configLine("Format"), std::string("Format = ico"));
     }
 
     void startWithConfigTakesItsGeometryAndHistory() {
@@ -73,9 +65,9 @@ private slots:
 
         QVERIFY(shutDownWindowMode(fixture.mode));
         const std::string saved = fixture.readConfig();
-        QCOMPARE(configLine(saved, "Width"), std::string("Width = 700"));
-        QCOMPARE(configLine(saved, "Height"), std::string("Height = 260"));
-        QCOMPARE(configLine(saved, "Recent Out Folders"),
+        QCOMPARE(fixture.configLine("Width"), std::string("Width = 700"));
+        QCOMPARE(fixture.configLine("Height"), std::string("Height = 260"));
+        QCOMPARE(fixture.configLine("Recent Out Folders"),
                  std::string("Recent Out Folders = /tmp/first/\t/tmp/second/"));
     }
 
@@ -86,7 +78,7 @@ private slots:
             "[File]\r\nRecent Out Folders = /tmp/first/\r\n");
         fixture.start();
         QVERIFY(shutDownWindowMode(fixture.mode));
-        QCOMPARE(configLine(fixture.readConfig(), "Recent Out Folders"),
+        QCOMPARE(fixture.configLine("Recent Out Folders"),
                  std::string("Recent Out Folders = "));
     }
 

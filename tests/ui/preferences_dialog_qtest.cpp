@@ -1,6 +1,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "preferences_test_dialog.h"
 #include "ui/main_commands.h"
 #include "ui/preferences/general_page.h"
 #include "ui/preferences/preferences_dialog.h"
@@ -13,24 +14,11 @@ namespace tessaro::test {
 
 namespace {
 
-// The open dialog, after the deletions of closed ones have run.
-PreferencesDialog* openDialog(WindowFixture& fixture) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return fixture.window().findChild<PreferencesDialog*>();
-}
-
 void typeInto(PairSpinBox* spinBox, const QString& text) {
     spinBox->setFocus();
     spinBox->selectAll();
     QTest::keyClicks(spinBox, text);
     QTest::keyClick(spinBox, Qt::Key_Return);
-}
-
-std::string configLine(const std::string& text, const std::string& key) {
-    const size_t start = text.find("\r\n" + key + " = ");
-    if (start == std::string::npos)
-        return {};
-    return text.substr(start + 2, text.find("\r\n", start + 2) - start - 2);
 }
 
 }  // namespace
@@ -94,9 +82,8 @@ private slots:
         QVERIFY(openDialog(fixture) == nullptr);
         QCOMPARE(fixture.settings.general.updateRange, 5);
         QCOMPARE(fixture.settings.general.saveWindowPosition, 0);
-        const std::string saved = fixture.readConfig();
-        QCOMPARE(configLine(saved, "Update Range"), std::string("Update Range = 5"));
-        QCOMPARE(configLine(saved, "Save Window Position"),
+        QCOMPARE(fixture.configLine("Update Range"), std::string("Update Range = 5"));
+        QCOMPARE(fixture.configLine("Save Window Position"),
                  std::string("Save Window Position = 0"));
     }
 
@@ -122,7 +109,39 @@ private slots:
         QVERIFY(openDialog(fixture) == nullptr);
         QCOMPARE(fixture.settings.general.updateRange, 2);
         QCOMPARE(fixture.settings.output.jpgQuality, 95);
-        QCOMPARE(configLine(fixture.readConfig(), "JPG Quality"), std::string("JPG Quality = 95"));
+        QCOMPARE(fixture.configLine("JPG Quality"), std::string("JPG Quality = 95"));
+    }
+
+    void okDerivesTheColourCorrection_data() {
+        QTest::addColumn<int>("brightness");
+        QTest::addColumn<int>("contrast");
+        QTest::addColumn<float>("gamma");
+        QTest::addColumn<int>("invert");
+        QTest::addColumn<int>("correction");
+        QTest::newRow("neutral") << 0 << 0 << 1.0f << 0 << 0;
+        QTest::newRow("brightness") << -5 << 0 << 1.0f << 0 << 1;
+        QTest::newRow("contrast") << 0 << 20 << 1.0f << 0 << 1;
+        QTest::newRow("gamma") << 0 << 0 << 1.01f << 0 << 1;
+        QTest::newRow("invert") << 0 << 0 << 1.0f << 1 << 1;
+    }
+
+    void okDerivesTheColourCorrection() {
+        QFETCH(int, brightness);
+        QFETCH(int, contrast);
+        QFETCH(float, gamma);
+        QFETCH(int, invert);
+        QFETCH(int, correction);
+        WindowFixture fixture;
+        fixture.start();
+        AdjustmentSettings& adjustment = fixture.settings.adjustment;
+        adjustment.imageBrightness = brightness;
+        adjustment.imageContrast = contrast;
+        adjustment.imageGamma = gamma;
+        adjustment.imageInvert = static_cast<int8_t>(invert);
+        adjustment.doImageColorCorrection = static_cast<int8_t>(1 - correction);
+        runMainCommand(fixture.mode, preferencesCommand);
+        openDialog(fixture)->okButton->click();
+        QCOMPARE(adjustment.doImageColorCorrection, correction);
     }
 
     void closeBoxDropsEdits() {

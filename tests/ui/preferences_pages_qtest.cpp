@@ -1,13 +1,14 @@
 #include <QTest>
 
+#include "preferences_test_dialog.h"
 #include "ui/main_commands.h"
-#include "ui/qt_text.h"
 #include "ui/preferences/advanced_page.h"
 #include "ui/preferences/general_page.h"
 #include "ui/preferences/input_page.h"
 #include "ui/preferences/interface_page.h"
 #include "ui/preferences/output_page.h"
 #include "ui/preferences/preferences_dialog.h"
+#include "ui/qt_text.h"
 #include "ui/window_numbers.h"
 #include "ui/window_refresh.h"
 #include "window_fixture.h"
@@ -15,11 +16,6 @@
 namespace tessaro::test {
 
 namespace {
-
-PreferencesDialog* openDialog(WindowFixture& fixture) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return fixture.window().findChild<PreferencesDialog*>();
-}
 
 PreferencesDialog* startAndOpen(WindowFixture& fixture) {
     fixture.start();
@@ -30,13 +26,6 @@ PreferencesDialog* startAndOpen(WindowFixture& fixture) {
 template <typename Page>
 Page* pageOf(PreferencesDialog* dialog, int number) {
     return static_cast<Page*>(dialog->page(number));
-}
-
-std::string configLine(const std::string& text, const std::string& key) {
-    const size_t start = text.find("\r\n" + key + " = ");
-    if (start == std::string::npos)
-        return {};
-    return text.substr(start + 2, text.find("\r\n", start + 2) - start - 2);
 }
 
 }  // namespace
@@ -236,6 +225,19 @@ private slots:
         QCOMPARE(fixture.settings.advanced.keepSubfolders, 0);
     }
 
+    void shorterHistoryRefillsTheFolderList() {
+        WindowFixture fixture;
+        fixture.writeConfig(
+            "\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\n"
+            "[File]\r\nRecent Out Folders = /tmp/a/\t/tmp/b/\t/tmp/c/\r\n");
+        PreferencesDialog* dialog = startAndOpen(fixture);
+        QCOMPARE(fixture.window().outputFolderList->count(), 3);
+        pageOf<AdvancedPage>(dialog, 8)->outFoldersNumber->setValue(2);
+        dialog->okButton->click();
+        QCOMPARE(fixture.window().outputFolderList->count(), 2);
+        QCOMPARE(fixture.window().outputFolderList->itemText(1), QStringLiteral("/tmp/b/"));
+    }
+
     void okStoresOneChangePerPage() {
         WindowFixture fixture;
         PreferencesDialog* dialog = startAndOpen(fixture);
@@ -253,12 +255,11 @@ private slots:
         QCOMPARE(settings.output.jpgQuality, 77);
         QCOMPARE(settings.output.format, std::string("jpg"));
         QCOMPARE(settings.advanced.outFoldersNumber, 12);
-        const std::string saved = fixture.readConfig();
-        QCOMPARE(configLine(saved, "Update Range"), std::string("Update Range = 1"));
-        QCOMPARE(configLine(saved, "UI Size"), std::string("UI Size = 1"));
-        QCOMPARE(configLine(saved, "ICO Frame Loading"), std::string("ICO Frame Loading = 3"));
-        QCOMPARE(configLine(saved, "JPG Quality"), std::string("JPG Quality = 77"));
-        QCOMPARE(configLine(saved, "Out Folders Number"), std::string("Out Folders Number = 12"));
+        QCOMPARE(fixture.configLine("Update Range"), std::string("Update Range = 1"));
+        QCOMPARE(fixture.configLine("UI Size"), std::string("UI Size = 1"));
+        QCOMPARE(fixture.configLine("ICO Frame Loading"), std::string("ICO Frame Loading = 3"));
+        QCOMPARE(fixture.configLine("JPG Quality"), std::string("JPG Quality = 77"));
+        QCOMPARE(fixture.configLine("Out Folders Number"), std::string("Out Folders Number = 12"));
     }
 };
 

@@ -87,6 +87,14 @@ std::string WindowFixture::readConfig() const {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::string WindowFixture::configLine(const std::string& key) const {
+    const std::string text = readConfig();
+    const size_t start = text.find("\r\n" + key + " = ");
+    if (start == std::string::npos)
+        return {};
+    return text.substr(start + 2, text.find("\r\n", start + 2) - start - 2);
+}
+
 std::string WindowFixture::makeFile(const std::string& relativePath, size_t bytes) const {
     const std::filesystem::path path = root() / relativePath;
     std::filesystem::create_directories(path.parent_path());

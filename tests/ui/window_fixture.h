@@ -46,6 +46,8 @@ public:
     // Writes config.ini before the start.
     void writeConfig(const std::string& text) const;
     std::string readConfig() const;
+    // The line of config.ini that holds `key`, without its line end; "" when none.
+    std::string configLine(const std::string& key) const;
     // A file of `bytes` non-zero bytes (or an icon when `icon` is set) below the root.
     std::string makeFile(const std::string& relativePath, size_t bytes = 10) const;
     std::string makeIcon(const std::string& relativePath) const;

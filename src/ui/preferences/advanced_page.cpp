@@ -56,8 +56,7 @@ void AdvancedPage::store(Settings& settings) const {
     AdvancedSettings& advanced = settings.advanced;
     advanced.filenameMask = cleanedText(filenameMask->text());
     advanced.fileTimestamp = listCode(fileTimestamp, advanced.fileTimestamp);
-    advanced.customTimestamp =
-        static_cast<int32_t>(customTimestamp->dateTime().toSecsSinceEpoch());
+    advanced.customTimestamp = static_cast<int32_t>(customTimestamp->dateTime().toSecsSinceEpoch());
     advanced.outFoldersHistory = listCode(outFoldersHistory, advanced.outFoldersHistory);
     advanced.outFoldersNumber = static_cast<int8_t>(outFoldersNumber->value());
     advanced.keepSubfolders = keepSubfolders->isChecked() ? 1 : 0;

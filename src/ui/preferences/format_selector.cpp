@@ -8,8 +8,7 @@ namespace tessaro {
 
 FormatSelector::FormatSelector(QComboBox* selectorList, const std::vector<std::string>& keys)
     : list(selectorList), keys_(keys) {
-    QObject::connect(list, &QComboBox::currentIndexChanged, list,
-                     [this] { showSelectedPanel(); });
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [this] { showSelectedPanel(); });
 }
 
 void FormatSelector::fill(const WindowImages& images, const std::string& current) {

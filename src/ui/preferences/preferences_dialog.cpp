@@ -17,8 +17,8 @@ namespace tessaro {
 namespace {
 
 constexpr std::array<const char*, preferencesPageCount> pageNameKeys = {
-    "General", "Interface", "Input", "Output", "Transform",
-    "Adjustment", "Frame", "Watermark", "Advanced",
+    "General",    "Interface", "Input",     "Output",   "Transform",
+    "Adjustment", "Frame",     "Watermark", "Advanced",
 };
 
 constexpr QSize dialogSize{600, 350};

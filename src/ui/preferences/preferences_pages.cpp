@@ -23,15 +23,15 @@ public:
 std::array<PreferencesPage*, 9> createPreferencesPages(PreferencesContext& context,
                                                        QWidget* pageArea) {
     return {
-        new GeneralPage(pageArea),
-        new InterfacePage(context, pageArea),
-        new InputPage(context, pageArea),
-        new OutputPage(context, pageArea),
-        new BlankPage(pageArea),
-        new BlankPage(pageArea),
-        new BlankPage(pageArea),
-        new BlankPage(pageArea),
-        new AdvancedPage(pageArea),
+        new GeneralPage(pageArea),             // 0
+        new InterfacePage(context, pageArea),  // 1
+        new InputPage(context, pageArea),      // 2
+        new OutputPage(context, pageArea),     // 3
+        new BlankPage(pageArea),               // 4
+        new BlankPage(pageArea),               // 5
+        new BlankPage(pageArea),               // 6
+        new BlankPage(pageArea),               // 7
+        new AdvancedPage(pageArea),            // 8
     };
 }
 

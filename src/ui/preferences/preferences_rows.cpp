@@ -108,8 +108,8 @@ NumericFieldRow RowBuilder::numericField(std::string_view labelKey,
     startRow(labelKey);
     NumericFieldRow row;
     row.field = place(new QLineEdit(parent_), controlX, numericFieldWidth, fieldHeight);
-    row.field->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*")), row.field));
+    row.field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), row.field));
     row.unit = place(newList(parent_, unitKeys), unitX, unitWidth, listHeight);
     row.unit->setCurrentIndex(0);
     return row;
@@ -136,7 +136,8 @@ ColorRow RowBuilder::colorButton(std::string_view labelKey) {
 ChooserListRow RowBuilder::chooserList(std::string_view labelKey) {
     startRow(labelKey);
     ChooserListRow row;
-    row.list = place(newList(parent_, std::vector<std::string_view>{}), controlX, chooserWidth, listHeight);
+    row.list = place(newList(parent_, std::vector<std::string_view>{}), controlX, chooserWidth,
+                     listHeight);
     row.list->setIconSize(QSize(listIconSize, listIconSize));
     row.button = place(new QPushButton(QStringLiteral("..."), parent_), chooserButtonX,
                        chooserButtonSize, chooserButtonSize);

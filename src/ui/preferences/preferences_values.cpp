@@ -18,10 +18,10 @@ struct NamedColor {
 };
 
 constexpr std::array<NamedColor, 19> colorNames = {{
-    {"000000", "Black"},  {"C0C0C0", "Silver"}, {"808080", "Gray"},    {"FFFFFF", "White"},
-    {"800000", "Maroon"}, {"FF0000", "Red"},    {"800080", "Purple"},  {"FF00FF", "Fuchsia"},
-    {"008000", "Green"},  {"00FF00", "Lime"},   {"808000", "Olive"},   {"FFFF00", "Yellow"},
-    {"000080", "Navy"},   {"0000FF", "Blue"},   {"008080", "Teal"},    {"00FFFF", "Aqua"},
+    {"000000", "Black"},  {"C0C0C0", "Silver"}, {"808080", "Gray"},   {"FFFFFF", "White"},
+    {"800000", "Maroon"}, {"FF0000", "Red"},    {"800080", "Purple"}, {"FF00FF", "Fuchsia"},
+    {"008000", "Green"},  {"00FF00", "Lime"},   {"808000", "Olive"},  {"FFFF00", "Yellow"},
+    {"000080", "Navy"},   {"0000FF", "Blue"},   {"008080", "Teal"},   {"00FFFF", "Aqua"},
     {"FF8000", "Orange"}, {"804000", "Brown"},  {"8000FF", "Violet"},
 }};
 
@@ -85,9 +85,8 @@ int32_t readHundredths(const QString& text) {
     // Everything past the second decimal decides the rounding: above one half
     // rounds up, exactly one half goes to the even neighbour.
     const int third = digitAt(2);
-    const bool restNonZero =
-        std::any_of(fraction.begin() + std::min<qsizetype>(3, fraction.size()), fraction.end(),
-                    [](QChar digit) { return digit != u'0'; });
+    const bool restNonZero = std::any_of(fraction.begin() + std::min<qsizetype>(3, fraction.size()),
+                                         fraction.end(), [](QChar digit) { return digit != u'0'; });
     if (third > 5 || (third == 5 && (restNonZero || value % 2 == 1)))
         ++value;
     return clampedToInt32(number.negative ? -value : value);

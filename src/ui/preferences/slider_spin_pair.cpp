@@ -69,9 +69,8 @@ SliderSpinPair::SliderSpinPair(PairRange range, QSlider* pairSlider, PairSpinBox
     : QObject(pairSpinBox), slider(pairSlider), spinBox(pairSpinBox), range_(range) {
     slider->setRange(range.minimum + range.sliderOffset, range.maximum + range.sliderOffset);
     slider->setValue(spinBox->value() + range.sliderOffset);
-    connect(slider, &QSlider::valueChanged, spinBox, [this](int position) {
-        spinBox->setValue(position - range_.sliderOffset);
-    });
+    connect(slider, &QSlider::valueChanged, spinBox,
+            [this](int position) { spinBox->setValue(position - range_.sliderOffset); });
     connect(spinBox, &PairSpinBox::valueChanged, slider, [this](int32_t value) {
         const QSignalBlocker quiet(slider);
         slider->setValue(value + range_.sliderOffset);
