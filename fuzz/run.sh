@@ -31,6 +31,8 @@ seeds="fuzz/corpus/$target"
 
 # Libraries keep some allocations on purpose until the process ends.
 export LSAN_OPTIONS="suppressions=$(pwd)/tools/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# The largest pages the icon check lets through take seconds under the
+# sanitizers on a busy machine; the timeout is meant for loops that never end.
 # shellcheck disable=SC2086
-exec "$build/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -print_final_stats=1 \
+exec "$build/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2560 -print_final_stats=1 \
   -artifact_prefix="$findings" "$@" "$corpus" $seeds
