@@ -40,8 +40,8 @@ std::string fileText(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// Sound icons: every classic depth with and without a mask, PNG pages, and
-// several pages in one file.
+// Sound icons: every classic depth with and without a mask, PNG pages of 8
+// and 16 bits per channel, and several pages in one file.
 Seeds iconSeeds() {
     Seeds seeds;
     for (int32_t bitCount : {1, 4, 8, 24, 32}) {
@@ -56,6 +56,13 @@ Seeds iconSeeds() {
     seeds.emplace_back(
         "png-page",
         text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(8, 8, 32, kQuadrants, true)})));
+    for (const auto& [name, layout] :
+         {std::pair{"png-page-grey16", tessaro::test::PngLayout::grey16},
+          std::pair{"png-page-rgba16", tessaro::test::PngLayout::rgba16}}) {
+        IconPage page = tessaro::test::quadrantPage(4, 4, 32, kQuadrants, true);
+        page.pngLayout = layout;
+        seeds.emplace_back(name, text(tessaro::test::encodeIcon({page})));
+    }
     seeds.emplace_back(
         "three-pages",
         text(tessaro::test::encodeIcon({tessaro::test::filledPage(4, 4, 4, kRed),

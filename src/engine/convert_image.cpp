@@ -41,13 +41,14 @@ int32_t heightOf(const Image& image) {
 
 // A classic page whose mask hides pixels enters the chain as a 32-bit image
 // with alpha from the mask, so the hidden pixels end up white like the
-// transparent pixels of 32-bit pages; any other page enters as stored.
+// transparent pixels of 32-bit pages; any other page enters as stored, as a
+// standard bitmap.
 Image decodePage(OpenIcon& icon, int32_t page) {
     const bool masked = icon.check.pages[page].maskMarksPixels;
     std::optional<IconDecoder>& decoder = masked ? icon.withMaskAlpha : icon.asStored;
     if (!decoder)
         decoder = openIconDecoder(icon.bytes, masked ? ICO_MAKEALPHA : 0);
-    return decoder ? clonePage(*decoder, page) : nullptr;
+    return decoder ? toStandardBitmap(clonePage(*decoder, page)) : nullptr;
 }
 
 // Rotation to watermark, with the transparency flattened between resizing and

@@ -53,4 +53,19 @@ Image clonePage(IconDecoder& decoder, int32_t page) {
     return copy;
 }
 
+Image toStandardBitmap(Image page) {
+    if (!page)
+        return page;
+    switch (FreeImage_GetImageType(page.get())) {
+        case FIT_UINT16:
+            return Image(FreeImage_ConvertTo8Bits(page.get()));
+        case FIT_RGB16:
+            return Image(FreeImage_ConvertTo24Bits(page.get()));
+        case FIT_RGBA16:
+            return Image(FreeImage_ConvertTo32Bits(page.get()));
+        default:
+            return page;
+    }
+}
+
 }  // namespace tessaro

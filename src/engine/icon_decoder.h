@@ -40,4 +40,10 @@ std::optional<IconDecoder> openIconDecoder(std::span<const uint8_t> bytes, int f
 // that the copy is the only picture of the page alive. No image on failure.
 Image clonePage(IconDecoder& decoder, int32_t page);
 
+// The page as a standard bitmap, the only kind every step of the chain takes.
+// PNG pages of 16 bits per channel decode as 16-bit grey, 48-bit RGB or
+// 64-bit RGBA images; they become 8-bit grey, 24 and 32 bits (alpha kept).
+// Any other page comes back as it is; no image when the conversion fails.
+Image toStandardBitmap(Image page);
+
 }  // namespace tessaro

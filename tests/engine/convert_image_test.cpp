@@ -152,6 +152,50 @@ TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
     }
 }
 
+IconPage pngPage(test::PngLayout layout, const Rgba (&colours)[4]) {
+    IconPage page = test::quadrantPage(24, 16, 32, colours, true);
+    page.pngLayout = layout;
+    return page;
+}
+
+// PNG pages of 16 bits per channel take every step as the 8-bit picture they
+// show, whatever the output depth: grey levels as grey, RGB and RGBA as colour.
+TEST_F(ConvertImageFile, SixteenBitPngPagesComeOutAsTheirPicture) {
+    const Rgba greys[4] = {
+        {40, 40, 40, 255}, {200, 200, 200, 255}, {90, 90, 90, 255}, {160, 160, 160, 255}};
+    const Rgba withAlpha[4] = {kRed, {30, 40, 210, 128}, kGreen, kYellow};
+    struct Row {
+        std::string name;
+        IconPage page;
+        int32_t sourceBpp;
+    };
+    const std::vector<Row> rows = {
+        {"grey", pngPage(test::PngLayout::grey16, greys), 8},
+        {"RGB", pngPage(test::PngLayout::rgb16, kQuadrants), 24},
+        {"RGBA", pngPage(test::PngLayout::rgba16, withAlpha), 32},
+    };
+    for (const Row& row : rows) {
+        for (int32_t depth : {0, 8, 24}) {
+            SCOPED_TRACE(row.name + " saved at " + std::to_string(depth) + " bits");
+            settings_.output.jpgBpp = depth;
+            ASSERT_TRUE(prepareRun(settings_, job_));
+            EXPECT_TRUE(convert(write("page.ico", {row.page})).converted);
+            EXPECT_EQ(job_.sourceBpp, row.sourceBpp);
+            if (depth != 8)
+                expectJpegShows(path("page.jpg"), row.page);
+        }
+        // Flipped both ways, the quadrants trade places across the centre.
+        SCOPED_TRACE(row.name + " flipped");
+        settings_.transform.doImageFlipHorizontal = 1;
+        settings_.transform.doImageFlipVertical = 1;
+        EXPECT_TRUE(convert(write("page.ico", {row.page})).converted);
+        IconPage flipped = row.page;
+        std::reverse(flipped.pixels.begin(), flipped.pixels.end());
+        expectJpegShows(path("page.jpg"), flipped);
+        settings_.transform = {};
+    }
+}
+
 std::vector<IconPage> pagesOfColours(size_t count) {
     const Rgba colours[5] = {kRed, kGreen, kBlue, kYellow, {120, 60, 160, 255}};
     std::vector<IconPage> pages;

@@ -181,7 +181,8 @@ Rgba onWhite(const IconPage& page, int32_t x, int32_t y) {
     if (page.bitCount < 32 && isMasked(page, index))
         return {255, 255, 255, 255};
     const Rgba pixel = page.pixels[index];
-    const bool hasAlpha = page.png || page.bitCount == 32;
+    const bool pngAlpha = page.pngLayout == PngLayout::rgba8 || page.pngLayout == PngLayout::rgba16;
+    const bool hasAlpha = page.png ? pngAlpha : page.bitCount == 32;
     const int alpha = hasAlpha ? pixel.alpha : 255;
     auto blend = [alpha](uint8_t value) {
         return static_cast<uint8_t>((value * alpha + 255 * (255 - alpha) + 127) / 255);
@@ -189,11 +190,14 @@ Rgba onWhite(const IconPage& page, int32_t x, int32_t y) {
     return {blend(pixel.red), blend(pixel.green), blend(pixel.blue), 255};
 }
 
-std::vector<uint8_t> encodePng(const IconPage& page) {
+namespace {
+
+// 8-bit RGBA pixels, for the usual PNG page.
+std::unique_ptr<FIBITMAP, BitmapDeleter> rgba8Bitmap(const IconPage& page) {
     std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap(FreeImage_Allocate(
         page.width, page.height, 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
     if (!bitmap)
-        return {};
+        return bitmap;
     for (int32_t y = 0; y < page.height; ++y) {
         BYTE* line = FreeImage_GetScanLine(bitmap.get(), page.height - 1 - y);
         for (int32_t x = 0; x < page.width; ++x) {
@@ -204,6 +208,41 @@ std::vector<uint8_t> encodePng(const IconPage& page) {
             line[x * 4 + FI_RGBA_ALPHA] = pixel.alpha;
         }
     }
+    return bitmap;
+}
+
+// 16 bits per channel: each 8-bit value v becomes v * 257, so it reads back
+// as v at 8 bits.
+std::unique_ptr<FIBITMAP, BitmapDeleter> sixteenBitBitmap(const IconPage& page) {
+    const FREE_IMAGE_TYPE type = page.pngLayout == PngLayout::grey16  ? FIT_UINT16
+                                 : page.pngLayout == PngLayout::rgb16 ? FIT_RGB16
+                                                                      : FIT_RGBA16;
+    std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap(
+        FreeImage_AllocateT(type, page.width, page.height));
+    if (!bitmap)
+        return bitmap;
+    for (int32_t y = 0; y < page.height; ++y) {
+        auto* line =
+            reinterpret_cast<uint16_t*>(FreeImage_GetScanLine(bitmap.get(), page.height - 1 - y));
+        for (int32_t x = 0; x < page.width; ++x) {
+            const Rgba pixel = page.pixels[static_cast<size_t>(y) * page.width + x];
+            const uint16_t channels[4] = {
+                static_cast<uint16_t>(pixel.red * 257), static_cast<uint16_t>(pixel.green * 257),
+                static_cast<uint16_t>(pixel.blue * 257), static_cast<uint16_t>(pixel.alpha * 257)};
+            const int count = type == FIT_UINT16 ? 1 : type == FIT_RGB16 ? 3 : 4;
+            std::copy(channels, channels + count, line + x * count);
+        }
+    }
+    return bitmap;
+}
+
+}  // namespace
+
+std::vector<uint8_t> encodePng(const IconPage& page) {
+    std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap =
+        page.pngLayout == PngLayout::rgba8 ? rgba8Bitmap(page) : sixteenBitBitmap(page);
+    if (!bitmap)
+        return {};
     std::unique_ptr<FIMEMORY, MemoryDeleter> memory(FreeImage_OpenMemory());
     if (!memory || !FreeImage_SaveToMemory(FIF_PNG, bitmap.get(), memory.get(), PNG_DEFAULT)) {
         return {};

@@ -19,17 +19,23 @@ struct Rgba {
     friend bool operator==(const Rgba&, const Rgba&) = default;
 };
 
+// How a PNG page stores its pixels: RGBA at 8 bits per channel, as icon
+// writers do, or at 16 bits per channel as grey levels (of the red channel),
+// as RGB (alpha ignored) or as RGBA.
+enum class PngLayout { rgba8, grey16, rgb16, rgba16 };
+
 // One page. `pixels` run row by row from the top, width * height of them.
 // Classic pages of 1, 4 and 8 bits get a palette of the pixels' distinct
 // colours (alpha ignored, at most 2, 16 or 256 of them); 24-bit pages ignore
 // alpha; 32-bit and PNG pages keep it. `mask` is the AND mask, one entry per
 // pixel in the same order, non-zero for a masked (transparent) pixel; empty
-// marks nothing. PNG pages have no AND mask and are always 32-bit RGBA.
+// marks nothing. PNG pages have no AND mask and count as 32-bit in the directory.
 struct IconPage {
     int32_t width = 16;
     int32_t height = 16;
     int32_t bitCount = 32;
     bool png = false;
+    PngLayout pngLayout = PngLayout::rgba8;
     std::vector<Rgba> pixels;
     std::vector<uint8_t> mask;
 };
