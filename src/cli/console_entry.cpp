@@ -25,8 +25,14 @@ namespace tessaro {
 
 namespace {
 
-ProgramOutcome refuseToRun(const LockRefusal& refusal, const std::filesystem::path& lockPath) {
+// A window-mode start from the desktop while a copy runs ends quietly, as
+// the running window is the one the user has; a refused console run says why
+// on standard error, where a script sees it.
+ProgramOutcome refuseToRun(const LockRefusal& refusal, const std::filesystem::path& lockPath,
+                           bool windowModeStart) {
     if (refusal.reason == LockRefusal::Reason::heldByAnotherCopy) {
+        if (windowModeStart)
+            return ProgramOutcome::success;
         printErrorLine("Error: Another copy of " + productTitle(productName, programVersion) +
                        " is running.");
         return ProgramOutcome::anotherCopyRuns;
@@ -108,7 +114,7 @@ int runProgramEntry(int argc, char** argv) {
         singleInstanceLockPath(productTitle(productName, programVersion));
     const LockAttempt lock = acquireSingleInstanceLock(lockPath);
     if (const auto* refusal = std::get_if<LockRefusal>(&lock))
-        return exitStatusOf(refuseToRun(*refusal, lockPath));
+        return exitStatusOf(refuseToRun(*refusal, lockPath, argc < 2));
     Settings settings;
     ConversionJob job;
     JobProgress progress;
