@@ -4,6 +4,7 @@
 #include "preferences_test_dialog.h"
 #include "ui/main_commands.h"
 #include "ui/preferences/general_page.h"
+#include "ui/preferences/interface_page.h"
 #include "ui/preferences/preferences_dialog.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/preferences/preferences_values.h"
@@ -110,6 +111,25 @@ private slots:
         QCOMPARE(fixture.settings.general.updateRange, 2);
         QCOMPARE(fixture.settings.output.jpgQuality, 95);
         QCOMPARE(fixture.configLine("JPG Quality"), std::string("JPG Quality = 95"));
+    }
+
+    void defaultsRefreshWhatTheWindowShows() {
+        WindowFixture fixture;
+        fixture.writeConfig(
+            "\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\n[Interface]\r\nUI Size = 0\r\n");
+        fixture.start();
+        QCOMPARE(fixture.window().mainToolbar->iconSize(), QSize(16, 16));
+        runMainCommand(fixture.mode, preferencesCommand);
+        PreferencesDialog* dialog = openDialog(fixture);
+        // The dialog already shows the default size; the window does not.
+        static_cast<InterfacePage*>(dialog->page(1))->iconSize->setCurrentIndex(2);
+        static_cast<GeneralPage*>(dialog->page(0))->updateRange->setCurrentIndex(0);
+        fixture.questionAnswer = true;
+        dialog->defaultsButton->click();
+        QCOMPARE(fixture.settings.interface.uiSize, 2);
+        QCOMPARE(fixture.settings.general.updateRange, 2);
+        QCOMPARE(fixture.window().mainToolbar->iconSize(), QSize(32, 32));
+        QCOMPARE(fixture.job.uiRefresh, 0);
     }
 
     void okDerivesTheColourCorrection_data() {
