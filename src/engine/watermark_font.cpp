@@ -52,6 +52,9 @@ WatermarkFontLoad loadWatermarkFont(const std::string& face, int32_t points, int
         case tessaroFontInvalidSize:
             load.failure = "The font size " + std::to_string(points) + " cannot be drawn";
             return load;
+        case tessaroFontNoTextModule:
+            load.failure = "Cannot load the text module tessaro-text.so beside the drawing module";
+            return load;
         default:
             load.failure = "The font system could not be used";
             return load;

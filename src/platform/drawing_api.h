@@ -3,6 +3,8 @@
 // The interface between the engine and the drawing module. The module is a
 // shared library loaded on first use, so everything that crosses the boundary
 // is plain C: opaque handles, small value structs and one table of functions.
+// Its font and text functions load a second module (Pango, fontconfig) with
+// the first font.
 // Neither side sees the other's headers; the engine never sees a cairo, Pango
 // or fontconfig type.
 
@@ -13,7 +15,7 @@ extern "C" {
 
 // Raised whenever a function of the table changes its meaning or signature;
 // the loader refuses a module built for another version.
-inline constexpr uint32_t tessaroDrawingApiVersion = 1;
+inline constexpr uint32_t tessaroDrawingApiVersion = 2;
 
 // The one symbol the module exports.
 inline constexpr const char* tessaroDrawingEntryPoint = "tessaroDrawingApi";
@@ -51,6 +53,7 @@ enum TessaroFontStatus : int32_t {
     tessaroFontNotInstalled = 1,  // the face only falls back to a generic default
     tessaroFontInvalidSize = 2,
     tessaroFontSystemFailure = 3,  // fontconfig or Pango could not be used
+    tessaroFontNoTextModule = 4,   // the text module could not be loaded
 };
 
 // How text is rasterised: one bit per pixel along the glyph outlines, or

@@ -22,9 +22,9 @@ std::vector<std::string> drawingModuleCandidates(const std::string& programFolde
 
 DrawingModule loadDrawingModuleFrom(const std::string& path) {
     DrawingModule module;
-    // The module registers types with GLib and fontconfig that cannot be
-    // unregistered, so it stays mapped even after the handle is closed. It is
-    // linked to bind its own symbols at load, so a missing cairo or Pango
+    // The module's text module registers types with GLib and fontconfig that
+    // cannot be unregistered, so it stays mapped even after the handle is
+    // closed. It is linked to bind its own symbols at load, so a missing cairo
     // function still fails here; the libraries below it bind lazily, as the
     // executable's own do.
     dlerror();

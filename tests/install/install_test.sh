@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and runs the program from there:
-# a framed console conversion (the drawing module comes from lib/tessaro/),
-# the window mode closed by SIGTERM, the screenshot run, and the conversion
-# again after the whole prefix was moved elsewhere.
+# a framed console conversion with a text watermark (the drawing and text
+# modules come from lib/tessaro/), the window mode closed by SIGTERM, the
+# screenshot run, and the conversion again after the whole prefix was moved
+# elsewhere.
 # Arguments: cmake, build folder, sample icon writer, window mode (1 or 0),
 # default theme package (1 or 0).
 set -eu
@@ -21,7 +22,8 @@ fail() {
 
 "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
 
-for file in bin/tessaro lib/tessaro/tessaro-draw.so share/applications/tessaro.desktop \
+for file in bin/tessaro lib/tessaro/tessaro-draw.so lib/tessaro/tessaro-text.so \
+  share/applications/tessaro.desktop \
   share/man/man1/tessaro.1 share/doc/tessaro/manual.html \
   share/icons/hicolor/scalable/apps/tessaro.svg; do
   [ -f "$work/prefix/$file" ] || fail "$file was not installed"
@@ -46,11 +48,12 @@ catches_sigterm() {
   [ -n "$mask" ] && [ $((0x$mask & 0x4000)) -ne 0 ]
 }
 
-# A frame needs the drawing module; the program must find it in its prefix.
+# A frame needs the drawing module and text the text module; the program must
+# find both in its prefix.
 convert_framed() {
   prefix=$1 output=$2
   mkdir -p "$output"
-  "$prefix/bin/tessaro" -i "$work/sample.ico" -o "$output" --fr-solid-left=3 -q ||
+  "$prefix/bin/tessaro" -i "$work/sample.ico" -o "$output" --fr-solid-left=3 --wm-text=Brimvale -q ||
     fail "the conversion from $prefix failed with status $?"
   ls "$output"/*.jpg >/dev/null 2>&1 || fail "no picture written from $prefix"
 }

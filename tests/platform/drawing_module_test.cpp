@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/program_folder.h"
 #include "support/icon_writer.h"
 #include "support/program_runner.h"
 
@@ -38,6 +39,23 @@ TEST(DrawingModule, AMissingOrForeignLibraryIsAFailureWithItsCause) {
     EXPECT_NE(foreign.failure.find("no entry point"), std::string::npos) << foreign.failure;
 }
 
+TEST(DrawingModule, WithoutItsTextModuleRefusesFontsAndStillDraws) {
+    // A copy of the module in a folder of its own looks for its text module
+    // there and finds none.
+    ScratchHome home;
+    const std::filesystem::path copy = home.root() / "tessaro-draw.so";
+    std::filesystem::copy_file(drawingModuleCandidates(programFolder()).front(), copy);
+    const DrawingModule module = loadDrawingModuleFrom(copy.string());
+    ASSERT_NE(module.api, nullptr) << module.failure;
+
+    TessaroFont* font = nullptr;
+    EXPECT_EQ(module.api->loadFont("DejaVu Sans", 12, 0, &font), tessaroFontNoTextModule);
+    EXPECT_EQ(font, nullptr);
+    TessaroCanvas* canvas = module.api->createCanvas(4, 4);
+    ASSERT_NE(canvas, nullptr);
+    module.api->destroyCanvas(canvas);
+}
+
 // The dynamic loader's own trace of a console conversion: every library the
 // run maps, on standard error.
 std::string loaderTrace(const std::vector<std::string>& options) {
@@ -62,9 +80,19 @@ TEST(DrawingModule, APlainConversionMapsNoDrawingLibrary) {
     }
 }
 
-TEST(DrawingModule, AFramedConversionLoadsTheModule) {
+TEST(DrawingModule, AFramedConversionLoadsCairoButNotTheTextModule) {
     const std::string trace = loaderTrace({"--FR-SOLID-LEFT=2"});
-    for (const char* library : {"tessaro-draw.so", "libcairo", "libpango"}) {
+    for (const char* library : {"tessaro-draw.so", "libcairo"}) {
+        EXPECT_NE(trace.find(library), std::string::npos) << library;
+    }
+    for (const char* library : {"tessaro-text.so", "libpango"}) {
+        EXPECT_EQ(trace.find(library), std::string::npos) << library;
+    }
+}
+
+TEST(DrawingModule, ATextWatermarkLoadsTheTextModule) {
+    const std::string trace = loaderTrace({"--WM-TEXT=Brimvale"});
+    for (const char* library : {"tessaro-draw.so", "tessaro-text.so", "libpango"}) {
         EXPECT_NE(trace.find(library), std::string::npos) << library;
     }
 }

@@ -17,16 +17,6 @@ void destroyCanvas(TessaroCanvas* canvas) {
     delete canvas;
 }
 
-Context startDrawing(TessaroCanvas* canvas, TessaroColor color) {
-    Context context(cairo_create(canvas->surface.get()));
-    if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) {
-        return nullptr;
-    }
-    cairo_set_source_rgba(context.get(), color.red / 255.0, color.green / 255.0, color.blue / 255.0,
-                          color.alpha / 255.0);
-    return context;
-}
-
 void fillCanvas(TessaroCanvas* canvas, TessaroColor color) {
     Context context = startDrawing(canvas, color);
     if (!context) {

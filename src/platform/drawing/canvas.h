@@ -24,7 +24,16 @@ void paintCanvas(TessaroCanvas* target, const TessaroCanvas* source, uint8_t opa
 void copyPixels(const TessaroCanvas* canvas, uint8_t* topRow, ptrdiff_t rowStep);
 
 // A drawing context on the canvas with `color` as its source; null when cairo
-// cannot start drawing.
-Context startDrawing(TessaroCanvas* canvas, TessaroColor color);
+// cannot start drawing. Inline, because the text module draws on canvases
+// that the drawing module made.
+inline Context startDrawing(TessaroCanvas* canvas, TessaroColor color) {
+    Context context(cairo_create(canvas->surface.get()));
+    if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) {
+        return nullptr;
+    }
+    cairo_set_source_rgba(context.get(), color.red / 255.0, color.green / 255.0, color.blue / 255.0,
+                          color.alpha / 255.0);
+    return context;
+}
 
 }  // namespace tessaro::drawing

@@ -1,5 +1,5 @@
 #include "platform/drawing/canvas.h"
-#include "platform/drawing/text.h"
+#include "platform/drawing/text_module.h"
 #include "platform/drawing_api.h"
 
 namespace {
@@ -13,11 +13,11 @@ constexpr TessaroDrawingApi drawingApi = {
     .fillCanvas = fillCanvas,
     .fillPolygon = fillPolygon,
     .paintCanvas = paintCanvas,
-    .loadFont = loadFont,
-    .destroyFont = destroyFont,
-    .measureText = measureText,
-    .drawRasterText = drawRasterText,
-    .drawSmoothText = drawSmoothText,
+    .loadFont = text_module::loadFont,
+    .destroyFont = text_module::destroyFont,
+    .measureText = text_module::measureText,
+    .drawRasterText = text_module::drawRasterText,
+    .drawSmoothText = text_module::drawSmoothText,
     .copyPixels = copyPixels,
 };
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/drawing/cairo_handles.h"
+#include "platform/drawing/pango_handles.h"
 #include "platform/drawing_api.h"
 
 // A resolved face at a fixed pixel size. It owns its font map, so the run can
