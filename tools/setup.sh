@@ -13,7 +13,7 @@ packages="
   librsvg2-bin libarchive-tools
   desktop-file-utils dpkg-dev groff-base
   xvfb xauth x11-utils xdotool
-  hyperfine imagemagick time
+  hyperfine imagemagick time valgrind
   clang-14 libclang-rt-14-dev
 "
 
