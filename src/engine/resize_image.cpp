@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "engine/geometry.h"
+#include "engine/rounding.h"
 
 namespace tessaro {
 
@@ -28,7 +29,7 @@ double targetSide(int32_t value, int8_t unit, int32_t currentSide) {
         case pixelUnit:
             return value;
         case percentUnit:
-            return std::nearbyint(value / 100.0 * currentSide);
+            return roundHalfToEven(value / 100.0 * currentSide);
         default:
             return 0.0;
     }

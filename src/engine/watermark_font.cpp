@@ -1,8 +1,7 @@
 #include "engine/watermark_font.h"
 
-#include <cmath>
-
 #include "batch/font_flags.h"
+#include "engine/rounding.h"
 #include "platform/drawing_module.h"
 
 namespace tessaro {
@@ -19,8 +18,8 @@ constexpr int32_t maximumFontPixelHeight = 4096;
 }  // namespace
 
 int32_t fontPixelHeight(int32_t points, int32_t dotsPerInch) {
-    return static_cast<int32_t>(
-        std::lround(static_cast<double>(points) * static_cast<double>(dotsPerInch) / 72.0));
+    return static_cast<int32_t>(roundHalfAwayFromZero(static_cast<double>(points) *
+                                                      static_cast<double>(dotsPerInch) / 72.0));
 }
 
 WatermarkFontLoad loadWatermarkFont(const std::string& face, int32_t points, int32_t dotsPerInch,

@@ -3,6 +3,7 @@
 
 #include "engine/hex_color.h"
 #include "engine/overlay.h"
+#include "engine/rounding.h"
 #include "engine/watermark_overlays.h"
 
 namespace tessaro {
@@ -18,8 +19,8 @@ struct LineExtent {
 
 LineExtent measureLine(const WatermarkFont& font, const std::string& line, int32_t mode) {
     const TessaroTextExtent extent = font.api->measureText(font.handle.get(), line.c_str(), mode);
-    return {static_cast<int32_t>(std::lround(extent.width)),
-            static_cast<int32_t>(std::lround(extent.height))};
+    return {static_cast<int32_t>(roundHalfAwayFromZero(extent.width)),
+            static_cast<int32_t>(roundHalfAwayFromZero(extent.height))};
 }
 
 // The block's size from the raster metrics, whatever the text's rendering.
