@@ -4,6 +4,7 @@
 #include <random>
 
 #include "l10n/letter_case.h"
+#include "platform/random_seed.h"
 
 namespace tessaro {
 
@@ -96,7 +97,7 @@ std::string formatMessage(std::string_view text, std::string_view s1, std::strin
 }
 
 std::string usageText(std::string_view prog, std::span<const std::string> inputFormats) {
-    std::mt19937 random(std::random_device{}());
+    std::mt19937 random(randomSeed());
     std::string text;
     for (std::string_view line : usageLines) {
         std::string_view format;

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <random>
 
+#include "platform/random_seed.h"
+
 namespace tessaro {
 
 namespace {
@@ -15,8 +17,7 @@ namespace {
 // Creates an empty file with a fresh name beside `path`; "" when none could be made.
 std::string createTemporaryBeside(const std::string& path) {
     const std::filesystem::path target(path);
-    std::random_device seed;
-    std::mt19937 random(seed());
+    std::mt19937 random(randomSeed());
     for (int attempt = 0; attempt < 16; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));

@@ -16,6 +16,7 @@
 #include "engine/page_selection.h"
 #include "engine/page_suffix.h"
 #include "engine/solid_frame.h"
+#include "platform/random_seed.h"
 
 namespace tessaro {
 
@@ -137,7 +138,7 @@ ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& se
     }
 
     const int32_t pageCount = static_cast<int32_t>(icon.check.pages.size());
-    std::mt19937 random(std::random_device{}());
+    std::mt19937 random(randomSeed());
     const PageRange pages = selectPages(settings.input.icoFrameLoading, pageCount, random);
     const bool numberPages = pages.first != pages.last;
     for (int32_t page = pages.first; page <= pages.last; ++page) {

@@ -3,13 +3,14 @@
 #include <random>
 
 #include "platform/program_folder.h"
+#include "platform/random_seed.h"
 
 namespace tessaro {
 
 int32_t drawRandomNumber() {
     // One generator per thread: the worker draws while the main thread may
     // start the next run state.
-    thread_local std::mt19937 generator{std::random_device{}()};
+    thread_local std::mt19937 generator{randomSeed()};
     return std::uniform_int_distribution<int32_t>{1, 99999}(generator);
 }
 
