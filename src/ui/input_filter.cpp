@@ -4,6 +4,7 @@
 
 #include "engine/format_registry.h"
 #include "l10n/string_table.h"
+#include "ui/qt_text.h"
 
 namespace tessaro {
 
@@ -28,6 +29,17 @@ std::vector<FilterLine> inputFilterLines(std::span<const std::string> extensions
     lines.insert(lines.end(), byDescription.begin(), byDescription.end());
     lines.push_back({getText("Dialog", "All Files"), "*"});
     return lines;
+}
+
+QStringList requesterFilters(std::span<const FilterLine> lines) {
+    QStringList filters;
+    for (const FilterLine& line : lines) {
+        QString patterns = toQString(line.patterns);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(toQString(line.description) + QStringLiteral(" (") + patterns +
+                       QLatin1Char(')'));
+    }
+    return filters;
 }
 
 }  // namespace tessaro

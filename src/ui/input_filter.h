@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,5 +19,8 @@ struct FilterLine {
 // descriptions first appear (extensions sharing a description share a line,
 // the later extension first), then all files.
 std::vector<FilterLine> inputFilterLines(std::span<const std::string> extensions);
+
+// Filter lines as the open-file requester takes them: "description (patterns)".
+QStringList requesterFilters(std::span<const FilterLine> lines);
 
 }  // namespace tessaro

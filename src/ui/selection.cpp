@@ -26,17 +26,6 @@ void chooseOutputFolder(WindowMode& mode, const std::string& folder) {
     refreshOutputFolderList(mode);
 }
 
-QStringList requesterFilters() {
-    QStringList filters;
-    for (const FilterLine& line : inputFilterLines(acceptedInputExtensions())) {
-        QString patterns = toQString(line.patterns);
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(toQString(line.description) + QStringLiteral(" (") + patterns +
-                       QLatin1Char(')'));
-    }
-    return filters;
-}
-
 }  // namespace
 
 std::string folderOfPath(const std::string& path) {
@@ -61,7 +50,8 @@ void selectInputFile(WindowMode& mode) {
     MainWindow& window = *mode.window;
     const QString chosen =
         userDialogs().openFile(&window, uiText("Dialog", "Select Input Files"),
-                               toQString(mode.job.inputPath), requesterFilters());
+                               toQString(mode.job.inputPath),
+                               requesterFilters(inputFilterLines(acceptedInputExtensions())));
     if (!chosen.isEmpty())
         acceptInputFile(mode, toUtf8(chosen));
     mode.job.inputPath.clear();

@@ -1,6 +1,8 @@
 #include "ui/user_dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 #include "ui/qt_text.h"
@@ -43,6 +45,19 @@ UserDialogs systemDialogs() {
     };
     dialogs.selectFolder = [](QWidget* parent, const QString& title, const QString& startFolder) {
         return QFileDialog::getExistingDirectory(parent, title, startFolder);
+    };
+    dialogs.chooseColor = [](QWidget* parent, const QColor& initial) -> std::optional<QColor> {
+        const QColor chosen = QColorDialog::getColor(initial, parent);
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    };
+    dialogs.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
+        bool chosen = false;
+        const QFont font = QFontDialog::getFont(&chosen, initial, parent);
+        if (!chosen)
+            return std::nullopt;
+        return font;
     };
     return dialogs;
 }

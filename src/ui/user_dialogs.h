@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -29,6 +32,10 @@ struct UserDialogs {
     // The folder requester; "" when cancelled.
     std::function<QString(QWidget* parent, const QString& title, const QString& startFolder)>
         selectFolder;
+    // The colour chooser, opened on `initial`; nothing when cancelled.
+    std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColor;
+    // The font chooser, opened on `initial`; nothing when cancelled.
+    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
 };
 
 // The process's dialogs, initially Qt's own.

@@ -59,6 +59,16 @@ WindowFixture::WindowFixture()
         asked.push_back("selectFolder|" + toUtf8(title) + "|" + toUtf8(startFolder));
         return folderAnswer;
     };
+    dialogs.chooseColor = [this](QWidget*, const QColor& initial) {
+        asked.push_back("chooseColor|" + toUtf8(initial.name(QColor::HexRgb).toUpper()));
+        return colorAnswer;
+    };
+    dialogs.chooseFont = [this](QWidget*, const QFont& initial) {
+        asked.push_back("chooseFont|" + toUtf8(initial.family()) + "|" +
+                        std::to_string(initial.pointSize()) + (initial.bold() ? "|bold" : "") +
+                        (initial.italic() ? "|italic" : ""));
+        return fontAnswer;
+    };
     shellOpener() = [this](const std::string& target) { opened.push_back(target); };
     publishedVersionSource() = [this] { return publishedVersion; };
 }

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,9 @@ public:
     QString fileAnswer;
     QString folderAnswer;
     QStringList offeredFilters;
+    // The colour and font choosers' answers; nothing as when cancelled.
+    std::optional<QColor> colorAnswer;
+    std::optional<QFont> fontAnswer;
     // What the shell was asked to open, in order.
     std::vector<std::string> opened;
     // The start of the vendor's version file; "" as when the server is unreachable.

@@ -233,9 +233,8 @@ int findColorEntry(const QComboBox* list, const QColor& color) {
 
 void fillColorList(QComboBox* list, const std::string& colors, const std::string& current) {
     list->clear();
-    const QStringList entries = toQString(colors).split(QLatin1Char(','));
-    for (const QString& entry : entries)
-        addColorEntry(list, settingColor(toUtf8(entry.trimmed())));
+    for (const QString& entry : listEntries(colors))
+        addColorEntry(list, settingColor(toUtf8(entry)));
     list->setCurrentIndex(0);
     const int found = findColorEntry(list, settingColor(current));
     if (found >= 0)

@@ -108,6 +108,13 @@ std::string cleanedText(const QString& text) {
     return toUtf8(cleaned);
 }
 
+QStringList listEntries(const std::string& text) {
+    QStringList entries = toQString(text).split(QLatin1Char(','));
+    for (QString& entry : entries)
+        entry = entry.trimmed();
+    return entries;
+}
+
 QColor settingColor(const std::string& text) {
     const RGBQUAD color = parseHexColor(text);
     return QColor(color.rgbRed, color.rgbGreen, color.rgbBlue);

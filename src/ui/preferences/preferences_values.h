@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <string>
 
@@ -26,6 +27,10 @@ QString hundredthsText(int32_t hundredths);
 // A text the settings keep as typed but without its surrounding blanks and
 // without TAB, CR and LF anywhere: an empty text stays empty.
 std::string cleanedText(const QString& text);
+
+// The entries of a "name,name,..." setting (the watermark's font names and
+// colour lists), each without its surrounding blanks.
+QStringList listEntries(const std::string& text);
 
 // The colour of an "RRGGBB" setting; a text that is not six characters long
 // is black.
