@@ -48,10 +48,9 @@ bool acceptInputFile(WindowMode& mode, const std::string& path) {
 
 void selectInputFile(WindowMode& mode) {
     MainWindow& window = *mode.window;
-    const QString chosen =
-        userDialogs().openFile(&window, uiText("Dialog", "Select Input Files"),
-                               toQString(mode.job.inputPath),
-                               requesterFilters(inputFilterLines(acceptedInputExtensions())));
+    const QString chosen = userDialogs().openFile(
+        &window, uiText("Dialog", "Select Input Files"), toQString(mode.job.inputPath),
+        requesterFilters(inputFilterLines(acceptedInputExtensions())));
     if (!chosen.isEmpty())
         acceptInputFile(mode, toUtf8(chosen));
     mode.job.inputPath.clear();

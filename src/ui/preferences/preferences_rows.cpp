@@ -217,6 +217,10 @@ QPixmap colorSwatch(const QColor& color, QSize size) {
     return swatch;
 }
 
+std::string listColorText(const QComboBox* list) {
+    return toUtf8(colorText(list->currentData().value<QColor>()));
+}
+
 int addColorEntry(QComboBox* list, const QColor& color) {
     list->addItem(QIcon(colorSwatch(color, QSize(listIconSize, listIconSize))), colorName(color),
                   color);

@@ -133,6 +133,8 @@ std::string rowColorText(const ColorRow& row);
 // name, the colour as item data. The entry of `current` is selected, else the
 // first.
 void fillColorList(QComboBox* list, const std::string& colors, const std::string& current);
+// The "RRGGBB" text of the selected entry's colour.
+std::string listColorText(const QComboBox* list);
 // Adds an entry at the end for `color`; returns its position.
 int addColorEntry(QComboBox* list, const QColor& color);
 // The position of the entry holding `color`, -1 when none does.

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QCheckBox>
+
+#include "ui/preferences/preferences_page.h"
+#include "ui/preferences/preferences_rows.h"
+
+namespace tessaro {
+
+// Page 5: brightness, contrast, gamma, invert, greyscale and threshold.
+// Whether the colours are corrected at all follows from the first four and
+// is decided when the dialog stores its pages.
+class AdjustmentPage : public PreferencesPage {
+    Q_OBJECT
+
+public:
+    explicit AdjustmentPage(QWidget* pageArea);
+
+    void fill(const Settings& settings) override;
+    void store(Settings& settings) const override;
+
+    // "Threshold Level" is enabled only while "Image Threshold" is ticked.
+    void updateThresholdControls();
+
+    SliderSpinPair* brightness = nullptr;
+    SliderSpinPair* contrast = nullptr;
+    // In hundredths: 100 is a gamma of 1.00.
+    SliderSpinPair* gamma = nullptr;
+    QCheckBox* invert = nullptr;
+    QCheckBox* greyscale = nullptr;
+    QCheckBox* threshold = nullptr;
+    SliderSpinPair* thresholdLevel = nullptr;
+
+private:
+    PreferencesRow thresholdLevelRow_;
+};
+
+}  // namespace tessaro

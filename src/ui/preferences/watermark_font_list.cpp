@@ -1,0 +1,90 @@
+#include "ui/preferences/watermark_font_list.h"
+
+#include <array>
+#include <cmath>
+
+#include "ui/preferences/preferences_rows.h"
+#include "ui/preferences/preferences_values.h"
+#include "ui/qt_text.h"
+#include "ui/user_dialogs.h"
+
+namespace tessaro {
+
+namespace {
+
+// Style flags of a chosen font, in the values the style list's codes stand
+// for; an underline or a strikeout adds a flag of its own.
+constexpr int boldFlag = 256;
+constexpr int italicFlag = 512;
+constexpr int underlineFlag = 4;
+constexpr int strikeoutFlag = 8;
+constexpr std::array<int, 4> styleFlagsByCode = {0, boldFlag, italicFlag, boldFlag | italicFlag};
+
+// Sizes the chooser is opened with; larger ones would have it draw its
+// sample at an absurd size.
+constexpr int largestOpeningSize = 1000;
+
+int fontStyleFlags(const QFont& font) {
+    return (font.bold() ? boldFlag : 0) | (font.italic() ? italicFlag : 0) |
+           (font.underline() ? underlineFlag : 0) | (font.strikeOut() ? strikeoutFlag : 0);
+}
+
+// The names the font list was filled from.
+std::string listedFontNames(const WatermarkSettings& watermark) {
+    return watermark.fonts.empty() ? watermark.font : watermark.fonts;
+}
+
+int pointsOf(const QFont& font) {
+    return font.pointSize() > 0 ? font.pointSize()
+                                : static_cast<int>(std::lround(font.pointSizeF()));
+}
+
+}  // namespace
+
+void fillFontList(QComboBox* list, const WatermarkSettings& watermark) {
+    list->clear();
+    list->addItems(listEntries(listedFontNames(watermark)));
+    list->setCurrentIndex(0);
+    const int current = list->findText(toQString(watermark.font), Qt::MatchFixedString);
+    if (current >= 0)
+        list->setCurrentIndex(current);
+}
+
+std::optional<int> fontStyleCode(const QFont& font) {
+    const int flags = fontStyleFlags(font);
+    for (size_t code = 0; code < styleFlagsByCode.size(); ++code) {
+        if (styleFlagsByCode[code] == flags)
+            return static_cast<int>(code);
+    }
+    return std::nullopt;
+}
+
+void chooseWatermarkFont(QWidget* parent, const WatermarkFontRows& rows,
+                         WatermarkSettings& watermark) {
+    QFont opening(rows.font->currentText());
+    const int32_t size = fieldNumber(rows.size);
+    if (size > 0 && size <= largestOpeningSize)
+        opening.setPointSize(size);
+    const std::optional<QFont> chosen = userDialogs().chooseFont(parent, opening);
+    if (!chosen)
+        return;
+
+    QString name = chosen->family();
+    name.remove(QLatin1Char(','));
+    const std::string names = listedFontNames(watermark);
+    if (!listEntries(names).contains(name, Qt::CaseSensitive))
+        watermark.fonts = names + "," + toUtf8(name);
+    int entry = rows.font->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry < 0) {
+        rows.font->addItem(name);
+        entry = rows.font->count() - 1;
+    }
+    rows.font->setCurrentIndex(entry);
+
+    if (const int points = pointsOf(*chosen); points > 0)
+        setFieldNumber(rows.size, points);
+    if (const std::optional<int> style = fontStyleCode(*chosen))
+        rows.style->setCurrentIndex(*style);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QWidget>
+#include <optional>
+
+#include "settings/settings.h"
+
+namespace tessaro {
+
+// The watermark text panel's font rows: the names of `watermark.fonts`, the
+// font size and the font style.
+struct WatermarkFontRows {
+    QComboBox* font = nullptr;
+    QLineEdit* size = nullptr;
+    QComboBox* style = nullptr;
+};
+
+// One entry per name of `watermark.fonts` (of `watermark.font` alone while
+// that list is empty); the entry of `watermark.font`, whatever its letter
+// case, is selected, else the first.
+void fillFontList(QComboBox* list, const WatermarkSettings& watermark);
+
+// The font style list's code for the chosen font: "Regular", "Bold",
+// "Italic" or "Bold Italic"; nothing when the font also carries an underline
+// or a strikeout, which the style list cannot show.
+std::optional<int> fontStyleCode(const QFont& font);
+
+// The font chooser: opens on the listed font at the field's size, without a
+// style. The chosen font's name (without ",") is selected in the list and,
+// when `watermark.fonts` does not hold it yet (letter case counts), added to
+// both at once; the setting keeps it even when the dialog is cancelled later.
+// The size goes into the size field and a style the list shows is selected;
+// the font effect list is left alone.
+void chooseWatermarkFont(QWidget* parent, const WatermarkFontRows& rows,
+                         WatermarkSettings& watermark);
+
+}  // namespace tessaro

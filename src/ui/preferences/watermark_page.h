@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QComboBox>
+
+#include "ui/preferences/preferences_page.h"
+#include "ui/preferences/watermark_image_panel.h"
+#include "ui/preferences/watermark_text_panel.h"
+
+namespace tessaro {
+
+// Page 7: the watermark type and the panel of a text or of a picture.
+class WatermarkPage : public PreferencesPage {
+    Q_OBJECT
+
+public:
+    WatermarkPage(PreferencesContext& context, QWidget* pageArea);
+
+    void fill(const Settings& settings) override;
+    void store(Settings& settings) const override;
+
+    // The text panel shows for "Watermark Text", the image panel for
+    // "Watermark Image", neither for "None".
+    void updateWatermarkPanels();
+    void updateTextScaleRow() { textPanel.updateTextScaleRow(); }
+    void updateImageScaleRow() { imagePanel.updateImageScaleRow(); }
+
+    QComboBox* watermarkType = nullptr;
+    WatermarkTextPanel textPanel;
+    WatermarkImagePanel imagePanel;
+};
+
+}  // namespace tessaro

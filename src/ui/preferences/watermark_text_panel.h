@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "settings/settings.h"
+#include "ui/preferences/preferences_rows.h"
+
+namespace tessaro {
+
+// The watermark page's panel for a text: the text, its font, colours and
+// opacities, and where and how it is placed. Its choosers extend the font and
+// colour lists of `listSettings` at once.
+class WatermarkTextPanel {
+public:
+    WatermarkTextPanel(QWidget* page, WatermarkSettings& listSettings);
+
+    void fill(const WatermarkSettings& watermark);
+    void store(WatermarkSettings& watermark) const;
+
+    // The "Scale" row shows only for a size other than "Fixed".
+    void updateTextScaleRow();
+
+    QWidget* const panel;
+    QLineEdit* text = nullptr;
+    ChooserListRow font;
+    NumericFieldRow fontSize;
+    NumericFieldRow fontLeading;
+    ChooserListRow fontColor;
+    QComboBox* fontStyle = nullptr;
+    QComboBox* fontEffect = nullptr;
+    QCheckBox* antialiasing = nullptr;
+    QComboBox* alignment = nullptr;
+    NumericFieldRow padding;
+    SliderSpinPair* textOpacity = nullptr;
+    ChooserListRow backgroundColor;
+    SliderSpinPair* backgroundOpacity = nullptr;
+    QComboBox* boundary = nullptr;
+    QComboBox* position = nullptr;
+    NumericFieldRow xOffset;
+    NumericFieldRow yOffset;
+    SliderSpinPair* rotation = nullptr;
+    QComboBox* size = nullptr;
+    SliderSpinPair* scale = nullptr;
+
+private:
+    WatermarkSettings& listSettings_;
+    PreferencesRow scaleRow_;
+};
+
+}  // namespace tessaro
