@@ -1,9 +1,9 @@
 #include <QTest>
 
+#include "preferences_test_dialog.h"
 #include "ui/main_commands.h"
 #include "ui/preferences/adjustment_page.h"
 #include "ui/preferences/frame_page.h"
-#include "ui/preferences/preferences_dialog.h"
 #include "ui/preferences/transform_page.h"
 #include "ui/preferences/watermark_font_list.h"
 #include "ui/preferences/watermark_page.h"
@@ -20,12 +20,7 @@ constexpr int adjustmentPage = 5;
 constexpr int framePage = 6;
 constexpr int watermarkPage = 7;
 
-PreferencesDialog* openDialog(WindowFixture& fixture) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return fixture.window().findChild<PreferencesDialog*>();
-}
-
-PreferencesDialog* reopen(WindowFixture& fixture) {
+PreferencesDialog* openPreferences(WindowFixture& fixture) {
     runMainCommand(fixture.mode, preferencesCommand);
     return openDialog(fixture);
 }
@@ -33,13 +28,6 @@ PreferencesDialog* reopen(WindowFixture& fixture) {
 template <typename Page>
 Page* pageOf(PreferencesDialog* dialog, int number) {
     return static_cast<Page*>(dialog->page(number));
-}
-
-std::string configLine(const std::string& text, const std::string& key) {
-    const size_t start = text.find("\r\n" + key + " = ");
-    if (start == std::string::npos)
-        return {};
-    return text.substr(start + 2, text.find("\r\n", start + 2) - start - 2);
 }
 
 QStringList itemTexts(const QComboBox* list) {
@@ -67,7 +55,7 @@ private slots:
         fixture.settings.transform.doImageRotation = 0;
         fixture.settings.transform.doImageResize = 1;
         fixture.settings.transform.imageRotationBackColor = "FFF";
-        auto* transform = pageOf<TransformPage>(reopen(fixture), transformPage);
+        auto* transform = pageOf<TransformPage>(openPreferences(fixture), transformPage);
 
         QCOMPARE(transform->content->size(), QSize(420, 375));
         QCOMPARE(transform->backgroundColor.field->text(), QStringLiteral("000000"));
@@ -100,7 +88,7 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         fixture.settings.adjustment.imageGamma = 2.2f;
-        auto* adjustment = pageOf<AdjustmentPage>(reopen(fixture), adjustmentPage);
+        auto* adjustment = pageOf<AdjustmentPage>(openPreferences(fixture), adjustmentPage);
         QCOMPARE(adjustment->gamma->slider->value(), 220);
         QCOMPARE(adjustment->gamma->spinBox->text(), QStringLiteral("2.20"));
         adjustment->brightness->slider->setValue(150);
@@ -116,44 +104,11 @@ private slots:
         openDialog(fixture)->cancelButton->click();
     }
 
-    void colorCorrectionFollowsTheAdjustments_data() {
-        QTest::addColumn<int>("brightness");
-        QTest::addColumn<int>("contrast");
-        QTest::addColumn<int>("gammaHundredths");
-        QTest::addColumn<bool>("invert");
-        QTest::addColumn<int>("correction");
-        QTest::newRow("nothing to correct") << 0 << 0 << 100 << false << 0;
-        QTest::newRow("brightness") << 1 << 0 << 100 << false << 1;
-        QTest::newRow("contrast") << 0 << -5 << 100 << false << 1;
-        QTest::newRow("gamma") << 0 << 0 << 101 << false << 1;
-        QTest::newRow("invert") << 0 << 0 << 100 << true << 1;
-    }
-
-    void colorCorrectionFollowsTheAdjustments() {
-        QFETCH(int, brightness);
-        QFETCH(int, contrast);
-        QFETCH(int, gammaHundredths);
-        QFETCH(bool, invert);
-        QFETCH(int, correction);
-        WindowFixture fixture;
-        fixture.start();
-        fixture.settings.adjustment.doImageColorCorrection = correction == 0 ? 1 : 0;
-        fixture.settings.adjustment.imageGamma = 3.0f;
-        auto* adjustment = pageOf<AdjustmentPage>(reopen(fixture), adjustmentPage);
-        adjustment->brightness->setValue(brightness);
-        adjustment->contrast->setValue(contrast);
-        adjustment->gamma->setValue(gammaHundredths);
-        adjustment->invert->setChecked(invert);
-        openDialog(fixture)->okButton->click();
-        QCOMPARE(fixture.settings.adjustment.doImageColorCorrection, correction);
-        QCOMPARE(fixture.settings.adjustment.imageGamma, gammaHundredths / 100.0f);
-    }
-
     void framePanelShowsForSolidFrames() {
         WindowFixture fixture;
         fixture.start();
         fixture.settings.frame.doFrame = 0;
-        PreferencesDialog* dialog = reopen(fixture);
+        PreferencesDialog* dialog = openPreferences(fixture);
         dialog->pageList->setCurrentItem(dialog->pageList->topLevelItem(framePage));
         auto* frame = pageOf<FramePage>(dialog, framePage);
         QVERIFY(!frame->solidPanel->isVisible());
@@ -172,7 +127,7 @@ private slots:
         fixture.settings.watermark.doWatermark = 0;
         fixture.settings.watermark.textSize = 0;
         fixture.settings.watermark.imageSize = 5;
-        PreferencesDialog* dialog = reopen(fixture);
+        PreferencesDialog* dialog = openPreferences(fixture);
         dialog->pageList->setCurrentItem(dialog->pageList->topLevelItem(watermarkPage));
         auto* watermark = pageOf<WatermarkPage>(dialog, watermarkPage);
         WatermarkTextPanel& text = watermark->textPanel;
@@ -210,7 +165,8 @@ private slots:
         fixture.settings.watermark.backColor = "00FF00";
         fixture.settings.watermark.fonts = " Tahoma , DejaVu Sans,Verdana";
         fixture.settings.watermark.font = "dejavu sans";
-        WatermarkTextPanel& text = pageOf<WatermarkPage>(reopen(fixture), watermarkPage)->textPanel;
+        WatermarkTextPanel& text =
+            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
         QCOMPARE(itemTexts(text.fontColor.list), QStringList({"Black", "White", "Color #123456"}));
         QCOMPARE(text.fontColor.list->currentIndex(), 2);
         QCOMPARE(itemTexts(text.backgroundColor.list), QStringList({"Orange", "Brown"}));
@@ -223,7 +179,7 @@ private slots:
         fixture.settings.watermark.fonts.clear();
         fixture.settings.watermark.font = "Verdana";
         WatermarkTextPanel& alone =
-            pageOf<WatermarkPage>(reopen(fixture), watermarkPage)->textPanel;
+            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
         QCOMPARE(itemTexts(alone.font.list), QStringList({"Verdana"}));
         openDialog(fixture)->cancelButton->click();
     }
@@ -232,7 +188,7 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         fixture.settings.frame.solidTopColor = "00ff00";
-        FramePage* frame = pageOf<FramePage>(reopen(fixture), framePage);
+        FramePage* frame = pageOf<FramePage>(openPreferences(fixture), framePage);
         const ColorRow& top = frame->bandColors[2];
 
         fixture.colorAnswer.reset();
@@ -265,7 +221,7 @@ private slots:
         fixture.settings.watermark.fontColors = "000000,ff8000";
         fixture.settings.watermark.fontColor = "000000";
         WatermarkTextPanel* text =
-            &pageOf<WatermarkPage>(reopen(fixture), watermarkPage)->textPanel;
+            &pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
 
         // Already listed, in lower case: only selected.
         fixture.colorAnswer = QColor(0xff, 0x80, 0x00);
@@ -294,13 +250,13 @@ private slots:
         openDialog(fixture)->cancelButton->click();
         QCOMPARE(fixture.settings.watermark.fontColor, std::string("000000"));
 
-        text = &pageOf<WatermarkPage>(reopen(fixture), watermarkPage)->textPanel;
+        text = &pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
         QCOMPARE(itemTexts(text->fontColor.list),
                  QStringList({"Black", "Orange", "Color #1A2B3C"}));
         text->fontColor.list->setCurrentIndex(2);
         openDialog(fixture)->okButton->click();
         QCOMPARE(fixture.settings.watermark.fontColor, std::string("1A2B3C"));
-        QCOMPARE(configLine(fixture.readConfig(), "Font Colors"),
+        QCOMPARE(fixture.configLine("Font Colors"),
                  std::string("Font Colors = 000000,ff8000,1A2B3C"));
     }
 
@@ -313,7 +269,7 @@ private slots:
         fixture.settings.watermark.fontStyle = 3;
         fixture.settings.watermark.fontEffect = 2;
         WatermarkTextPanel* text =
-            &pageOf<WatermarkPage>(reopen(fixture), watermarkPage)->textPanel;
+            &pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
 
         fixture.fontAnswer.reset();
         text->font.button->click();
@@ -348,12 +304,11 @@ private slots:
 
         openDialog(fixture)->cancelButton->click();
         QCOMPARE(fixture.settings.watermark.font, std::string("Tahoma"));
-        text = &pageOf<WatermarkPage>(reopen(fixture), watermarkPage)->textPanel;
+        text = &pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
         QCOMPARE(itemTexts(text->font.list), QStringList({"Arial", "Tahoma", "DejaVu Serif"}));
         QCOMPARE(text->font.list->currentText(), QStringLiteral("Tahoma"));
         openDialog(fixture)->okButton->click();
-        QCOMPARE(configLine(fixture.readConfig(), "Fonts"),
-                 std::string("Fonts = Arial,Tahoma,DejaVu Serif"));
+        QCOMPARE(fixture.configLine("Fonts"), std::string("Fonts = Arial,Tahoma,DejaVu Serif"));
     }
 
     void fontStylesMapToTheStyleList_data() {
@@ -389,7 +344,7 @@ private slots:
         fixture.start();
         fixture.settings.watermark.image = "/tmp/logo.png";
         WatermarkImagePanel& image =
-            pageOf<WatermarkPage>(reopen(fixture), watermarkPage)->imagePanel;
+            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->imagePanel;
         image.image.field->setText(QStringLiteral("  /tmp/mark.png \t"));
         fixture.fileAnswer.clear();
         image.image.button->click();
@@ -415,7 +370,7 @@ private slots:
     void okStoresEveryControl() {
         WindowFixture fixture;
         fixture.start();
-        PreferencesDialog* dialog = reopen(fixture);
+        PreferencesDialog* dialog = openPreferences(fixture);
 
         auto* transform = pageOf<TransformPage>(dialog, transformPage);
         transform->imageRotation->setChecked(true);
@@ -546,11 +501,10 @@ private slots:
         QCOMPARE(w.imageSize, 0);
         QCOMPARE(w.imageScale, 10);
 
-        const std::string saved = fixture.readConfig();
-        QCOMPARE(configLine(saved, "Text"), std::string("Text = Brimvale"));
-        QCOMPARE(configLine(saved, "Image Brightness"), std::string("Image Brightness = 30"));
-        QCOMPARE(configLine(saved, "Solid Bottom"), std::string("Solid Bottom = 6"));
-        QCOMPARE(configLine(saved, "Do Image Color Correction"),
+        QCOMPARE(fixture.configLine("Text"), std::string("Text = Brimvale"));
+        QCOMPARE(fixture.configLine("Image Brightness"), std::string("Image Brightness = 30"));
+        QCOMPARE(fixture.configLine("Solid Bottom"), std::string("Solid Bottom = 6"));
+        QCOMPARE(fixture.configLine("Do Image Color Correction"),
                  std::string("Do Image Color Correction = 1"));
     }
 };
