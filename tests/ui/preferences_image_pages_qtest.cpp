@@ -275,6 +275,12 @@ private slots:
         text->font.button->click();
         QCOMPARE(fixture.asked.back(), std::string("chooseFont|Tahoma|14"));
         QCOMPARE(text->font.list->count(), 2);
+        QFont nameless;
+        nameless.setFamily(QStringLiteral(","));
+        fixture.fontAnswer = nameless;
+        text->font.button->click();
+        QCOMPARE(text->font.list->count(), 2);
+        QCOMPARE(fixture.settings.watermark.fonts, std::string("Arial,Tahoma"));
 
         QFont chosen;
         chosen.setFamily(QStringLiteral("Deja,Vu Serif"));

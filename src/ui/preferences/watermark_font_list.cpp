@@ -68,9 +68,12 @@ void chooseWatermarkFont(QWidget* parent, const WatermarkFontRows& rows,
     const std::optional<QFont> chosen = userDialogs().chooseFont(parent, opening);
     if (!chosen)
         return;
-
+    // Names are kept in a ","-separated list, so a "," cannot be part of one;
+    // a font without any other letter in its name is no choice.
     QString name = chosen->family();
     name.remove(QLatin1Char(','));
+    if (name.isEmpty())
+        return;
     const std::string names = listedFontNames(watermark);
     if (!listEntries(names).contains(name, Qt::CaseSensitive))
         watermark.fonts = names + "," + toUtf8(name);
