@@ -21,8 +21,6 @@ public:
     // The text panel shows for "Watermark Text", the image panel for
     // "Watermark Image", neither for "None".
     void updateWatermarkPanels();
-    void updateTextScaleRow() { textPanel.updateTextScaleRow(); }
-    void updateImageScaleRow() { imagePanel.updateImageScaleRow(); }
 
     QComboBox* watermarkType = nullptr;
     WatermarkTextPanel textPanel;
