@@ -32,6 +32,7 @@ std::vector<FilterLine> watermarkImageFilterLines() {
         lines.push_back({std::string(findInputFormat(extensions.front())->description),
                          joinedPatterns(extensions)});
     }
+    // Every name, with or without a dot, as in the input file requester.
     lines.push_back({getText("Dialog", "All Files"), "*"});
     return lines;
 }
