@@ -1,6 +1,9 @@
 #include "engine/watermark.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 
 #include "engine/overlay.h"
 #include "engine/solid_frame.h"
@@ -58,27 +61,37 @@ Image rotateOverlay(Image overlay, int32_t angle) {
 }
 
 // Keeps the top-left part of the overlay that fits between the offsets and the
-// area's far edges; no image when nothing fits.
+// area's far edges; no image when nothing fits. Offsets are any long the
+// settings hold, so the sums are worked out in 64 bits.
 Image fitOverlay(Image overlay, const Area& area, const Placement& placement) {
-    const auto width = static_cast<int32_t>(FreeImage_GetWidth(overlay.get()));
-    const auto height = static_cast<int32_t>(FreeImage_GetHeight(overlay.get()));
-    const int32_t fittedWidth =
-        width + placement.xOffset > area.width ? area.width - placement.xOffset : width;
-    const int32_t fittedHeight =
-        height + placement.yOffset > area.height ? area.height - placement.yOffset : height;
+    const int64_t width = FreeImage_GetWidth(overlay.get());
+    const int64_t height = FreeImage_GetHeight(overlay.get());
+    const int64_t fittedWidth =
+        width + placement.xOffset > area.width ? area.width - int64_t{placement.xOffset} : width;
+    const int64_t fittedHeight = height + placement.yOffset > area.height
+                                     ? area.height - int64_t{placement.yOffset}
+                                     : height;
     if (fittedWidth == width && fittedHeight == height) {
         return overlay;
     }
     if (fittedWidth <= 0 || fittedHeight <= 0) {
         return nullptr;
     }
-    return Image(FreeImage_Copy(overlay.get(), 0, 0, fittedWidth, fittedHeight));
+    return Image(FreeImage_Copy(overlay.get(), 0, 0, static_cast<int>(fittedWidth),
+                                static_cast<int>(fittedHeight)));
 }
 
 struct Corner {
     int32_t x = 0;
     int32_t y = 0;
 };
+
+// A coordinate worked out in 64 bits, brought into the range FreeImage takes;
+// one that far away is outside the page either way.
+int32_t coordinate(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
 
 // The overlay's top-left corner for one of the nine positions, numbered row
 // by row from the top-left; centred coordinates ignore the offsets. Any other
@@ -87,11 +100,12 @@ Corner cornerFor(const Area& area, const Placement& placement, int32_t width, in
     if (placement.position < 0 || placement.position > 8) {
         return {area.left, area.top};
     }
-    const std::array<int32_t, 3> columns{placement.xOffset, (area.width - width) / 2,
-                                         area.width - width - placement.xOffset};
-    const std::array<int32_t, 3> rows{placement.yOffset, (area.height - height) / 2,
-                                      area.height - height - placement.yOffset};
-    return {area.left + columns[placement.position % 3], area.top + rows[placement.position / 3]};
+    const std::array<int64_t, 3> columns{placement.xOffset, (area.width - width) / 2,
+                                         int64_t{area.width} - width - placement.xOffset};
+    const std::array<int64_t, 3> rows{placement.yOffset, (area.height - height) / 2,
+                                      int64_t{area.height} - height - placement.yOffset};
+    return {coordinate(area.left + columns[placement.position % 3]),
+            coordinate(area.top + rows[placement.position / 3])};
 }
 
 Image buildOverlay(const Settings& settings, const ConversionJob& job, const WatermarkFont* font) {

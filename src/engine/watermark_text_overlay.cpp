@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "engine/hex_color.h"
 #include "engine/overlay.h"
@@ -30,13 +32,18 @@ struct BlockLayout {
     int32_t lineAdvance = 0;
 };
 
+// Padding and leading are any long the settings hold, so the sizes are worked
+// out in 64 bits; a block without area or too large for any canvas is no
+// block (zero size).
 BlockLayout layoutBlock(const WatermarkFont& font, const std::vector<std::string>& lines,
                         int32_t leading, int32_t padding) {
-    BlockLayout block;
+    int64_t width = 0;
+    int64_t height = 0;
+    int64_t lineAdvance = 0;
     if (lines.size() == 1) {
         const LineExtent extent = measureLine(font, lines.front(), tessaroTextRaster);
-        block.width = extent.width;
-        block.height = extent.height;
+        width = extent.width;
+        height = extent.height;
     } else {
         int32_t widest = minimumLineExtent;
         int32_t tallest = minimumLineExtent;
@@ -45,13 +52,19 @@ BlockLayout layoutBlock(const WatermarkFont& font, const std::vector<std::string
             widest = std::max(widest, extent.width);
             tallest = std::max(tallest, extent.height);
         }
-        block.lineAdvance = tallest + leading;
-        block.width = widest;
-        block.height = tallest + static_cast<int32_t>(lines.size() - 1) * block.lineAdvance;
+        lineAdvance = int64_t{tallest} + leading;
+        width = widest;
+        height = tallest + static_cast<int64_t>(lines.size() - 1) * lineAdvance;
     }
-    block.width += 2 * padding;
-    block.height += 2 * padding;
-    return block;
+    width += 2 * int64_t{padding};
+    height += 2 * int64_t{padding};
+    constexpr int64_t largest = std::numeric_limits<int32_t>::max();
+    if (width <= 0 || height <= 0 || width > largest || height > largest ||
+        lineAdvance > largest) {
+        return {};
+    }
+    return {static_cast<int32_t>(width), static_cast<int32_t>(height),
+            static_cast<int32_t>(lineAdvance)};
 }
 
 int32_t lineX(int32_t alignment, int32_t blockWidth, int32_t lineWidth, int32_t padding) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
+#include <utility>
 #include <set>
 
 #include "engine/watermark_font.h"
@@ -136,6 +138,26 @@ TEST_F(PictureWatermark, ANegativeOffsetDrawsNothing) {
     EXPECT_FALSE(markedBox(image));
 }
 
+TEST_F(PictureWatermark, OffsetsAtTheEndsOfTheLongRangeDrawNothing) {
+    usePicture(solidBitmap(20, 10, 24, red));
+    constexpr int32_t smallest = std::numeric_limits<int32_t>::min();
+    constexpr int32_t largest = std::numeric_limits<int32_t>::max();
+    for (const int8_t position : {0, 2, 4, 6, 8}) {
+        for (const auto& [xOffset, yOffset] : {std::pair{smallest, 0}, {largest, 0},
+                                               {0, smallest}, {0, largest}, {smallest, largest}}) {
+            settings_.watermark.imagePosition = position;
+            settings_.watermark.imageXOffset = xOffset;
+            settings_.watermark.imageYOffset = yOffset;
+            Image image = mark();
+            ASSERT_TRUE(image);
+            if (position != 4) {
+                EXPECT_FALSE(markedBox(image))
+                    << "position " << int(position) << " offsets " << xOffset << "," << yOffset;
+            }
+        }
+    }
+}
+
 TEST_F(PictureWatermark, BlendsWithItsOpacityAndTurnsGrey) {
     usePicture(solidBitmap(20, 10, 24, rgb(0, 0, 0)));
     settings_.watermark.imageOpacity = 128;
@@ -263,6 +285,19 @@ TEST_F(TextWatermark, PadsTheTextWithAnOpaqueBackground) {
     watermark_.textPadding = 0;
     EXPECT_EQ(FreeImage_GetWidth(overlay("Text").get()), static_cast<unsigned>(width - 10));
     EXPECT_FALSE(overlay(""));
+}
+
+TEST_F(TextWatermark, PaddingOrLeadingNoCanvasCanHoldGivesNoBlock) {
+    constexpr int32_t smallest = std::numeric_limits<int32_t>::min();
+    constexpr int32_t largest = std::numeric_limits<int32_t>::max();
+    const std::pair<int32_t, int32_t> cases[] = {
+        {largest, 0}, {smallest, 0}, {0, largest}, {0, smallest}, {0, largest / 2}};
+    for (const auto& [padding, leading] : cases) {
+        watermark_.textPadding = padding;
+        watermark_.fontLeading = leading;
+        EXPECT_FALSE(overlay("Line one%eol%Line two%eol%Line three"))
+            << "padding " << padding << " leading " << leading;
+    }
 }
 
 TEST_F(TextWatermark, RasterTextHasNoSmoothingAndVectorTextHas) {
