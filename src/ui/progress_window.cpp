@@ -170,7 +170,7 @@ void ProgressWindow::closeBoxPressed() {
     JobProgress& progress = mode_.progress;
     pollTimer_.stop();
     pauseWorker(progress);
-    const bool stop = userDialogs().question(this, uiText("Msg", "Warning"),
+    const bool stop = userDialogs().warningQuestion(this, uiText("Msg", "Warning"),
                                              uiText("Msg", "Ask break conversion"));
     // The stop request goes in before the worker is let go, so it cannot take
     // another file in between. A later No does not undo an earlier Yes.

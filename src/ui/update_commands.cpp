@@ -37,7 +37,7 @@ VersionFetch& publishedVersionSource() {
 UpdateDialogs windowUpdateDialogs(QWidget* parent) {
     UpdateDialogs dialogs;
     dialogs.askYesNo = [parent](const std::string& title, const std::string& text) {
-        return userDialogs().offer(parent, toQString(title), toQString(text));
+        return userDialogs().question(parent, toQString(title), toQString(text));
     };
     dialogs.showMessage = [parent](MessageIcon icon, const std::string& title,
                                    const std::string& text) {

@@ -14,7 +14,7 @@ UserDialogs systemDialogs() {
     dialogs.warning = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text, QMessageBox::Ok);
     };
-    dialogs.question = [](QWidget* parent, const QString& title, const QString& text) {
+    dialogs.warningQuestion = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
                         parent);
         box.setDefaultButton(QMessageBox::No);
@@ -26,7 +26,7 @@ UserDialogs systemDialogs() {
     dialogs.information = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::information(parent, title, text, QMessageBox::Ok);
     };
-    dialogs.offer = [](QWidget* parent, const QString& title, const QString& text) {
+    dialogs.question = [](QWidget* parent, const QString& title, const QString& text) {
         return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes) == QMessageBox::Yes;
     };

@@ -16,14 +16,15 @@ namespace tessaro {
 struct UserDialogs {
     // A warning with an OK button.
     std::function<void(QWidget* parent, const QString& title, const QString& text)> warning;
-    // A question with Yes and No buttons and a warning icon; true for Yes.
-    std::function<bool(QWidget* parent, const QString& title, const QString& text)> question;
+    // A question with Yes and No buttons and a warning icon, for a step that
+    // loses work; true for Yes.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)>
+        warningQuestion;
     // An error and a piece of information, each with an OK button.
     std::function<void(QWidget* parent, const QString& title, const QString& text)> error;
     std::function<void(QWidget* parent, const QString& title, const QString& text)> information;
-    // A question with Yes and No buttons and a question icon, for offers
-    // rather than warnings; true for Yes.
-    std::function<bool(QWidget* parent, const QString& title, const QString& text)> offer;
+    // A question with Yes and No buttons and a question icon; true for Yes.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> question;
     // The open-file requester for one file; "" when cancelled. `filters`
     // holds the filter lines, the first one selected.
     std::function<QString(QWidget* parent, const QString& title, const QString& presetFile,

@@ -255,15 +255,15 @@ private slots:
         QVERIFY(fixture.window().inputField->text().isEmpty());
 
         bool heldDuringQuestion = false;
-        userDialogs().question = [&](QWidget*, const QString& title, const QString& text) {
-            fixture.asked.push_back("question|" + toUtf8(title) + "|" + toUtf8(text));
+        userDialogs().warningQuestion = [&](QWidget*, const QString& title, const QString& text) {
+            fixture.asked.push_back("warningQuestion|" + toUtf8(title) + "|" + toUtf8(text));
             heldDuringQuestion = fixture.progress.paused.load() == 1;
             gate.open = true;
             return answer;
         };
         progressWindow->close();
         QCOMPARE(fixture.asked,
-                 std::vector<std::string>{"question|Warning|Do you want to break the conversion?"});
+                 std::vector<std::string>{"warningQuestion|Warning|Do you want to break the conversion?"});
         QVERIFY(heldDuringQuestion);
         QVERIFY(progressWindow->isVisible());
 

@@ -228,10 +228,10 @@ private slots:
         QTest::addColumn<int>("opened");
         QTest::newRow("newer, accepted")
             << "271" << true
-            << "offer|New Update|A new version of Brimvale ICO to JPG is available! Are you "
+            << "question|New Update|A new version of Brimvale ICO to JPG is available! Are you "
                "ready to download it right now?"
             << 1;
-        QTest::newRow("newer, declined") << "300" << false << "offer|New Update|" << 0;
+        QTest::newRow("newer, declined") << "300" << false << "question|New Update|" << 0;
         QTest::newRow("same") << "270" << true << "information|No Update|There is no update" << 0;
         QTest::newRow("unreachable")
             << "" << true << "error|Error|Internet connection problems!" << 0;
@@ -287,7 +287,7 @@ private slots:
         fixture.start();
         QCOMPARE(fixture.asked.size(), size_t(questions));
         if (questions > 0)
-            QCOMPARE(fixture.asked.front(), std::string("offer|Check for Updates|Do you want to "
+            QCOMPARE(fixture.asked.front(), std::string("question|Check for Updates|Do you want to "
                                                         "check for updates?"));
         if (questions > 1)
             QVERIFY(fixture.asked[1].starts_with("information|No Update|"));

@@ -35,8 +35,8 @@ WindowFixture::WindowFixture()
     dialogs.warning = [this](QWidget*, const QString& title, const QString& text) {
         asked.push_back("warning|" + toUtf8(title) + "|" + toUtf8(text));
     };
-    dialogs.question = [this](QWidget*, const QString& title, const QString& text) {
-        asked.push_back("question|" + toUtf8(title) + "|" + toUtf8(text));
+    dialogs.warningQuestion = [this](QWidget*, const QString& title, const QString& text) {
+        asked.push_back("warningQuestion|" + toUtf8(title) + "|" + toUtf8(text));
         return questionAnswer;
     };
     dialogs.error = [this](QWidget*, const QString& title, const QString& text) {
@@ -45,8 +45,8 @@ WindowFixture::WindowFixture()
     dialogs.information = [this](QWidget*, const QString& title, const QString& text) {
         asked.push_back("information|" + toUtf8(title) + "|" + toUtf8(text));
     };
-    dialogs.offer = [this](QWidget*, const QString& title, const QString& text) {
-        asked.push_back("offer|" + toUtf8(title) + "|" + toUtf8(text));
+    dialogs.question = [this](QWidget*, const QString& title, const QString& text) {
+        asked.push_back("question|" + toUtf8(title) + "|" + toUtf8(text));
         return questionAnswer;
     };
     dialogs.openFile = [this](QWidget*, const QString& title, const QString& presetFile,
