@@ -139,16 +139,16 @@ private slots:
         QVERIFY(text.panel->isVisible());
         QVERIFY(!image.panel->isVisible());
         QVERIFY(text.text->isVisible());
-        QCOMPARE(text.size->count(), 1);
-        QVERIFY(!shownInItsPanel(text.scale->slider));
-        QVERIFY(!shownInItsPanel(text.scale->spinBox));
+        QCOMPARE(text.placement.size->count(), 1);
+        QVERIFY(!shownInItsPanel(text.placement.scale->slider));
+        QVERIFY(!shownInItsPanel(text.placement.scale->spinBox));
 
         watermark->watermarkType->setCurrentIndex(2);
         QVERIFY(!text.panel->isVisible());
         QVERIFY(image.panel->isVisible());
         QVERIFY(image.greyscale->isVisible());
-        QVERIFY(!shownInItsPanel(image.scale->slider));
-        QVERIFY(!shownInItsPanel(image.scale->spinBox));
+        QVERIFY(!shownInItsPanel(image.placement.scale->slider));
+        QVERIFY(!shownInItsPanel(image.placement.scale->spinBox));
 
         watermark->watermarkType->setCurrentIndex(0);
         QVERIFY(!text.panel->isVisible());
@@ -424,20 +424,20 @@ private slots:
         text.textOpacity->setValue(100);
         text.backgroundColor.list->setCurrentIndex(8);
         text.backgroundOpacity->setValue(90);
-        text.boundary->setCurrentIndex(1);
-        text.position->setCurrentIndex(4);
-        text.xOffset.field->setText(QStringLiteral("11"));
-        text.yOffset.field->setText(QStringLiteral("12"));
-        text.rotation->setValue(300);
+        text.placement.boundary->setCurrentIndex(1);
+        text.placement.position->setCurrentIndex(4);
+        text.placement.xOffset.field->setText(QStringLiteral("11"));
+        text.placement.yOffset.field->setText(QStringLiteral("12"));
+        text.placement.rotation->setValue(300);
         WatermarkImagePanel& image = watermark->imagePanel;
         image.image.field->setText(QStringLiteral("\t/tmp/wm\r\n.png  "));
         image.greyscale->setChecked(true);
         image.opacity->setValue(77);
-        image.boundary->setCurrentIndex(1);
-        image.position->setCurrentIndex(0);
-        image.xOffset.field->setText(QStringLiteral("21"));
-        image.yOffset.field->setText(QStringLiteral("22"));
-        image.rotation->setValue(90);
+        image.placement.boundary->setCurrentIndex(1);
+        image.placement.position->setCurrentIndex(0);
+        image.placement.xOffset.field->setText(QStringLiteral("21"));
+        image.placement.yOffset.field->setText(QStringLiteral("22"));
+        image.placement.rotation->setValue(90);
 
         dialog->okButton->click();
         const Settings& stored = fixture.settings;

@@ -5,6 +5,7 @@
 
 #include "settings/settings.h"
 #include "ui/preferences/preferences_rows.h"
+#include "ui/preferences/watermark_placement.h"
 
 namespace tessaro {
 
@@ -17,23 +18,11 @@ public:
     void fill(const WatermarkSettings& watermark);
     void store(WatermarkSettings& watermark) const;
 
-    // The "Scale" row shows only for a size other than "Fixed".
-    void updateImageScaleRow();
-
     QWidget* const panel;
     ChooserFieldRow image;
     QCheckBox* greyscale = nullptr;
     SliderSpinPair* opacity = nullptr;
-    QComboBox* boundary = nullptr;
-    QComboBox* position = nullptr;
-    NumericFieldRow xOffset;
-    NumericFieldRow yOffset;
-    SliderSpinPair* rotation = nullptr;
-    QComboBox* size = nullptr;
-    SliderSpinPair* scale = nullptr;
-
-private:
-    PreferencesRow scaleRow_;
+    WatermarkPlacementRows placement{imagePlacementFields};
 };
 
 }  // namespace tessaro

@@ -30,17 +30,8 @@ WatermarkTextPanel::WatermarkTextPanel(QWidget* page, WatermarkSettings& listSet
     textOpacity = rows.sliderSpin("Text Opacity", watermarkOpacityRange);
     backgroundColor = rows.chooserList("Background Color");
     backgroundOpacity = rows.sliderSpin("Background Opacity", watermarkOpacityRange);
-    boundary = rows.list("Boundary", watermarkBoundaryKeys);
-    position = rows.list("Position", watermarkPositionKeys);
-    xOffset = rows.numericField("X-Offset", {"Pixels"});
-    yOffset = rows.numericField("Y-Offset", {"Pixels"});
-    rotation = rows.sliderSpin("Rotation Angle", watermarkRotationRange);
-    size = rows.list("Size", watermarkSizeKeys);
-    scale = rows.sliderSpin("Scale", watermarkScaleRange);
-    scaleRow_ = rows.lastRow();
+    placement.addRows(rows, panel);
 
-    QObject::connect(size, &QComboBox::currentIndexChanged, panel,
-                     [this] { updateTextScaleRow(); });
     QObject::connect(font.button, &QPushButton::clicked, panel, [this] {
         chooseWatermarkFont(panel, {font.list, fontSize.field, fontStyle}, listSettings_);
     });
@@ -65,14 +56,7 @@ void WatermarkTextPanel::fill(const WatermarkSettings& watermark) {
     textOpacity->setValue(watermark.textOpacity);
     fillColorList(backgroundColor.list, watermark.backColors, watermark.backColor);
     backgroundOpacity->setValue(watermark.backOpacity);
-    setListCode(boundary, watermark.textBoundary);
-    setListCode(position, watermark.textPosition);
-    setFieldNumber(xOffset.field, watermark.textXOffset);
-    setFieldNumber(yOffset.field, watermark.textYOffset);
-    rotation->setValue(watermark.textRotation);
-    setListCode(size, watermark.textSize);
-    scale->setValue(watermark.textScale);
-    updateTextScaleRow();
+    placement.fill(watermark);
 }
 
 void WatermarkTextPanel::store(WatermarkSettings& watermark) const {
@@ -89,17 +73,7 @@ void WatermarkTextPanel::store(WatermarkSettings& watermark) const {
     watermark.textOpacity = textOpacity->value();
     watermark.backColor = listColorText(backgroundColor.list);
     watermark.backOpacity = backgroundOpacity->value();
-    watermark.textBoundary = listCode(boundary, watermark.textBoundary);
-    watermark.textPosition = listCode(position, watermark.textPosition);
-    watermark.textXOffset = fieldNumber(xOffset.field);
-    watermark.textYOffset = fieldNumber(yOffset.field);
-    watermark.textRotation = rotation->value();
-    watermark.textSize = listCode(size, watermark.textSize);
-    watermark.textScale = scale->value();
-}
-
-void WatermarkTextPanel::updateTextScaleRow() {
-    scaleRow_.setVisible(size->currentIndex() == watermarkScaledSize);
+    placement.store(watermark);
 }
 
 }  // namespace tessaro

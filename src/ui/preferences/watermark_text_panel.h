@@ -6,6 +6,7 @@
 
 #include "settings/settings.h"
 #include "ui/preferences/preferences_rows.h"
+#include "ui/preferences/watermark_placement.h"
 
 namespace tessaro {
 
@@ -18,9 +19,6 @@ public:
 
     void fill(const WatermarkSettings& watermark);
     void store(WatermarkSettings& watermark) const;
-
-    // The "Scale" row shows only for a size other than "Fixed".
-    void updateTextScaleRow();
 
     QWidget* const panel;
     QLineEdit* text = nullptr;
@@ -36,17 +34,10 @@ public:
     SliderSpinPair* textOpacity = nullptr;
     ChooserListRow backgroundColor;
     SliderSpinPair* backgroundOpacity = nullptr;
-    QComboBox* boundary = nullptr;
-    QComboBox* position = nullptr;
-    NumericFieldRow xOffset;
-    NumericFieldRow yOffset;
-    SliderSpinPair* rotation = nullptr;
-    QComboBox* size = nullptr;
-    SliderSpinPair* scale = nullptr;
+    WatermarkPlacementRows placement{textPlacementFields};
 
 private:
     WatermarkSettings& listSettings_;
-    PreferencesRow scaleRow_;
 };
 
 }  // namespace tessaro

@@ -1,0 +1,58 @@
+#include "ui/preferences/watermark_placement.h"
+
+#include <string_view>
+#include <vector>
+
+namespace tessaro {
+namespace {
+
+const std::vector<std::string_view> boundaryKeys = {"Bound Image", "Bound Frame"};
+const std::vector<std::string_view> positionKeys = {
+    "Top-Left",     "Top-Center",  "Top-Right",     "Middle-Left", "Middle-Center",
+    "Middle-Right", "Bottom-Left", "Bottom-Center", "Bottom-Right"};
+const std::vector<std::string_view> sizeKeys = {"Fixed"};
+constexpr PairRange rotationRange{0, 360};
+constexpr PairRange scaleRange{1, 200};
+// The size code that shows the "Scale" row.
+constexpr int scaledSize = 1;
+
+}  // namespace
+
+void WatermarkPlacementRows::addRows(RowBuilder& rows, QWidget* panel) {
+    boundary = rows.list("Boundary", boundaryKeys);
+    position = rows.list("Position", positionKeys);
+    xOffset = rows.numericField("X-Offset", {"Pixels"});
+    yOffset = rows.numericField("Y-Offset", {"Pixels"});
+    rotation = rows.sliderSpin("Rotation Angle", rotationRange);
+    size = rows.list("Size", sizeKeys);
+    scale = rows.sliderSpin("Scale", scaleRange);
+    scaleRow_ = rows.lastRow();
+    QObject::connect(size, &QComboBox::currentIndexChanged, panel, [this] { updateScaleRow(); });
+}
+
+void WatermarkPlacementRows::fill(const WatermarkSettings& watermark) {
+    setListCode(boundary, watermark.*fields_.boundary);
+    setListCode(position, watermark.*fields_.position);
+    setFieldNumber(xOffset.field, watermark.*fields_.xOffset);
+    setFieldNumber(yOffset.field, watermark.*fields_.yOffset);
+    rotation->setValue(watermark.*fields_.rotation);
+    setListCode(size, watermark.*fields_.size);
+    scale->setValue(watermark.*fields_.scale);
+    updateScaleRow();
+}
+
+void WatermarkPlacementRows::store(WatermarkSettings& watermark) const {
+    watermark.*fields_.boundary = listCode(boundary, watermark.*fields_.boundary);
+    watermark.*fields_.position = listCode(position, watermark.*fields_.position);
+    watermark.*fields_.xOffset = fieldNumber(xOffset.field);
+    watermark.*fields_.yOffset = fieldNumber(yOffset.field);
+    watermark.*fields_.rotation = rotation->value();
+    watermark.*fields_.size = listCode(size, watermark.*fields_.size);
+    watermark.*fields_.scale = scale->value();
+}
+
+void WatermarkPlacementRows::updateScaleRow() {
+    scaleRow_.setVisible(size->currentIndex() == scaledSize);
+}
+
+}  // namespace tessaro
