@@ -17,11 +17,14 @@ shift 2
 cd "$(dirname "$0")/.."
 build=${TESSARO_FUZZ_BUILD:-build-fuzz}
 
-if [ ! -f "$build/build.ninja" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DTESSARO_FUZZ=ON \
-    -DTESSARO_TESTS=OFF -DTESSARO_WINDOW_MODE=OFF
+# The build's own run-TARGET targets have built the target already.
+if [ -z "${TESSARO_FUZZ_BUILT:-}" ]; then
+  if [ ! -f "$build/build.ninja" ]; then
+    CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DTESSARO_FUZZ=ON \
+      -DTESSARO_TESTS=OFF -DTESSARO_WINDOW_MODE=OFF
+  fi
+  cmake --build "$build" -j2 --target "$target"
 fi
-cmake --build "$build" -j2 --target "$target"
 
 corpus="$build/corpus/$target"
 findings="$build/findings/$target/"
