@@ -20,15 +20,18 @@ mkdir -p "$work/inputs" "$work/out" "$work/runtime"
 chmod 700 "$work/runtime"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 
-cp fuzz/corpus/icon_conversion_fuzzer/malformed-* "$work/inputs/"
+# Every input is named .ico, as a user's icon would be.
+for seed in fuzz/corpus/icon_conversion_fuzzer/malformed-*; do
+  cp "$seed" "$work/inputs/$(basename "$seed").ico"
+done
 sample="$build/sample/sample.ico"
 if [ -f "$sample" ]; then
   for size in 6 22 40 100 1000 10000 18000; do
-    head -c "$size" "$sample" >"$work/inputs/sample-cut-to-$size"
+    head -c "$size" "$sample" >"$work/inputs/sample-cut-to-$size.ico"
   done
 fi
 for size in 1 4096 1048576 70000000; do
-  head -c "$size" /dev/urandom >"$work/inputs/random-$size"
+  head -c "$size" /dev/urandom >"$work/inputs/random-$size.ico"
 done
 
 failures=0
@@ -36,14 +39,12 @@ slowest=0
 slowest_name=
 printf '%-60s %6s %9s\n' input status ms
 for input in "$work/inputs"/*; do
-  name=$(basename "$input")
+  name=$(basename "$input" .ico)
   expected=2
   [ -s "$input" ] || expected=1
-  # A name ending in .ico, as a user's file would have.
-  mv "$input" "$input.ico"
   start=$(date +%s%N)
   status=0
-  "$program" -i "$input.ico" -o "$work/out" --ico-frame-loading=ALL >/dev/null 2>&1 || status=$?
+  "$program" -i "$input" -o "$work/out" --ico-frame-loading=ALL >/dev/null 2>&1 || status=$?
   ms=$(( ($(date +%s%N) - start) / 1000000 ))
   printf '%-60s %6s %9s\n' "$name" "$status" "$ms"
   if [ "$ms" -gt "$slowest" ]; then
