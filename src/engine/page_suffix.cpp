@@ -1,24 +1,26 @@
 #include "engine/page_suffix.h"
 
+#include "l10n/letter_case.h"
+
 namespace tessaro {
 
 namespace {
 
-bool isContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+bool endsWithFormatExtension(std::string_view fileName, std::string_view formatKey) {
+    return fileName.size() > formatKey.size() &&
+           fileName[fileName.size() - formatKey.size() - 1] == '.' &&
+           equalIgnoringAsciiCase(fileName.substr(fileName.size() - formatKey.size()), formatKey);
 }
 
 }  // namespace
 
 std::string withPageNumber(std::string_view path, std::string_view formatKey, int32_t pageNumber) {
-    size_t at = path.size();
-    for (size_t characters = 0; characters < formatKey.size() + 1; ++characters) {
-        if (at == 0)
-            break;
-        do {
-            --at;
-        } while (at > 0 && isContinuationByte(path[at]));
-    }
+    const size_t separator = path.rfind('/');
+    const std::string_view fileName =
+        separator == std::string_view::npos ? path : path.substr(separator + 1);
+    const size_t at = endsWithFormatExtension(fileName, formatKey)
+                          ? path.size() - formatKey.size() - 1
+                          : path.size();
     std::string result(path.substr(0, at));
     result += "[" + std::to_string(pageNumber) + "]";
     result += path.substr(at);

@@ -7,9 +7,10 @@
 namespace tessaro {
 
 // The save path of page `pageNumber` (counted from 1) of a multi-page file:
-// "[n]" inserted so that exactly `formatKey.size() + 1` characters of `path`
-// follow it, which puts it before ".jpg" in "name.jpg". A shorter path gets it
-// at the start. Characters are counted in UTF-8, never splitting one.
+// "[n]" goes just before the file name's "." and `formatKey` ("app.jpg"
+// becomes "app[2].jpg"; the key in any letter case), else at the end of the
+// file name. It never lands in a folder part of the path, so every page stays
+// in the folder that the path names.
 std::string withPageNumber(std::string_view path, std::string_view formatKey, int32_t pageNumber);
 
 }  // namespace tessaro

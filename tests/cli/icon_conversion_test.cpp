@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -121,6 +122,24 @@ TEST(IconConversion, EveryPageFileGetsTheOriginalTime) {
     ASSERT_EQ(result.exitStatus, 0) << result.standardError;
     for (const char* name : {"app[1].jpg", "app[2].jpg"})
         EXPECT_EQ(fs::last_write_time(scratch.root() / name), original) << name;
+}
+
+TEST(IconConversion, PageNumbersStayInTheFileNameInsideTheOutputFolder) {
+    ScratchHome scratch;
+    const std::vector<IconPage> pages = iconKinds().back().pages;
+    ASSERT_TRUE(writeIcon(scratch.root() / "four.ico", pages));
+    fs::create_directories(scratch.root() / "pn" / "bc");
+    // A file where a page number in the folder part would have put page 1.
+    fs::create_directories(scratch.root() / "pn" / "[1]bc");
+    std::ofstream(scratch.root() / "pn" / "[1]bc" / "x") << "keep";
+    ProgramResult result = runTessaro(
+        scratch, {"-q", "-i", "four.ico", "-o", "pn/bc", "--filename-mask=x"}, scratch.root());
+    ASSERT_EQ(result.exitStatus, 0) << result.standardError;
+    for (size_t page = 0; page < pages.size(); ++page)
+        expectPictureOnWhite(scratch.root() / "pn" / "bc" / ("x[" + std::to_string(page + 1) + "]"),
+                             pages[page]);
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.root() / "pn"), {}), 2);
+    EXPECT_EQ(fs::file_size(scratch.root() / "pn" / "[1]bc" / "x"), 4u);
 }
 
 }  // namespace

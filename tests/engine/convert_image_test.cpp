@@ -360,7 +360,7 @@ TEST_F(ConvertImageFile, MissingFileIsNotConverted) {
     EXPECT_EQ(result.failure, ConversionFailure::unreadableFile);
 }
 
-TEST(PageSuffix, LandsBeforeTheFormatKeyAndItsDot) {
+TEST(PageSuffix, LandsBeforeTheFormatExtensionElseAtTheEndOfTheFileName) {
     struct Row {
         std::string path;
         std::string formatKey;
@@ -369,14 +369,24 @@ TEST(PageSuffix, LandsBeforeTheFormatKeyAndItsDot) {
     };
     const std::vector<Row> rows = {
         {"/out/app.jpg", "jpg", 2, "/out/app[2].jpg"},
+        {"/out/app.JPG", "jpg", 1, "/out/app[1].JPG"},
         {"/out/app.jpeg", "jpeg", 12, "/out/app[12].jpeg"},
-        {"/out/icon_x", "jpg", 1, "/out/ic[1]on_x"},
-        {"ab", "jpg", 3, "[3]ab"},
-        {"jpg", "jpg", 1, "[1]jpg"},
-        {"/out/bild-äöü", "jpg", 1, "/out/bild[1]-äöü"},
+        {"x.jpg", "jpg", 1, "x[1].jpg"},
+        {"/out/.jpg", "jpg", 1, "/out/[1].jpg"},
+        // Without the format's extension the number ends the file name.
+        {"/out/app.jpeg", "jpg", 1, "/out/app.jpeg[1]"},
+        {"/out/icon_x", "jpg", 1, "/out/icon_x[1]"},
+        {"/out/xjpg", "jpg", 1, "/out/xjpg[1]"},
+        {"ab", "jpg", 3, "ab[3]"},
+        {"/out/bild-äöü", "jpg", 1, "/out/bild-äöü[1]"},
+        // Folder parts never take it, dots and extensions in them included.
+        {"pn/bc/x", "jpg", 4, "pn/bc/x[4]"},
+        {"/out/a.b/x", "jpg", 1, "/out/a.b/x[1]"},
+        {"/out/a.jpg/x", "jpg", 1, "/out/a.jpg/x[1]"},
+        {"/out/sub/", "jpg", 1, "/out/sub/[1]"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(withPageNumber(row.path, row.formatKey, row.page), row.expected);
+        EXPECT_EQ(withPageNumber(row.path, row.formatKey, row.page), row.expected) << row.path;
     }
 }
 
