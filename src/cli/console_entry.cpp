@@ -1,6 +1,5 @@
 #include "cli/console_entry.h"
 
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <variant>
@@ -28,17 +27,12 @@ namespace {
 // A window-mode start from the desktop while a copy runs ends quietly, as
 // the running window is the one the user has; a refused console run says why
 // on standard error, where a script sees it.
-ProgramOutcome refuseToRun(const LockRefusal& refusal, const std::filesystem::path& lockPath,
-                           bool windowModeStart) {
-    if (refusal.reason == LockRefusal::Reason::heldByAnotherCopy) {
-        if (windowModeStart)
-            return ProgramOutcome::success;
-        printErrorLine("Error: Another copy of " + productTitle(productName, programVersion) +
-                       " is running.");
-        return ProgramOutcome::anotherCopyRuns;
-    }
-    printErrorLine("Error: Cannot use the lock file " + lockPath.string() + ": " + refusal.cause);
-    return ProgramOutcome::errorReported;
+ProgramOutcome refuseToRun(bool windowModeStart) {
+    if (windowModeStart)
+        return ProgramOutcome::success;
+    printErrorLine("Error: Another copy of " + productTitle(productName, programVersion) +
+                   " is running.");
+    return ProgramOutcome::anotherCopyRuns;
 }
 
 // Qt reads options of its own from the command line, so the window mode sees
@@ -108,13 +102,16 @@ ProgramOutcome runConsoleEntry(int argc, char** argv, Settings& settings, Conver
 }  // namespace
 
 int runProgramEntry(int argc, char** argv) {
-    // Only one copy of this version runs at a time, whatever its mode; the lock
-    // is held until the process ends.
-    const std::filesystem::path lockPath =
-        singleInstanceLockPath(productTitle(productName, programVersion));
-    const LockAttempt lock = acquireSingleInstanceLock(lockPath);
-    if (const auto* refusal = std::get_if<LockRefusal>(&lock))
-        return exitStatusOf(refuseToRun(*refusal, lockPath, argc < 2));
+    // Only one copy of this version runs at a time for a user, whatever its
+    // mode; the lock is held until the process ends.
+    const Result<LockAttempt> lock =
+        acquireSingleInstanceLock(productTitle(productName, programVersion));
+    if (!lock) {
+        printErrorLine("Error: " + lock.failure().reason);
+        return exitStatusOf(ProgramOutcome::errorReported);
+    }
+    if (std::holds_alternative<HeldByAnotherCopy>(*lock))
+        return exitStatusOf(refuseToRun(argc < 2));
     Settings settings;
     ConversionJob job;
     JobProgress progress;

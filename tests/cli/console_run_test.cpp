@@ -224,9 +224,10 @@ TEST_F(ConsoleRun, SecondCopyIsRefusedWhileTheLockIsHeld) {
     const fs::path icon = iconAt("a.ico");
     ProgramResult result;
     {
-        LockAttempt held =
-            acquireSingleInstanceLock(scratch.runtimeDir() / "Brimvale ICO to JPG 2.7.lock");
-        ASSERT_TRUE(std::holds_alternative<SingleInstanceLock>(held));
+        Result<LockFolder> folder = openLockFolder(scratch.runtimeDir().string(), "");
+        ASSERT_TRUE(folder) << folder.failure().reason;
+        const Result<LockAttempt> held = acquireLockFile(*folder, "Brimvale ICO to JPG 2.7.lock");
+        ASSERT_TRUE(held && std::holds_alternative<SingleInstanceLock>(*held));
         result = run({"-i", icon.string()});
     }
     EXPECT_EQ(result.exitStatus, 3);

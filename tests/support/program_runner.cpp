@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -23,6 +24,10 @@ ScratchHome::ScratchHome() {
     fs::permissions(runtimeDir(), fs::perms::owner_all);
 }
 
+void ScratchHome::setEnvironment(std::string name, std::optional<std::string> value) {
+    environment_.emplace_back(std::move(name), std::move(value));
+}
+
 ScratchHome::~ScratchHome() {
     std::error_code ignored;
     fs::remove_all(root_, ignored);
@@ -31,8 +36,10 @@ ScratchHome::~ScratchHome() {
 namespace {
 
 // Reads both output pipes to their end while writing the input, so that a
-// chatty program never blocks on a full pipe.
-void pumpPipes(int inputFd, const std::string& input, int outFd, int errFd, ProgramResult& result) {
+// chatty program never blocks on a full pipe; false when they were still open
+// when `deadline` came.
+bool pumpPipes(int inputFd, const std::string& input, int outFd, int errFd, ProgramResult& result,
+               std::chrono::steady_clock::time_point deadline) {
     size_t written = 0;
     if (input.empty()) {
         close(inputFd);
@@ -41,7 +48,10 @@ void pumpPipes(int inputFd, const std::string& input, int outFd, int errFd, Prog
     std::array<char, 4096> buffer{};
     while (outFd >= 0 || errFd >= 0) {
         std::array<pollfd, 3> fds{{{outFd, POLLIN, 0}, {errFd, POLLIN, 0}, {inputFd, POLLOUT, 0}}};
-        if (poll(fds.data(), fds.size(), -1) < 0) break;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
+        if (poll(fds.data(), fds.size(), static_cast<int>(left.count())) < 0) break;
         for (int index = 0; index < 2; ++index) {
             if (fds[index].fd < 0 || fds[index].revents == 0) continue;
             ssize_t count = read(fds[index].fd, buffer.data(), buffer.size());
@@ -61,7 +71,9 @@ void pumpPipes(int inputFd, const std::string& input, int outFd, int errFd, Prog
             }
         }
     }
-    if (inputFd >= 0) close(inputFd);
+    for (int fd : {inputFd, outFd, errFd})
+        if (fd >= 0) close(fd);
+    return outFd < 0 && errFd < 0;
 }
 
 }  // namespace
@@ -82,6 +94,12 @@ ProgramResult runTessaro(const ScratchHome& home, const std::vector<std::string>
         setenv("HOME", home.root().c_str(), 1);
         setenv("XDG_CONFIG_HOME", home.configHome().c_str(), 1);
         setenv("XDG_RUNTIME_DIR", home.runtimeDir().c_str(), 1);
+        for (const auto& [name, value] : home.environment()) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
         std::vector<char*> argv;
         std::string program = TESSARO_PROGRAM;
         argv.push_back(program.data());
@@ -96,7 +114,9 @@ ProgramResult runTessaro(const ScratchHome& home, const std::vector<std::string>
     close(errPipe[1]);
     signal(SIGPIPE, SIG_IGN);
     ProgramResult result;
-    pumpPipes(inPipe[1], standardInput, outPipe[0], errPipe[0], result);
+    const bool ended = pumpPipes(inPipe[1], standardInput, outPipe[0], errPipe[0], result,
+                                 std::chrono::steady_clock::now() + std::chrono::minutes(1));
+    if (!ended) kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
