@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/first_argument_command.h"
 #include "cli/option_table.h"
 #include "cli/option_value.h"
 #include "cli/profile_file.h"
@@ -12,15 +13,6 @@ namespace {
 
 constexpr std::string_view missingValueMessage = "Incorrect number of parameters";
 constexpr std::string_view invalidProfileMessage = "Invalid profile file";
-
-std::string_view trimBlanks(std::string_view text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 bool isLongName(std::string_view name) {
     return name.starts_with("--");
@@ -78,13 +70,11 @@ CommandLineResult failed(CommandLineResult result, std::string_view message) {
 
 // The commands that count only as the first argument.
 std::optional<NextStep> firstArgumentCommand(std::string_view argument) {
+    if (auto command = findFirstArgumentCommand(argument)) {
+        return *command == FirstArgumentCommand::help ? NextStep::printHelp
+                                                      : NextStep::printVersion;
+    }
     std::string name = optionName(argument);
-    if (name == "-V" || name == "--VERSION") {
-        return NextStep::printVersion;
-    }
-    if (name == "-H" || name == "-?" || name == "--HELP") {
-        return NextStep::printHelp;
-    }
     if (name == "-U") {
         return NextStep::uninstallFeedback;
     }
@@ -95,6 +85,15 @@ std::optional<NextStep> firstArgumentCommand(std::string_view argument) {
 }
 
 }  // namespace
+
+std::string_view trimArgument(std::string_view argument) {
+    std::size_t first = argument.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    std::size_t last = argument.find_last_not_of(' ');
+    return argument.substr(first, last - first + 1);
+}
 
 std::string optionName(std::string_view argument) {
     if (!argument.starts_with('-')) {
@@ -116,7 +115,7 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
     std::vector<std::string_view> trimmed;
     trimmed.reserve(rawArguments.size());
     for (const std::string& argument : rawArguments) {
-        trimmed.push_back(trimBlanks(argument));
+        trimmed.push_back(trimArgument(argument));
     }
     std::span<const std::string_view> arguments = trimmed;
     if (arguments.empty()) {

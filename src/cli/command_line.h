@@ -32,6 +32,9 @@ struct CommandLineResult {
     std::string screenshotFolder;
 };
 
+// The argument without its leading and trailing blanks, as it is read.
+std::string_view trimArgument(std::string_view argument);
+
 // The name of an argument in upper case: the whole argument when it begins
 // with "-", the part before the first "=" when it begins with "--"; empty for
 // an argument that is no option.

@@ -1,6 +1,7 @@
 #include "cli/console_entry.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -102,6 +103,9 @@ ProgramOutcome runConsoleEntry(int argc, char** argv, Settings& settings, Conver
 }  // namespace
 
 int runProgramEntry(int argc, char** argv) {
+    // Help and version only print, so they answer whatever the lock says.
+    if (const std::optional<int> status = runFirstArgumentCommand(argc, argv, std::cout))
+        return *status;
     // Only one copy of this version runs at a time for a user, whatever its
     // mode; the lock is held until the process ends.
     const Result<LockAttempt> lock =

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
+#include "cli/command_line.h"
 #include "cli/help_text.h"
 #include "engine/format_registry.h"
-#include "l10n/letter_case.h"
 
 namespace tessaro {
 
@@ -36,9 +36,9 @@ std::string commandName(const char* argv0) {
 }  // namespace
 
 std::optional<FirstArgumentCommand> findFirstArgumentCommand(std::string_view argument) {
-    std::string upper = asciiUpper(argument);
+    const std::string name = optionName(trimArgument(argument));
     for (const CommandName& entry : commandNames) {
-        if (entry.name == upper)
+        if (entry.name == name)
             return entry.command;
     }
     return std::nullopt;

@@ -9,7 +9,8 @@ namespace tessaro {
 enum class FirstArgumentCommand { help, version };
 
 // The command that `argument` names when it stands first on the command line:
-// "-h", "-?" or "--help", "-v" or "--version", in any letter case.
+// "-h", "-?" or "--help", "-v" or "--version", in any letter case, read as
+// every option name is read (blanks around it and a long name's "=..." aside).
 std::optional<FirstArgumentCommand> findFirstArgumentCommand(std::string_view argument);
 
 // Prints the help or the version when the first argument asks for it and

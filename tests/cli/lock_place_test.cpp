@@ -124,5 +124,50 @@ TEST(LockPlace, UnusableLockPlaceIsNamedWithItsCauseNeverFollowedNorWaitedOn) {
     }
 }
 
+TEST(LockPlace, HelpAndVersionLeaveTheLockAloneWhileEveryOtherCommandTakesIt) {
+    struct Case {
+        const char* name;
+        Arrange arrange;
+        std::vector<std::string> arguments;
+        int status;
+        std::string outputStart;
+        std::string error;
+    };
+    const std::string refused = "Error: Another copy of Brimvale ICO to JPG 2.7 is running.\n";
+    const Case cases[] = {
+        {"FIFO", fifoAtTheRuntimeLock, {"-v"}, 0, "2.7\n", ""},
+        {"FIFO", fifoAtTheRuntimeLock, {" --Help "}, 0, " \nUsage: tessaro -i <filename>", ""},
+        {"no runtime folder", withoutRuntimeFolder, {"--version=1"}, 0, "2.7\n", ""},
+        {"private folder a file",
+         [](LockRunScratch& scratch) {
+             withoutRuntimeFolder(scratch);
+             std::ofstream(scratch.privateFolder) << "x";
+         },
+         {"-?"}, 0, " \nUsage: tessaro -i <filename>", ""},
+        {"held", {}, {"-V"}, 0, "2.7\n", ""},
+        {"held", {}, {"-U"}, 3, "", refused},
+        {"held", {}, {"-T", "shots"}, 3, "", refused},
+        {"held", {}, {"-i", "a.ico", "-v"}, 3, "", refused},
+    };
+    for (const Case& row : cases) {
+        LockRunScratch scratch;
+        if (row.arrange)
+            row.arrange(scratch);
+        Result<LockFolder> folder = openLockFolder(scratch.home.runtimeDir().string(), "");
+        ASSERT_TRUE(folder) << folder.failure().reason;
+        const std::optional<Result<LockAttempt>> held =
+            row.arrange ? std::nullopt : std::optional(acquireLockFile(*folder, lockName));
+        const ProgramResult result = scratch.run(row.arguments);
+        const std::string label = std::string(row.name) + " " + row.arguments.front();
+        EXPECT_EQ(result.exitStatus, row.status) << label;
+        EXPECT_TRUE(result.standardOutput.starts_with(row.outputStart))
+            << label << ": " << result.standardOutput;
+        EXPECT_EQ(result.standardError, row.error) << label;
+        if (row.status == 0) {
+            EXPECT_FALSE(fs::is_directory(scratch.privateFolder)) << label << " made a lock folder";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tessaro::test
