@@ -114,6 +114,15 @@ TEST(SingleInstanceLock, SecondUserWithAReadOnlyRuntimeFolderLocksInTheirPrivate
                   return holdsLock(acquireLockFile(*folder, lockName)) ? 0 : 2;
               }),
               0);
+    // With a temporary folder they may not write either, the message says so.
+    const std::string refusal = "Cannot use the lock folder " + readOnly.string() + "/tessaro-" +
+                                std::to_string(otherUser) + ": Permission denied";
+    EXPECT_EQ(asOtherUser([&] {
+                  const Result<LockFolder> folder =
+                      openLockFolder(readOnly.string(), readOnly.string());
+                  return !folder && folder.failure().reason == refusal ? 0 : 1;
+              }),
+              0);
 }
 
 TEST(SingleInstanceLock, AnotherUsersLockNeverRefusesOurs) {
