@@ -85,9 +85,9 @@ Result<LockFolder> openLockFolder(std::string_view runtimeFolder,
 Result<LockAttempt> acquireLockFile(const LockFolder& folder, std::string_view fileName) {
     const std::string name(fileName);
     const std::filesystem::path path = folder.path / name;
-    UniqueDescriptor descriptor(
-        openat(folder.descriptor.get(), name.c_str(),
-               O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR));
+    UniqueDescriptor descriptor(openat(folder.descriptor.get(), name.c_str(),
+                                       O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                                       S_IRUSR | S_IWUSR));
     if (!descriptor)
         return cannotUse("file", path,
                          openFailureReason(folder.descriptor.get(), name.c_str(), errno));

@@ -93,14 +93,17 @@ TEST(LockPlace, UnusableLockPlaceIsNamedWithItsCauseNeverFollowedNorWaitedOn) {
         };
     };
     const Case cases[] = {
-        {"FIFO, console run", fifoAtTheRuntimeLock, {"-q", "-i", "a.ico"},
+        {"FIFO, console run",
+         fifoAtTheRuntimeLock,
+         {"-q", "-i", "a.ico"},
          fileError("not a regular file")},
         {"FIFO, window mode", fifoAtTheRuntimeLock, {}, fileError("not a regular file")},
         {"symbolic link",
          [](LockRunScratch& scratch) {
              fs::create_symlink(scratch.home.root() / "planted", scratch.runtimeLock);
          },
-         {"-q", "-i", "a.ico"}, fileError("a symbolic link")},
+         {"-q", "-i", "a.ico"},
+         fileError("a symbolic link")},
         {"private folder a symbolic link",
          [](LockRunScratch& scratch) {
              withoutRuntimeFolder(scratch);
@@ -143,7 +146,10 @@ TEST(LockPlace, HelpAndVersionLeaveTheLockAloneWhileEveryOtherCommandTakesIt) {
              withoutRuntimeFolder(scratch);
              std::ofstream(scratch.privateFolder) << "x";
          },
-         {"-?"}, 0, " \nUsage: tessaro -i <filename>", ""},
+         {"-?"},
+         0,
+         " \nUsage: tessaro -i <filename>",
+         ""},
         {"held", {}, {"-V"}, 0, "2.7\n", ""},
         {"held", {}, {"-U"}, 3, "", refused},
         {"held", {}, {"-T", "shots"}, 3, "", refused},

@@ -1,7 +1,7 @@
 #include "platform/single_instance.h"
 
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -47,8 +47,8 @@ struct LockScratch {
     fs::path temporary = home.root() / "tmp";
 
     LockScratch() {
-        fs::permissions(home.root(), fs::perms::owner_all | fs::perms::group_exec |
-                                         fs::perms::others_exec);
+        fs::permissions(home.root(),
+                        fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         fs::create_directory(temporary);
         fs::permissions(temporary, fs::perms::all | fs::perms::sticky_bit);
     }
