@@ -1,13 +1,12 @@
 #include "engine/watermark.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
-#include <limits>
+#include <optional>
 
 #include "engine/overlay.h"
-#include "engine/solid_frame.h"
 #include "engine/watermark_font.h"
+#include "engine/watermark_geometry.h"
 #include "engine/watermark_overlays.h"
 
 namespace tessaro {
@@ -16,110 +15,167 @@ namespace {
 constexpr int8_t textWatermark = 1;
 constexpr int8_t pictureWatermark = 2;
 
-// The placement settings of the text or of the picture.
-struct Placement {
-    int32_t rotation = 0;
-    int32_t xOffset = 0;
-    int32_t yOffset = 0;
-    int8_t boundary = 0;
-    int8_t position = 0;
+// An overlay turned by an odd angle is turned whole while its width and height
+// add up to no more than this, or than the page's when those are more: its
+// shears then give exactly the pixels of the library's turn, and none of the
+// shears' canvases has more than the square of that sum. Beyond it only the
+// part that turns into view is turned.
+constexpr int64_t wholeTurnExtent = 4096;
+
+// The watermark before it is turned: the laid-out text block with its font,
+// or the picture.
+struct OverlaySource {
+    PixelSize size;
+    // How large its width and height together may be for it to be turned whole.
+    int64_t wholeTurnExtent = 0;
+    std::optional<TextBlock> block;
+    const WatermarkFont* font = nullptr;
+    Image picture;
 };
 
-Placement placementOf(const WatermarkSettings& watermark) {
-    if (watermark.doWatermark == textWatermark) {
-        return {watermark.textRotation, watermark.textXOffset, watermark.textYOffset,
-                watermark.textBoundary, watermark.textPosition};
-    }
-    return {watermark.imageRotation, watermark.imageXOffset, watermark.imageYOffset,
-            watermark.imageBoundary, watermark.imagePosition};
+// The part of the turned overlay the page shows, and where on the page.
+struct ShownOverlay {
+    Image part;
+    int64_t left = 0;
+    int64_t top = 0;
+};
+
+PixelSize sizeOf(const Image& image) {
+    return {FreeImage_GetWidth(image.get()), FreeImage_GetHeight(image.get())};
 }
 
-// The area the watermark is placed in: the page, or the inside of the frame.
-struct Area {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-};
+// A copy of the part `part` of the image; no image when it does not lie
+// within it.
+Image copyPart(const Image& image, const PixelRect& part) {
+    return Image(FreeImage_Copy(
+        image.get(), static_cast<int>(part.left), static_cast<int>(part.top),
+        static_cast<int>(part.left + part.width), static_cast<int>(part.top + part.height)));
+}
 
-Area areaFor(const Settings& settings, int8_t boundary, int32_t width, int32_t height) {
-    if (settings.frame.doFrame == 0 || boundary != 1) {
-        return {0, 0, width, height};
+// A piece of the watermark, before turning, as a 32-bit overlay of the
+// piece's size. The picture is handed over when the piece is all of it, as
+// each page draws its watermark once.
+Image drawPiece(OverlaySource& source, const WatermarkSettings& watermark, const PixelRect& piece) {
+    if (source.block) {
+        return drawTextBlock(watermark, *source.block, *source.font, piece);
     }
-    const FrameBands bands = frameBands(settings.frame, width, height);
-    return {bands.left, bands.top, width - bands.left - bands.right,
-            height - bands.top - bands.bottom};
+    if (piece == PixelRect{0, 0, source.size.width, source.size.height}) {
+        return std::move(source.picture);
+    }
+    return copyPart(source.picture, piece);
 }
 
 // The overlay turned by its angle; FreeImage grows the canvas to hold it and
 // leaves the new corners transparent.
-Image rotateOverlay(Image overlay, int32_t angle) {
-    if (angle < 1 || angle > 359) {
+Image turnOverlay(Image overlay, int32_t angle) {
+    if (!overlay || !turns(angle)) {
         return overlay;
     }
     return Image(FreeImage_Rotate(overlay.get(), angle, nullptr));
 }
 
-// Keeps the top-left part of the overlay that fits between the offsets and the
-// area's far edges; no image when nothing fits. Offsets are any long the
-// settings hold, so the sums are worked out in 64 bits.
-Image fitOverlay(Image overlay, const Area& area, const Placement& placement) {
-    const int64_t width = FreeImage_GetWidth(overlay.get());
-    const int64_t height = FreeImage_GetHeight(overlay.get());
-    const int64_t fittedWidth =
-        width + placement.xOffset > area.width ? area.width - int64_t{placement.xOffset} : width;
-    const int64_t fittedHeight = height + placement.yOffset > area.height
-                                     ? area.height - int64_t{placement.yOffset}
-                                     : height;
-    if (fittedWidth == width && fittedHeight == height) {
-        return overlay;
+// Cuts from the turned piece, whose top-left corner lies at `piece`'s shift
+// from the shown part's, what falls inside the shown part.
+std::optional<ShownOverlay> cutShownPart(Image turned, const OverlayPiece& piece,
+                                         const PixelRect& shown) {
+    if (!turned) {
+        return std::nullopt;
     }
-    if (fittedWidth <= 0 || fittedHeight <= 0) {
-        return nullptr;
+    const PixelSize turnedSize = sizeOf(turned);
+    const int64_t left = std::max<int64_t>(piece.shiftX, 0);
+    const int64_t top = std::max<int64_t>(piece.shiftY, 0);
+    const int64_t right = std::min(piece.shiftX + turnedSize.width, shown.width);
+    const int64_t bottom = std::min(piece.shiftY + turnedSize.height, shown.height);
+    if (right <= left || bottom <= top) {
+        return std::nullopt;
     }
-    return Image(FreeImage_Copy(overlay.get(), 0, 0, static_cast<int>(fittedWidth),
-                                static_cast<int>(fittedHeight)));
+    const PixelRect cut{left - piece.shiftX, top - piece.shiftY, right - left, bottom - top};
+    if (cut != PixelRect{0, 0, turnedSize.width, turnedSize.height}) {
+        turned = copyPart(turned, cut);
+    }
+    if (!turned) {
+        return std::nullopt;
+    }
+    return ShownOverlay{std::move(turned), shown.left + left, shown.top + top};
 }
 
-struct Corner {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-
-// A coordinate worked out in 64 bits, brought into the range FreeImage takes;
-// one that far away is outside the page either way.
-int32_t coordinate(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-// The overlay's top-left corner for one of the nine positions, numbered row
-// by row from the top-left; centred coordinates ignore the offsets. Any other
-// value puts the overlay in the area's top-left corner.
-Corner cornerFor(const Area& area, const Placement& placement, int32_t width, int32_t height) {
-    if (placement.position < 0 || placement.position > 8) {
-        return {area.left, area.top};
-    }
-    const std::array<int64_t, 3> columns{placement.xOffset, (area.width - width) / 2,
-                                         int64_t{area.width} - width - placement.xOffset};
-    const std::array<int64_t, 3> rows{placement.yOffset, (area.height - height) / 2,
-                                      int64_t{area.height} - height - placement.yOffset};
-    return {coordinate(area.left + columns[placement.position % 3]),
-            coordinate(area.top + rows[placement.position / 3])};
-}
-
-Image buildOverlay(const Settings& settings, const ConversionJob& job, const WatermarkFont* font) {
-    const WatermarkSettings& watermark = settings.watermark;
-    if (watermark.doWatermark == textWatermark) {
-        if (font == nullptr) {
-            return nullptr;
+// Turns, fits and places the overlay, drawing no more of it than the page can
+// show: pieces no larger than the shown part, or the whole overlay where an
+// odd angle is turned whole.
+std::optional<ShownOverlay> showOverlay(OverlaySource& source, const Settings& settings,
+                                        int32_t width, int32_t height) {
+    const Placement placement = placementOf(settings.watermark);
+    const bool rightAngle = placement.rotation % 90 == 0;
+    if (turns(placement.rotation) && !rightAngle &&
+        source.size.width + source.size.height <= source.wholeTurnExtent) {
+        Image turned = turnOverlay(
+            drawPiece(source, settings.watermark, {0, 0, source.size.width, source.size.height}),
+            placement.rotation);
+        if (!turned) {
+            return std::nullopt;
         }
-        return buildTextOverlay(watermark, expandWatermarkText(settings, job), *font);
+        const std::optional<PixelRect> shown =
+            shownPart(settings, placement, sizeOf(turned), width, height);
+        if (!shown) {
+            return std::nullopt;
+        }
+        return cutShownPart(std::move(turned), {}, *shown);
     }
-    if (watermark.doWatermark == pictureWatermark) {
-        return buildPictureOverlay(watermark);
+    const std::optional<PixelRect> shown =
+        shownPart(settings, placement, turnedSize(source.size, placement.rotation), width, height);
+    if (!shown) {
+        return std::nullopt;
     }
-    return nullptr;
+    const OverlayPiece piece =
+        pieceToDraw(source.size, placement.rotation, {shown->width, shown->height});
+    if (piece.source.width <= 0 || piece.source.height <= 0) {
+        return std::nullopt;
+    }
+    return cutShownPart(
+        turnOverlay(drawPiece(source, settings.watermark, piece.source), placement.rotation), piece,
+        *shown);
+}
+
+std::optional<OverlaySource> textSource(const Settings& settings, const ConversionJob& job,
+                                        const WatermarkFont* font, int64_t pageExtent) {
+    if (font == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<TextBlock> block =
+        layoutTextBlock(settings.watermark, expandWatermarkText(settings, job), *font);
+    if (!block) {
+        return std::nullopt;
+    }
+    OverlaySource source;
+    source.size = block->size;
+    source.wholeTurnExtent = std::max(wholeTurnExtent, pageExtent);
+    source.block = std::move(block);
+    source.font = font;
+    return source;
+}
+
+// The picture is in memory whole already, so it is turned whole at any angle.
+std::optional<OverlaySource> pictureSource(const WatermarkSettings& watermark) {
+    Image picture = buildPictureOverlay(watermark);
+    if (!picture) {
+        return std::nullopt;
+    }
+    OverlaySource source;
+    source.size = sizeOf(picture);
+    source.wholeTurnExtent = source.size.width + source.size.height;
+    source.picture = std::move(picture);
+    return source;
+}
+
+std::optional<OverlaySource> overlaySource(const Settings& settings, const ConversionJob& job,
+                                           const WatermarkFont* font, int64_t pageExtent) {
+    if (settings.watermark.doWatermark == textWatermark) {
+        return textSource(settings, job, font, pageExtent);
+    }
+    if (settings.watermark.doWatermark == pictureWatermark) {
+        return pictureSource(settings.watermark);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -130,28 +186,27 @@ Image drawWatermark(Image image, int32_t width, int32_t height, const Settings& 
         return image;
     }
     image = toTwentyFourBits(std::move(image));
-    Image overlay = buildOverlay(settings, job, font);
-    if (!image || !overlay) {
+    if (!image) {
         return image;
     }
-    const Placement placement = placementOf(settings.watermark);
-    const Area area = areaFor(settings, placement.boundary, width, height);
-    overlay = fitOverlay(rotateOverlay(std::move(overlay), placement.rotation), area, placement);
-    if (!overlay) {
+    std::optional<OverlaySource> source =
+        overlaySource(settings, job, font, int64_t{width} + height);
+    if (!source) {
         return image;
     }
-    const auto overlayWidth = static_cast<int32_t>(FreeImage_GetWidth(overlay.get()));
-    const auto overlayHeight = static_cast<int32_t>(FreeImage_GetHeight(overlay.get()));
-    const Corner corner = cornerFor(area, placement, overlayWidth, overlayHeight);
+    const std::optional<ShownOverlay> shown = showOverlay(*source, settings, width, height);
+    if (!shown) {
+        return image;
+    }
 
-    // A transparent page-sized canvas with the overlay copied in; FreeImage
-    // refuses a corner outside the page or an overlay reaching past it, and
-    // then the page stays as it is. (Its alpha-255 paste would blend every
-    // byte at 255/256, so the copy asks for a plain combine.)
+    // A transparent page-sized canvas with the shown part copied in. (FreeImage's
+    // alpha-255 paste would blend every byte at 255/256, so the copy asks for a
+    // plain combine.)
     Image canvas(FreeImage_Allocate(width, height, 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK,
                                     FI_RGBA_BLUE_MASK));
     constexpr int plainCopy = 256;
-    if (!canvas || !FreeImage_Paste(canvas.get(), overlay.get(), corner.x, corner.y, plainCopy)) {
+    if (!canvas || !FreeImage_Paste(canvas.get(), shown->part.get(), static_cast<int>(shown->left),
+                                    static_cast<int>(shown->top), plainCopy)) {
         return image;
     }
     return compositeOverlay(*canvas, std::move(image));

@@ -2,6 +2,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "engine/hex_color.h"
 #include "engine/overlay.h"
@@ -25,18 +28,11 @@ LineExtent measureLine(const WatermarkFont& font, const std::string& line, int32
             static_cast<int32_t>(roundHalfAwayFromZero(extent.height))};
 }
 
-// The block's size from the raster metrics, whatever the text's rendering.
-struct BlockLayout {
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t lineAdvance = 0;
-};
-
 // Padding and leading are any long the settings hold, so the sizes are worked
 // out in 64 bits; a block without area or too large for any canvas is no
-// block (zero size).
-BlockLayout layoutBlock(const WatermarkFont& font, const std::vector<std::string>& lines,
-                        int32_t leading, int32_t padding) {
+// block.
+std::optional<TextBlock> layoutBlock(const WatermarkFont& font, std::vector<std::string> lines,
+                                     int32_t leading, int32_t padding) {
     int64_t width = 0;
     int64_t height = 0;
     int64_t lineAdvance = 0;
@@ -59,20 +55,19 @@ BlockLayout layoutBlock(const WatermarkFont& font, const std::vector<std::string
     width += 2 * int64_t{padding};
     height += 2 * int64_t{padding};
     constexpr int64_t largest = std::numeric_limits<int32_t>::max();
-    if (width <= 0 || height <= 0 || width > largest || height > largest ||
-        lineAdvance > largest) {
-        return {};
+    if (width <= 0 || height <= 0 || width > largest || height > largest || lineAdvance > largest) {
+        return std::nullopt;
     }
-    return {static_cast<int32_t>(width), static_cast<int32_t>(height),
-            static_cast<int32_t>(lineAdvance)};
+    return TextBlock{std::move(lines), {width, height}, lineAdvance};
 }
 
-int32_t lineX(int32_t alignment, int32_t blockWidth, int32_t lineWidth, int32_t padding) {
+int64_t lineX(int32_t alignment, int64_t blockWidth, int32_t lineWidth, int32_t padding) {
     switch (alignment) {
         case 0:
             return padding;
         case 1:
-            return static_cast<int32_t>(std::floor((blockWidth - lineWidth) / 2.0 + 0.5));
+            return static_cast<int64_t>(
+                std::floor(static_cast<double>(blockWidth - lineWidth) / 2.0 + 0.5));
         case 2:
             return blockWidth - lineWidth - padding;
         default:
@@ -80,26 +75,69 @@ int32_t lineX(int32_t alignment, int32_t blockWidth, int32_t lineWidth, int32_t 
     }
 }
 
+// A line's position in the piece, for the drawing module. Lines are drawn only
+// when they reach the piece, so their positions are small; the clamp only
+// keeps a line wider than any canvas from wrapping around.
+int32_t pieceCoordinate(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
 uint8_t opacityOf(int32_t value) {
     return static_cast<uint8_t>(std::clamp(value, 0, 255));
 }
 
+// Where each line of the block is drawn, in the piece's coordinates, with the
+// line widths of the text's rendering; lines that cannot reach the piece are
+// left out.
+struct PlacedLine {
+    const std::string* text = nullptr;
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+std::vector<PlacedLine> linesInPiece(const WatermarkSettings& watermark, const TextBlock& block,
+                                     const WatermarkFont& font, int32_t mode,
+                                     const PixelRect& piece) {
+    // Glyphs may reach past their line's logical box (italic overhangs,
+    // accents); a whole character height around it is room enough.
+    const int64_t overhang = font.pixelHeight;
+    std::vector<PlacedLine> placed;
+    for (size_t index = 0; index < block.lines.size(); ++index) {
+        const std::string& line = block.lines[index];
+        const LineExtent extent = measureLine(font, line, mode);
+        const int64_t x =
+            lineX(watermark.textAlignment, block.size.width, extent.width, watermark.textPadding);
+        const int64_t y = watermark.textPadding + static_cast<int64_t>(index) * block.lineAdvance;
+        const bool reaches =
+            x - overhang < piece.left + piece.width && x + extent.width + overhang > piece.left &&
+            y - overhang < piece.top + piece.height && y + extent.height + overhang > piece.top;
+        if (reaches) {
+            placed.push_back(
+                {&line, pieceCoordinate(x - piece.left), pieceCoordinate(y - piece.top)});
+        }
+    }
+    return placed;
+}
+
 }  // namespace
 
-Image buildTextOverlay(const WatermarkSettings& watermark, const std::string& text,
-                       const WatermarkFont& font) {
+std::optional<TextBlock> layoutTextBlock(const WatermarkSettings& watermark,
+                                         const std::string& text, const WatermarkFont& font) {
+    return layoutBlock(font, watermarkLines(text), watermark.fontLeading, watermark.textPadding);
+}
+
+Image drawTextBlock(const WatermarkSettings& watermark, const TextBlock& block,
+                    const WatermarkFont& font, const PixelRect& piece) {
     const TessaroDrawingApi& api = *font.api;
-    const std::vector<std::string> lines = watermarkLines(text);
-    const int32_t padding = watermark.textPadding;
-    const BlockLayout block = layoutBlock(font, lines, watermark.fontLeading, padding);
-    if (block.width <= 0 || block.height <= 0) {
-        return nullptr;
-    }
+    const auto width = static_cast<int32_t>(piece.width);
+    const auto height = static_cast<int32_t>(piece.height);
     const uint8_t textOpacity = opacityOf(watermark.textOpacity);
     const uint8_t backOpacity = opacityOf(watermark.backOpacity);
     const int32_t mode = watermark.textAntialiasing == 0 ? tessaroTextRaster : tessaroTextSmooth;
+    const std::vector<PlacedLine> lines = linesInPiece(watermark, block, font, mode, piece);
 
-    Canvas overlay = createCanvas(api, block.width, block.height);
+    Canvas overlay = createCanvas(api, width, height);
     if (!overlay) {
         return nullptr;
     }
@@ -108,35 +146,30 @@ Image buildTextOverlay(const WatermarkSettings& watermark, const std::string& te
             drawingColor(parseHexColorAlpha(watermark.backColor, backOpacity));
         const TessaroColor ink = drawingColor(parseHexColorAlpha(watermark.fontColor, textOpacity));
         api.fillCanvas(overlay.get(), back);
-        for (size_t index = 0; index < lines.size(); ++index) {
-            const int32_t width = measureLine(font, lines[index], mode).width;
-            const int32_t x = lineX(watermark.textAlignment, block.width, width, padding);
-            const int32_t y = padding + static_cast<int32_t>(index) * block.lineAdvance;
-            api.drawRasterText(overlay.get(), font.handle.get(), lines[index].c_str(), x, y, ink,
-                               back);
+        for (const PlacedLine& line : lines) {
+            api.drawRasterText(overlay.get(), font.handle.get(), line.text->c_str(), line.x, line.y,
+                               ink, back);
         }
     } else {
         // Background and text are drawn opaque on layers of their own and then
         // blended with their opacities, so that overlapping glyph edges never
         // add up to more than the text's opacity.
-        Canvas background = createCanvas(api, block.width, block.height);
-        Canvas textLayer = createCanvas(api, block.width, block.height);
+        Canvas background = createCanvas(api, width, height);
+        Canvas textLayer = createCanvas(api, width, height);
         if (!background || !textLayer) {
             return nullptr;
         }
         api.fillCanvas(background.get(),
                        drawingColor(parseHexColorAlpha(watermark.backColor, 255)));
         const TessaroColor ink = drawingColor(parseHexColorAlpha(watermark.fontColor, 255));
-        for (size_t index = 0; index < lines.size(); ++index) {
-            const int32_t width = measureLine(font, lines[index], mode).width;
-            const int32_t x = lineX(watermark.textAlignment, block.width, width, padding);
-            const int32_t y = padding + static_cast<int32_t>(index) * block.lineAdvance;
-            api.drawSmoothText(textLayer.get(), font.handle.get(), lines[index].c_str(), x, y, ink);
+        for (const PlacedLine& line : lines) {
+            api.drawSmoothText(textLayer.get(), font.handle.get(), line.text->c_str(), line.x,
+                               line.y, ink);
         }
         api.paintCanvas(overlay.get(), background.get(), backOpacity);
         api.paintCanvas(overlay.get(), textLayer.get(), textOpacity);
     }
-    return canvasToBitmap(api, *overlay, block.width, block.height);
+    return canvasToBitmap(api, *overlay, width, height);
 }
 
 }  // namespace tessaro

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <filesystem>
 
 #include "engine/image.h"
@@ -53,6 +55,33 @@ TEST_F(WatermarkRun, DrawsTheTextBlockInTheBottomRightCorner) {
     EXPECT_GT(outside.rgbRed, 200);
     EXPECT_GT(pixelAt(image, 5, 5).rgbBlue, 240);
     EXPECT_GT(pixelAt(image, 5, 5).rgbRed, 240);
+}
+
+// The text block is drawn only as far as the page shows it: drawn whole, a
+// padding of 12000 pixels asks for gigabytes.
+TEST_F(WatermarkRun, AHugePaddingConvertsWithinAGibibyteOfAddressSpace) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space for its shadow memory";
+#endif
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &previous), 0);
+    rlimit limited = previous;
+    limited.rlim_cur = rlim_t{1} << 30;
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &limited), 0);
+    const ProgramResult result =
+        convert({"--WM-TEXT=Hello", "--WM-FONT=Arial", "--WM-BACK-COLOR=0000FF",
+                 "--WM-BACK-OPACITY=255", "--WM-TEXT-PADDING=12000"});
+    setrlimit(RLIMIT_AS, &previous);
+    ASSERT_EQ(result.exitStatus, 0) << result.standardError;
+    Image image = output();
+    ASSERT_TRUE(image);
+    // The block's top-left 54 x 54 pixels, all padding, fill the page up to 10
+    // pixels from its right and bottom edges.
+    for (const auto& [x, y] : {std::pair{0, 0}, {30, 20}, {50, 50}}) {
+        EXPECT_GT(pixelAt(image, x, y).rgbBlue, 200) << x << "," << y;
+        EXPECT_LT(pixelAt(image, x, y).rgbRed, 60) << x << "," << y;
+    }
+    EXPECT_GT(pixelAt(image, 60, 60).rgbRed, 200);
 }
 
 }  // namespace

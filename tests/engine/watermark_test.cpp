@@ -246,7 +246,15 @@ protected:
         watermark_.backOpacity = 255;
     }
 
-    Image overlay(const std::string& text) { return buildTextOverlay(watermark_, text, *font_); }
+    // The whole text block, drawn as one piece.
+    Image overlay(const std::string& text) {
+        const std::optional<TextBlock> block = layoutTextBlock(watermark_, text, *font_);
+        if (!block) {
+            return nullptr;
+        }
+        return drawTextBlock(watermark_, *block, *font_,
+                             {0, 0, block->size.width, block->size.height});
+    }
 
     static int32_t heightOf(const Image& image) {
         return image ? static_cast<int32_t>(FreeImage_GetHeight(image.get())) : -1;
