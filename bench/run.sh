@@ -5,7 +5,8 @@
 # time (user + system) and the instructions executed (valgrind's callgrind,
 # user space only) of each program, their ratios against the floor and
 # against ImageMagick, and peak memory; then the same for runs with a frame
-# and a text watermark, and which shared libraries a console run loads.
+# and a text watermark, then for text watermarks at the ends of their ranges,
+# and which shared libraries a console run loads.
 # Targets: at most 1.15 x the floor on every icon, and at most 0.7 x
 # ImageMagick's time as a geometric mean over the icons.
 # Wall time on a busy machine mostly measures the other processes; CPU time
@@ -146,10 +147,24 @@ for icon in "$work"/icons/*.ico; do
     "$(ratio "$f" "$p")" "$(ratio "$d" "$p")"
 done
 
+# A text watermark is drawn only as far as the page shows it, so its padding,
+# leading, font size, offsets and angle must not make a run slower or larger.
+echo
+echo "Text watermarks at the ends of their ranges on the first icon (wall ms, peak KiB):"
+first_icon=$(ls "$work"/icons/*.ico | head -n 1)
+for options in "--wm-text-padding=12000" "--wm-text-padding=12000 --wm-text-rotation=30" \
+  "--wm-font-size=3072 --wm-font-leading=100000 --wm-text=a%eol%b%eol%c" \
+  "--wm-text-padding=12000 --wm-text-x-offset=2147483647"; do
+  edge_cmd="./build/tessaro -q -i $first_icon -o $work/out --wm-text=Brimvale $options"
+  # shellcheck disable=SC2086
+  time_command edge $edge_cmd
+  # shellcheck disable=SC2086
+  printf '  %-72s %9s %9s\n' "$options" "$(wall_ms edge)" "$(peak_kib $edge_cmd)"
+done
+
 echo
 echo "Libraries of build/tessaro (ldd):"
 ldd ./build/tessaro | awk '{ print "  " $1 }'
-first_icon=$(ls "$work"/icons/*.ico | head -n 1)
 # Every library a console run with the given options maps, one per line.
 loaded_libraries() {
   # shellcheck disable=SC2086
