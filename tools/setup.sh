@@ -7,7 +7,7 @@ set -eu
 packages="
   build-essential cmake ninja-build pkg-config
   libfreeimage-dev zlib1g-dev libarchive-dev
-  qt6-base-dev libcairo2-dev libpango1.0-dev libfontconfig-dev
+  qt6-base-dev libxcb1-dev libcairo2-dev libpango1.0-dev libfontconfig-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev
   librsvg2-bin libarchive-tools

@@ -30,8 +30,9 @@ bool environmentHas(const char* name) {
     return value != nullptr && value[0] != '\0';
 }
 
-// Qt aborts the process when it cannot reach a display, so the window mode
-// asks first. An explicit QT_QPA_PLATFORM (offscreen, for example) needs none.
+// Without any display the module is not even loaded; whether a named display
+// can be reached the module checks itself. An explicit QT_QPA_PLATFORM
+// (offscreen, for example) may need no display.
 bool displayAvailable() {
     return environmentHas("DISPLAY") || environmentHas("WAYLAND_DISPLAY") ||
            environmentHas("QT_QPA_PLATFORM");
@@ -84,11 +85,11 @@ WindowModeEnd runWindowModule(Settings& settings, ConversionJob& job, JobProgres
         printWindowModeError("The window mode module " + modulePath + " has no entry point.");
         return WindowModeEnd::unavailable;
     }
-    const int status = entry(&settings, &job, &progress, &request, argc, argv);
+    const WindowModeEnd end = entry(&settings, &job, &progress, &request, argc, argv);
     // Qt registers handlers that run at process exit; the module therefore
     // stays loaded for the rest of the process.
     static_cast<void>(module.release());
-    return status == 0 ? WindowModeEnd::closed : WindowModeEnd::errorReported;
+    return end;
 #else
     static_cast<void>(settings);
     static_cast<void>(job);

@@ -22,20 +22,20 @@ struct WindowModeRequest {
     std::string screenshotFolder;
 };
 
-// The window mode lives in a module of its own, so that a console run never
-// binds Qt. The module resolves the engine's functions against the executable
-// and offers this one entry point; it returns 0 when its run ended as it
-// should and 1 when it printed an "Error: " line.
-using WindowModeEntry = int(Settings* settings, ConversionJob* job, JobProgress* progress,
-                            const WindowModeRequest* request, int argc, char** argv);
-inline constexpr const char* windowModeEntryName = "tessaroRunWindowMode";
-inline constexpr const char* windowModuleFileName = "tessaro-ui.so";
-
 enum class WindowModeEnd {
     closed,         // the window mode ran to its end
     errorReported,  // it ran and reported an error (a screenshot that was not written)
-    unavailable,    // not built, no display, or the module could not be loaded
+    unavailable,    // not built, no reachable display, or the module could not be loaded
 };
+
+// The window mode lives in a module of its own, so that a console run never
+// binds Qt. The module resolves the engine's functions against the executable
+// and offers this one entry point, which checks that the display can be
+// reached before it starts Qt and prints one "Error: " line when not.
+using WindowModeEntry = WindowModeEnd(Settings* settings, ConversionJob* job, JobProgress* progress,
+                                      const WindowModeRequest* request, int argc, char** argv);
+inline constexpr const char* windowModeEntryName = "tessaroRunWindowMode";
+inline constexpr const char* windowModuleFileName = "tessaro-ui.so";
 
 // Runs the window mode with the process's records: checks for a display,
 // loads the module (beside the executable, else from <prefix>/lib/tessaro/)

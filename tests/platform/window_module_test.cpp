@@ -69,6 +69,47 @@ TEST(WindowModule, ConsoleModeNeverLoadsTheWindowModule) {
 
 #if TESSARO_WINDOW_MODE
 
+std::vector<std::string> fileNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A display number that no X server on this machine uses: X servers keep a
+// lock file and a socket under /tmp for theirs.
+std::string unusedDisplay() {
+    for (int number = 99; number < 1000; ++number) {
+        const std::string digits = std::to_string(number);
+        if (!fs::exists("/tmp/.X" + digits + "-lock") && !fs::exists("/tmp/.X11-unix/X" + digits))
+            return ":" + digits;
+    }
+    return {};
+}
+
+// The window mode, the screenshot run and the uninstall window with a display
+// that nothing answers: one line that says so and the "window mode
+// unavailable" status (4), not Qt's abort.
+class UnreachableDisplay : public testing::TestWithParam<const char*> {};
+
+TEST_P(UnreachableDisplay, ExplainsInOneLineAndFails) {
+    ScratchHome home;
+    const std::string display = unusedDisplay();
+    ASSERT_FALSE(display.empty());
+    const std::string output =
+        runScript("cd '" + home.root().string() +
+                  "' && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=" + display + " " +
+                  homeEnvironment(home) + "'" + TESSARO_PROGRAM_PATH + "' " + GetParam() +
+                  " 2>&1; echo \"status=$?\"");
+    EXPECT_EQ(output, "Error: The window mode cannot reach the display " + display +
+                          ": no X server there accepts a connection; run tessaro -h for the "
+                          "console options.\nstatus=4\n");
+    EXPECT_EQ(fileNames(home.root()), (std::vector<std::string>{"config", "runtime"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, UnreachableDisplay, testing::Values("", "-T .", "-U"));
+
 TEST(WindowModule, ProgramWithoutItsModuleExplainsAndFails) {
     ScratchHome home;
     const fs::path lonely = home.root() / "bin" / "tessaro";
@@ -136,14 +177,6 @@ PictureSize jpegSize(const fs::path& path) {
                            static_cast<int>(FreeImage_GetHeight(picture))};
     FreeImage_Unload(picture);
     return size;
-}
-
-std::vector<std::string> fileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 TEST(WindowModule, ScreenshotRunWritesThePictureAndItsSmallCopy) {
