@@ -16,6 +16,7 @@
 #include "engine/page_selection.h"
 #include "engine/page_suffix.h"
 #include "engine/solid_frame.h"
+#include "platform/process_ending.h"
 #include "platform/random_seed.h"
 
 namespace tessaro {
@@ -141,7 +142,9 @@ ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& se
     std::mt19937 random(randomSeed());
     const PageRange pages = selectPages(settings.input.icoFrameLoading, pageCount, random);
     const bool numberPages = pages.first != pages.last;
-    for (int32_t page = pages.first; page <= pages.last; ++page) {
+    // A process that is ending keeps the pages written so far and takes no
+    // further one.
+    for (int32_t page = pages.first; page <= pages.last && !processEnding(); ++page) {
         const ConversionFailure failure =
             convertPage(icon, page, numberPages, settings, job, font, result.writtenFiles);
         if (failure != ConversionFailure::none && result.failure == ConversionFailure::none) {

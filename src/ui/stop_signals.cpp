@@ -14,8 +14,8 @@ namespace {
 // A signal handler can reach nothing but process-wide state; it only writes
 // into this pipe, which is safe inside a handler.
 std::array<int, 2> stopPipe = {-1, -1};
-constexpr std::array<int, 2> stopSignals = {SIGTERM, SIGINT};
-std::array<struct sigaction, 2> previousActions{};
+constexpr std::array<int, 3> stopSignals = {SIGTERM, SIGINT, SIGHUP};
+std::array<struct sigaction, stopSignals.size()> previousActions{};
 
 void writeStopByte(int) {
     const int savedErrno = errno;

@@ -7,10 +7,11 @@
 
 namespace tessaro {
 
-// While it exists, SIGTERM and SIGINT do not end the process at once: the
-// signal handler writes one byte into a pipe, and the event loop calls
-// `onStop` when it reads it, so the window mode can close as its close box
-// would. The previous handlers are restored when it goes.
+// While it exists, SIGTERM, SIGINT and SIGHUP do not end the process at once:
+// the signal handler writes one byte into a pipe, and whichever event loop
+// runs, a nested one of a dialog included, calls `onStop` when it reads it. A
+// signal that comes while no loop runs waits in the pipe for the next one. The
+// previous handlers are restored when it goes.
 class StopSignalWatcher {
 public:
     explicit StopSignalWatcher(std::function<void()> onStop);

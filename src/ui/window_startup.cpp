@@ -4,10 +4,13 @@
 #include <QCoreApplication>
 #include <QResizeEvent>
 #include <QScreen>
+#include <utility>
 
+#include "batch/conversion_worker.h"
 #include "engine/format_registry.h"
 #include "engine/naming/text_case.h"
 #include "l10n/string_table.h"
+#include "platform/process_ending.h"
 #include "settings/preferences_file.h"
 #include "ui/main_commands.h"
 #include "ui/qt_text.h"
@@ -34,6 +37,23 @@ void fillOutputFormatList(WindowMode& mode) {
 WindowShape shapeOf(const MainWindow& window) {
     return {window.isMaximized(), window.isMinimized(), window.x(),
             window.y(),           window.width(),       window.height()};
+}
+
+// Ends the window mode from whatever state it is in, as SIGTERM, SIGINT and
+// SIGHUP do, asking nothing.
+void endWindowModeAtOnce(WindowMode& mode) {
+    // The stop request goes in before a stop question's pause is released, so
+    // the worker takes no further page or file; it is waited for when the
+    // progress window goes with the main window.
+    markProcessEnding();
+    requestWorkerStop(mode.progress);
+    resumeWorker(mode.progress);
+    if (mode.window)
+        shutDownWindowMode(mode);
+    // Leaves every running event loop, the nested ones of questions, message
+    // boxes and requesters included; a loop that starts afterwards returns at
+    // once, and such a question counts as not answered with Yes.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace
@@ -94,14 +114,23 @@ int runWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress,
     int qtArgc = argc;
     QApplication application(qtArgc, argv);
     WindowMode mode{settings, job, progress, {}, {}, {}, {}};
+    bool ending = false;
     // Watching from the start keeps a signal that arrives during the start-up
-    // from ending the process unsaved; the loop closes the window once it runs.
-    const StopSignalWatcher stopSignals([&mode] { mode.window->close(); });
+    // (the update question included) from ending the process unsaved.
+    const StopSignalWatcher stopSignals([&mode, &ending] {
+        if (std::exchange(ending, true))
+            return;
+        endWindowModeAtOnce(mode);
+    });
     startWindowMode(mode);
+    // The application's loop would forget an end asked for during the start-up.
+    if (ending)
+        return 0;
     QObject::connect(mode.window.get(), &MainWindow::closeRequested, &application,
                      &QCoreApplication::quit);
     QApplication::exec();
-    shutDownWindowMode(mode);
+    if (!ending)
+        shutDownWindowMode(mode);
     return 0;
 }
 

@@ -38,8 +38,11 @@ void showMainWindow(WindowMode& mode);
 bool shutDownWindowMode(WindowMode& mode);
 
 // The whole window mode: Qt, the start-up, the event loop until the main
-// window is closed (also by SIGTERM or SIGINT) and the shutdown. Returns the
-// process exit status.
+// window is closed, and the shutdown. SIGTERM, SIGINT and SIGHUP end it from
+// any state, from the start-up's questions on: a running worker is asked to
+// stop after the page in hand (also while the stop question holds it), the
+// preferences are saved at once, and every event loop is left without asking
+// anything. Returns the process exit status.
 int runWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress, int argc,
                   char** argv);
 

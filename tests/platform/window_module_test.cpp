@@ -179,6 +179,72 @@ PictureSize jpegSize(const fs::path& path) {
     return size;
 }
 
+// The window mode on a private X server, brought into one state and sent one
+// signal: it ends at once with status 0, whatever is open, without a question;
+// config.ini is saved (the changed quality survives, the window keys only a
+// save writes are there) and no temporary file is left in the output folder.
+struct WindowSignalCase {
+    const char* state;
+    const char* signal;
+};
+
+class WindowModeSignal : public testing::TestWithParam<WindowSignalCase> {};
+
+TEST_P(WindowModeSignal, EndsAtOnceAndSavesThePreferences) {
+    const WindowSignalCase& signalCase = GetParam();
+    const std::string state = signalCase.state;
+    ScratchHome home;
+    const fs::path output = home.root() / "out";
+    fs::create_directories(output);
+    // Every page is enlarged, so the run lasts long enough to be caught, and
+    // the signal ends it after the page in hand.
+    constexpr size_t pageCount = 200;
+    std::vector<IconPage> pages(pageCount, filledPage(16, 16, 32, {200, 30, 30, 255}));
+    const fs::path icon = home.root() / "big.ico";
+    ASSERT_TRUE(writeIcon(icon, pages));
+    const fs::path configFolder = home.configHome() / "Brimvale" / "tessaro";
+    fs::create_directories(configFolder);
+    {
+        std::ofstream config(configFolder / "config.ini", std::ios::binary);
+        config << "\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\nUpdate Range = "
+               << (state == "update-question" ? "0" : "5")
+               << "\r\nUpdate Date = 1000000000\r\n[Output]\r\nJPG Quality = 77\r\n"
+                  "[Transform]\r\nDo Image Resize = 1\r\nImage Width = 1600\r\n"
+                  "Image Height = 1600\r\n[File]\r\nRecent Out Folders = "
+               << output.string() << "/\r\n";
+    }
+    const std::string report = runScript(
+        homeEnvironment(home) + "'" + TESSARO_SIGNAL_WINDOW_SCRIPT + "' '" + TESSARO_PROGRAM_PATH +
+        "' " + state + " " + signalCase.signal + " '" + icon.string() + "' 2>&1");
+    EXPECT_NE(report.find("reached " + state + "\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("status=0\n"), std::string::npos) << report;
+    const std::string saved = readText(configFolder / "config.ini");
+    EXPECT_NE(saved.find("\r\nJPG Quality = 77\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\n[Window]\r\n"), std::string::npos) << saved;
+    const std::vector<std::string> written = fileNames(output);
+    EXPECT_LT(written.size(), pageCount);
+    for (const std::string& name : written)
+        EXPECT_TRUE(name.starts_with("big[") && name.ends_with("].jpg")) << name;
+}
+
+std::vector<WindowSignalCase> windowSignalCases() {
+    std::vector<WindowSignalCase> cases;
+    for (const char* state :
+         {"main-window", "update-question", "message-box", "conversion", "stop-question"})
+        for (const char* signal : {"TERM", "INT", "HUP"})
+            cases.push_back({state, signal});
+    return cases;
+}
+
+std::string windowSignalCaseName(const testing::TestParamInfo<WindowSignalCase>& info) {
+    std::string name = std::string(info.param.state) + "_" + info.param.signal;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(StatesAndSignals, WindowModeSignal, testing::ValuesIn(windowSignalCases()),
+                         windowSignalCaseName);
+
 TEST(WindowModule, ScreenshotRunWritesThePictureAndItsSmallCopy) {
     ScratchHome home;
     const fs::path folder = home.root() / "shots";

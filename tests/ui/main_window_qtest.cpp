@@ -253,19 +253,17 @@ private slots:
         QCOMPARE(stored.x, storedX);
     }
 
-    void terminationSignalClosesTheWindow() {
-        WindowFixture fixture;
-        fixture.start();
-        MainWindow& window = fixture.window();
-        QSignalSpy closing(&window, &MainWindow::closeRequested);
-        const StopSignalWatcher watcher([&window] { window.close(); });
+    // Each stop signal reaches the watcher's callback through the event loop,
+    // not the default action that would end the test process.
+    void stopSignalsReachTheWatcher() {
+        int stops = 0;
+        const StopSignalWatcher watcher([&stops] { ++stops; });
         QVERIFY(watcher.active());
-        std::raise(SIGTERM);
-        QTRY_COMPARE(closing.count(), 1);
-        QVERIFY(!window.isVisible());
-        window.show();
-        std::raise(SIGINT);
-        QTRY_COMPARE(closing.count(), 2);
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            const int before = stops;
+            std::raise(signal);
+            QTRY_COMPARE(stops, before + 1);
+        }
     }
 };
 
