@@ -6,8 +6,9 @@
 # from the caller; the output folder is the first of config.ini's recent
 # folders.
 # States: main-window, update-question (config.ini makes the question due),
-# message-box (Convert with an empty input field), conversion, stop-question
-# (the close box of the progress window during the run).
+# requester, preferences, message-box (Convert with an empty input field),
+# conversion, stop-question (the close box of the progress window during the
+# run).
 # Prints "reached <state>" once the state's window is shown, then "status=N"
 # when the program ended, or "still running" when it had not ended 30 s after
 # the signal (it is then killed).
@@ -45,6 +46,11 @@ window() {
   timeout 20 xdotool search --sync --onlyvisible --name "^$1" | head -n 1
 }
 
+# A left click at a point of the main window.
+click() {
+  timeout 20 xdotool mousemove --window "$main" "$1" "$2" click 1
+}
+
 # Keys go to the focused window through the X server, as a user's would.
 press() {
   timeout 20 xdotool windowfocus --sync "$1"
@@ -57,6 +63,16 @@ main=$(window "Brimvale ICO to JPG")
 case $state in
   main-window) ;;
   update-question) shown=$(window "Check for Updates") ;;
+  # Toolbar buttons of the default theme: the second opens the input file
+  # requester, the fourth the preferences dialog.
+  requester)
+    click 65 41
+    shown=$(window "Select Input Files")
+    ;;
+  preferences)
+    click 153 41
+    shown=$(window "Preferences")
+    ;;
   message-box)
     press "$main" key F5
     shown=$(window "Warning")

@@ -230,7 +230,8 @@ TEST_P(WindowModeSignal, EndsAtOnceAndSavesThePreferences) {
 std::vector<WindowSignalCase> windowSignalCases() {
     std::vector<WindowSignalCase> cases;
     for (const char* state :
-         {"main-window", "update-question", "message-box", "conversion", "stop-question"})
+         {"main-window", "update-question", "requester", "preferences", "message-box",
+          "conversion", "stop-question"})
         for (const char* signal : {"TERM", "INT", "HUP"})
             cases.push_back({state, signal});
     return cases;
