@@ -69,8 +69,8 @@ ProgressWindow::ProgressWindow(WindowMode& mode, std::unique_ptr<WatermarkFont> 
 
     pollTimer_.setInterval(pollInterval);
     connect(&pollTimer_, &QTimer::timeout, this, &ProgressWindow::poll);
-    // A main window that closes during the run (SIGTERM does that) must not
-    // leave a worker behind that still reads the job.
+    // A main window that closes during the run must not leave a worker behind
+    // that still reads the job.
     connect(mode.window.get(), &MainWindow::closeRequested, this, &ProgressWindow::endWorker);
 }
 

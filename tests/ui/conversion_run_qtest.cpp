@@ -290,8 +290,8 @@ private slots:
         QCOMPARE(fixture.asked.size(), size_t(1));
     }
 
-    // SIGTERM closes the main window as its close box does; a run in
-    // progress stops after the file in hand instead of outliving the window.
+    // A main window that closes during a run takes the run with it: the run
+    // stops after the file in hand instead of outliving the window.
     void closingTheMainWindowStopsTheRun() {
         WindowFixture fixture;
         fixture.start();
