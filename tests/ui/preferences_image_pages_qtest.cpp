@@ -1,5 +1,7 @@
+#include <QStandardItemModel>
 #include <QTest>
 
+#include "platform/drawing/font_resolver.h"
 #include "preferences_test_dialog.h"
 #include "ui/main_commands.h"
 #include "ui/preferences/adjustment_page.h"
@@ -35,6 +37,19 @@ QStringList itemTexts(const QComboBox* list) {
     for (int index = 0; index < list->count(); ++index)
         texts.append(list->itemText(index));
     return texts;
+}
+
+bool entryEnabled(const QComboBox* list, int entry) {
+    return qobject_cast<const QStandardItemModel*>(list->model())->item(entry)->isEnabled();
+}
+
+// The chooser as Qt's font dialog behaves on OK without a change: it hands
+// back the font it was opened on.
+void answerFontChooserWithItsOpening(std::vector<QString>& opened) {
+    userDialogs().chooseFont = [&opened](QWidget*, const QFont& initial) {
+        opened.push_back(initial.family());
+        return std::optional(initial);
+    };
 }
 
 // Whether a control is shown when its page and panel are: hidden rows stay
@@ -181,6 +196,29 @@ private slots:
         WatermarkTextPanel& alone =
             pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
         QCOMPARE(itemTexts(alone.font.list), QStringList({"Verdana"}));
+        openDialog(fixture)->okButton->click();
+        QCOMPARE(fixture.configLine("Fonts"), std::string("Fonts = Verdana"));
+    }
+
+    // A name that loads no installed face stays listed but greyed, and the
+    // keys pass over it; it stays selected while it is the current font.
+    void namesWithoutAnInstalledFaceCannotBePicked() {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.settings.watermark.fonts = "Arial,Nosuchface Tessaroid,DejaVu Sans";
+        fixture.settings.watermark.font = "Arial";
+        QComboBox* list =
+            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel.font.list;
+        QVERIFY(entryEnabled(list, 0));
+        QVERIFY(!entryEnabled(list, 1));
+        QVERIFY(entryEnabled(list, 2));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentText(), QStringLiteral("DejaVu Sans"));
+        openDialog(fixture)->cancelButton->click();
+
+        fixture.settings.watermark.font = "Nosuchface Tessaroid";
+        list = pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel.font.list;
+        QCOMPARE(list->currentText(), QStringLiteral("Nosuchface Tessaroid"));
         openDialog(fixture)->cancelButton->click();
     }
 
@@ -273,7 +311,8 @@ private slots:
 
         fixture.fontAnswer.reset();
         text->font.button->click();
-        QCOMPARE(fixture.asked.back(), std::string("chooseFont|Tahoma|14"));
+        // Opened on the face "Tahoma" gives, at the field's size, without a style.
+        QVERIFY(fixture.asked.back().ends_with("|14"));
         QCOMPARE(text->font.list->count(), 2);
         QFont nameless;
         nameless.setFamily(QStringLiteral(","));
@@ -297,14 +336,15 @@ private slots:
 
         // A listed name only selects; a style with an underline leaves the
         // style list as it was.
-        QFont listed(QStringLiteral("Arial"));
+        QFont listed(QStringLiteral("DejaVu Serif"));
         listed.setPointSize(9);
         listed.setBold(true);
         listed.setUnderline(true);
         fixture.fontAnswer = listed;
+        text->font.list->setCurrentIndex(0);
         text->font.button->click();
         QCOMPARE(text->font.list->count(), 3);
-        QCOMPARE(text->font.list->currentText(), QStringLiteral("Arial"));
+        QCOMPARE(text->font.list->currentText(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(text->fontStyle->currentIndex(), 2);
         QCOMPARE(fixture.settings.watermark.fonts, std::string("Arial,Tahoma,DejaVu Serif"));
 
@@ -315,6 +355,55 @@ private slots:
         QCOMPARE(text->font.list->currentText(), QStringLiteral("Tahoma"));
         openDialog(fixture)->okButton->click();
         QCOMPARE(fixture.configLine("Fonts"), std::string("Fonts = Arial,Tahoma,DejaVu Serif"));
+    }
+
+    // The chooser opens on the face a name loads as ("Arial" on its
+    // metric-compatible face), and handing that face back keeps the name.
+    void fontChooserRoundTripKeepsTheListedName() {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.settings.watermark.fonts = "Arial,Tahoma,Verdana";
+        fixture.settings.watermark.font = "Arial";
+        const std::optional<std::string> face = drawing::resolveFontFamily("Arial");
+        if (!face)
+            QSKIP("No installed face loads as Arial (tools/setup.sh installs one)");
+        WatermarkTextPanel& text =
+            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
+        std::vector<QString> opened;
+        answerFontChooserWithItsOpening(opened);
+        text.font.button->click();
+        QCOMPARE(opened, std::vector<QString>{toQString(*face)});
+        QCOMPARE(itemTexts(text.font.list), QStringList({"Arial", "Tahoma", "Verdana"}));
+        QCOMPARE(text.font.list->currentText(), QStringLiteral("Arial"));
+        openDialog(fixture)->okButton->click();
+        QCOMPARE(fixture.settings.watermark.font, std::string("Arial"));
+        QCOMPARE(fixture.settings.watermark.fonts, std::string("Arial,Tahoma,Verdana"));
+    }
+
+    // A generic name picked in the chooser is kept as the installed face it
+    // stands for, which a run can load.
+    void fontChooserStoresTheRealFamilyOfAGenericPick_data() {
+        QTest::addColumn<QString>("generic");
+        QTest::newRow("Monospace") << QStringLiteral("Monospace");
+        QTest::newRow("Sans Serif") << QStringLiteral("Sans Serif");
+        QTest::newRow("Serif") << QStringLiteral("Serif");
+    }
+
+    void fontChooserStoresTheRealFamilyOfAGenericPick() {
+        QFETCH(QString, generic);
+        WindowFixture fixture;
+        fixture.start();
+        fixture.settings.watermark.fonts = "Arial";
+        fixture.settings.watermark.font = "Arial";
+        WatermarkTextPanel& text =
+            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
+        fixture.fontAnswer = QFont(generic);
+        text.font.button->click();
+        const QString kept = text.font.list->currentText();
+        QVERIFY2(kept != generic, qPrintable(kept));
+        QCOMPARE(drawing::resolveFontFamily(toUtf8(kept)), std::optional(toUtf8(kept)));
+        QCOMPARE(fixture.settings.watermark.fonts, "Arial," + toUtf8(kept));
+        openDialog(fixture)->cancelButton->click();
     }
 
     void fontStylesMapToTheStyleList_data() {

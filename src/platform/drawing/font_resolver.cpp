@@ -13,6 +13,29 @@ struct PatternDestroyer {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDestroyer>;
 
+// `face` as fontconfig asks for it: with the configuration's substitutes and
+// the defaults added. Nothing for an empty face.
+Pattern requestFor(const std::string& face) {
+    if (face.empty()) {
+        return nullptr;
+    }
+    Pattern pattern(FcPatternCreate());
+    if (!pattern) {
+        return nullptr;
+    }
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
+    if (!FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern)) {
+        return nullptr;
+    }
+    FcDefaultSubstitute(pattern.get());
+    return pattern;
+}
+
+Pattern bestMatch(FcPattern* request) {
+    FcResult result = FcResultNoMatch;
+    return Pattern(FcFontMatch(nullptr, request, &result));
+}
+
 std::vector<std::string> stronglyBoundFamilies(FcPattern* pattern) {
     std::vector<std::string> families;
     FcValue value;
@@ -30,22 +53,12 @@ std::vector<std::string> stronglyBoundFamilies(FcPattern* pattern) {
 }  // namespace
 
 std::optional<std::string> resolveFontFamily(const std::string& face) {
-    if (face.empty()) {
+    const Pattern request = requestFor(face);
+    if (!request) {
         return std::nullopt;
     }
-    Pattern pattern(FcPatternCreate());
-    if (!pattern) {
-        return std::nullopt;
-    }
-    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
-    if (!FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern)) {
-        return std::nullopt;
-    }
-    FcDefaultSubstitute(pattern.get());
-    const std::vector<std::string> accepted = stronglyBoundFamilies(pattern.get());
-
-    FcResult result = FcResultNoMatch;
-    Pattern match(FcFontMatch(nullptr, pattern.get(), &result));
+    const std::vector<std::string> accepted = stronglyBoundFamilies(request.get());
+    const Pattern match = bestMatch(request.get());
     if (!match) {
         return std::nullopt;
     }
@@ -59,6 +72,19 @@ std::optional<std::string> resolveFontFamily(const std::string& face) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> matchedFontFamily(const std::string& face) {
+    const Pattern request = requestFor(face);
+    if (!request) {
+        return std::nullopt;
+    }
+    const Pattern match = bestMatch(request.get());
+    FcChar8* family = nullptr;
+    if (!match || FcPatternGetString(match.get(), FC_FAMILY, 0, &family) != FcResultMatch) {
+        return std::nullopt;
+    }
+    return std::string(reinterpret_cast<const char*>(family));
 }
 
 }  // namespace tessaro::drawing

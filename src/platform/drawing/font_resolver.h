@@ -12,4 +12,9 @@ namespace tessaro::drawing {
 // nothing: drawing with it would silently show some other font.
 std::optional<std::string> resolveFontFamily(const std::string& face);
 
+// The installed family of fontconfig's best match for `face`, weak fallbacks
+// included: a generic name ("Monospace") gives the real face it stands for.
+// Nothing for an empty face or when no font is installed at all.
+std::optional<std::string> matchedFontFamily(const std::string& face);
+
 }  // namespace tessaro::drawing

@@ -1,8 +1,10 @@
 #include "ui/preferences/watermark_font_list.h"
 
+#include <QStandardItemModel>
 #include <array>
 #include <cmath>
 
+#include "platform/drawing/font_resolver.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/preferences/preferences_values.h"
 #include "ui/qt_text.h"
@@ -39,11 +41,54 @@ int pointsOf(const QFont& font) {
                                 : static_cast<int>(std::lround(font.pointSizeF()));
 }
 
+std::optional<QString> loadedFamily(const QString& name) {
+    const std::optional<std::string> family = drawing::resolveFontFamily(toUtf8(name));
+    return family ? std::optional(toQString(*family)) : std::nullopt;
+}
+
+std::optional<QString> matchedFamily(const QString& name) {
+    const std::optional<std::string> family = drawing::matchedFontFamily(toUtf8(name));
+    return family ? std::optional(toQString(*family)) : std::nullopt;
+}
+
+// The chooser shows the face a name really gives: the family it loads as, or
+// for a name that does not load the face fontconfig would show instead.
+QString openingFamily(const QString& listed) {
+    if (std::optional<QString> family = loadedFamily(listed))
+        return *family;
+    return matchedFamily(listed).value_or(listed);
+}
+
+// The name the chooser's answer is kept under: the listed name when the
+// chooser handed back the very face that name loads as, else the installed
+// family fontconfig reports for the chosen one, so that a generic name
+// ("Monospace") is kept as the face it stands for. Nothing when no face
+// matches.
+std::optional<QString> keptFontName(const QString& chosen, const QString& listed) {
+    if (const std::optional<QString> family = loadedFamily(listed);
+        family && family->compare(chosen, Qt::CaseInsensitive) == 0)
+        return listed;
+    return matchedFamily(chosen);
+}
+
+// Names that load no installed face stay listed, greyed, where neither the
+// mouse nor the keys pick them.
+void disableUnloadableEntries(QComboBox* list) {
+    auto* model = qobject_cast<QStandardItemModel*>(list->model());
+    if (model == nullptr)
+        return;
+    for (int entry = 0; entry < list->count(); ++entry) {
+        if (!loadedFamily(list->itemText(entry)))
+            model->item(entry)->setEnabled(false);
+    }
+}
+
 }  // namespace
 
 void fillFontList(QComboBox* list, const WatermarkSettings& watermark) {
     list->clear();
     list->addItems(listEntries(listedFontNames(watermark)));
+    disableUnloadableEntries(list);
     list->setCurrentIndex(0);
     const int current = list->findText(toQString(watermark.font), Qt::MatchFixedString);
     if (current >= 0)
@@ -61,7 +106,8 @@ std::optional<int> fontStyleCode(const QFont& font) {
 
 void chooseWatermarkFont(QWidget* parent, const WatermarkFontRows& rows,
                          WatermarkSettings& watermark) {
-    QFont opening(rows.font->currentText());
+    const QString listed = rows.font->currentText();
+    QFont opening(openingFamily(listed));
     const int32_t size = fieldNumber(rows.size);
     if (size > 0 && size <= largestOpeningSize)
         opening.setPointSize(size);
@@ -70,10 +116,12 @@ void chooseWatermarkFont(QWidget* parent, const WatermarkFontRows& rows,
         return;
     // Names are kept in a ","-separated list, so a "," cannot be part of one;
     // a font without any other letter in its name is no choice.
-    QString name = chosen->family();
-    name.remove(QLatin1Char(','));
-    if (name.isEmpty())
+    QString family = chosen->family();
+    family.remove(QLatin1Char(','));
+    std::optional<QString> kept = family.isEmpty() ? std::nullopt : keptFontName(family, listed);
+    if (!kept || kept->remove(QLatin1Char(',')).isEmpty())
         return;
+    const QString name = *kept;
     const std::string names = listedFontNames(watermark);
     if (!listEntries(names).contains(name, Qt::CaseSensitive))
         watermark.fonts = names + "," + toUtf8(name);

@@ -62,6 +62,9 @@ void WatermarkTextPanel::fill(const WatermarkSettings& watermark) {
 void WatermarkTextPanel::store(WatermarkSettings& watermark) const {
     watermark.text = cleanedText(text->text());
     watermark.font = toUtf8(font.list->currentText());
+    // A list filled from the font alone keeps that font as its list.
+    if (watermark.fonts.empty())
+        watermark.fonts = watermark.font;
     watermark.fontSize = fieldNumber(fontSize.field);
     watermark.fontLeading = fieldNumber(fontLeading.field);
     watermark.fontColor = listColorText(fontColor.list);
