@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "batch/conversion_worker.h"
@@ -185,9 +186,10 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     printer.debugSection(ListingSection::watermark);
     if (watermark.doWatermark == 1) {
         printer.debugSection(ListingSection::textWatermark);
-        font = loadRunWatermarkFont(watermark, consoleDotsPerInch).font;
-        if (!font)
-            return fail("Error: Invalid watermark font");
+        WatermarkFontLoad load = loadRunWatermarkFont(watermark, consoleDotsPerInch);
+        if (!load.font)
+            return fail("Error: Invalid watermark font: " + load.failure);
+        font = std::move(load.font);
     }
     if (watermark.doWatermark == 2) {
         printer.debugSection(ListingSection::imageWatermark);

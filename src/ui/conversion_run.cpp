@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "batch/input_queue.h"
 #include "batch/run_setup.h"
@@ -39,12 +40,15 @@ bool isFolder(const std::string& path) {
 bool checkWatermark(MainWindow& window, const WatermarkSettings& watermark,
                     std::unique_ptr<WatermarkFont>& font) {
     if (watermark.doWatermark == 1) {
-        font = loadRunWatermarkFont(watermark, window.logicalDpiY()).font;
-        if (!font) {
+        WatermarkFontLoad load = loadRunWatermarkFont(watermark, window.logicalDpiY());
+        if (!load.font) {
+            // The name alone would hide a size that cannot be drawn.
             showWarning(&window, toQString(formatMessage(getText("Msg", "Invalid watermark font"),
-                                                         watermark.font)));
+                                                         watermark.font) +
+                                           "\n" + load.failure));
             return false;
         }
+        font = std::move(load.font);
     }
     if (watermark.doWatermark == 2) {
         if (watermark.image.empty()) {

@@ -133,7 +133,25 @@ private slots:
                  fixture.settings.watermark.font = "Nosuchface Tessaroid";
              },
              fixed("warning|Warning|Unable to load selected font for a watermark: Nosuchface "
-                   "Tessaroid"),
+                   "Tessaroid\nThe font \"Nosuchface Tessaroid\" is not installed"),
+             "preparing"},
+            {"watermark font size 0",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 fixture.settings.watermark.doWatermark = 1;
+                 fixture.settings.watermark.fontSize = 0;
+             },
+             fixed("warning|Warning|Unable to load selected font for a watermark: Arial\nThe "
+                   "font size 0 cannot be drawn"),
+             "preparing"},
+            {"watermark font size 99999",
+             [&](WindowFixture& fixture) {
+                 input(fixture);
+                 fixture.settings.watermark.doWatermark = 1;
+                 fixture.settings.watermark.fontSize = 99999;
+             },
+             fixed("warning|Warning|Unable to load selected font for a watermark: Arial\nThe "
+                   "font size 99999 cannot be drawn"),
              "preparing"},
             {"empty watermark image",
              [&](WindowFixture& fixture) {
