@@ -1,5 +1,6 @@
 #include <QStandardItemModel>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "platform/drawing/font_resolver.h"
 #include "preferences_test_dialog.h"
@@ -41,6 +42,16 @@ QStringList itemTexts(const QComboBox* list) {
 
 bool entryEnabled(const QComboBox* list, int entry) {
     return qobject_cast<const QStandardItemModel*>(list->model())->item(entry)->isEnabled();
+}
+
+// A wheel turn of one notch towards the user over `control`; whether the
+// control took it.
+bool turnWheelOver(QWidget* control) {
+    const QPointF inside(5, 5);
+    QWheelEvent event(inside, control->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(control, &event);
+    return event.isAccepted();
 }
 
 // The chooser as Qt's font dialog behaves on OK without a change: it hands
@@ -404,6 +415,35 @@ private slots:
         QCOMPARE(drawing::resolveFontFamily(toUtf8(kept)), std::optional(toUtf8(kept)));
         QCOMPARE(fixture.settings.watermark.fonts, "Arial," + toUtf8(kept));
         openDialog(fixture)->cancelButton->click();
+    }
+
+    // Scrolling a page with the wheel over a list, a spin box or a slider
+    // leaves their values alone: the wheel goes on to the page.
+    void wheelOverControlsWithoutFocusChangesNothing() {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.settings.watermark.doWatermark = 1;
+        fixture.settings.watermark.fontStyle = 0;
+        fixture.settings.watermark.textOpacity = 100;
+        fixture.settings.transform.doImageResize = 1;
+        fixture.settings.transform.imageResizeAlgorithm = 0;
+        PreferencesDialog* dialog = openPreferences(fixture);
+        WatermarkTextPanel& text = pageOf<WatermarkPage>(dialog, watermarkPage)->textPanel;
+        auto* transform = pageOf<TransformPage>(dialog, transformPage);
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 text.fontStyle, text.textOpacity->spinBox, text.textOpacity->slider,
+                 transform->resizeAlgorithm, transform->imageWidth.unit}) {
+            QVERIFY(!control->hasFocus());
+            QVERIFY2(!turnWheelOver(control), control->metaObject()->className());
+        }
+        QCOMPARE(text.fontStyle->currentIndex(), 0);
+        QCOMPARE(text.textOpacity->value(), 100);
+        QCOMPARE(text.textOpacity->slider->value(), 100);
+        QCOMPARE(transform->resizeAlgorithm->currentIndex(), 0);
+        QCOMPARE(transform->imageWidth.unit->currentIndex(), 0);
+        dialog->okButton->click();
+        QCOMPARE(fixture.settings.watermark.fontStyle, 0);
+        QCOMPARE(fixture.settings.transform.imageResizeAlgorithm, 0);
     }
 
     void fontStylesMapToTheStyleList_data() {

@@ -3,9 +3,11 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QPalette>
+#include <QScrollArea>
 
 #include "settings/preferences_file.h"
 #include "settings/reset_settings.h"
+#include "ui/preferences/focused_wheel.h"
 #include "ui/preferences/preferences_pages.h"
 #include "ui/qt_text.h"
 #include "ui/user_dialogs.h"
@@ -104,6 +106,8 @@ PreferencesDialog::PreferencesDialog(WindowMode& mode)
     auto* pageArea = new QWidget(this);
     pageArea->setGeometry(pageAreaPlace);
     pages_ = createPreferencesPages(context_, pageArea);
+    for (QScrollArea* scrolling : pageArea->findChildren<QScrollArea*>())
+        keepWheelForFocusedControls(scrolling->widget());
     defaultsButton = dialogButton(this, "Defaults", defaultsButtonPlace);
     okButton = dialogButton(this, "OK", okButtonPlace);
     cancelButton = dialogButton(this, "Cancel", cancelButtonPlace);
