@@ -1,4 +1,6 @@
 #include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -444,6 +446,25 @@ private slots:
         dialog->okButton->click();
         QCOMPARE(fixture.settings.watermark.fontStyle, 0);
         QCOMPARE(fixture.settings.transform.imageResizeAlgorithm, 0);
+    }
+
+    // Every unit list shows its longest unit whole ("Percent", not "Percen").
+    void unitListsShowTheirUnitsWhole() {
+        WindowFixture fixture;
+        fixture.start();
+        auto* transform = pageOf<TransformPage>(openPreferences(fixture), transformPage);
+        for (QComboBox* unit : {transform->imageWidth.unit, transform->imageHeight.unit}) {
+            QStyleOptionComboBox option;
+            option.initFrom(unit);
+            const QRect shown = unit->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, unit);
+            for (const QString& entry : itemTexts(unit))
+                QVERIFY2(unit->fontMetrics().horizontalAdvance(entry) <= shown.width(),
+                         qPrintable(entry));
+            // The row keeps its right edge.
+            QCOMPARE(unit->geometry().right(), 409);
+        }
+        openDialog(fixture)->cancelButton->click();
     }
 
     void fontStylesMapToTheStyleList_data() {

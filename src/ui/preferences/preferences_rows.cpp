@@ -4,6 +4,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/preferences/preferences_values.h"
 #include "ui/qt_text.h"
@@ -107,10 +108,14 @@ NumericFieldRow RowBuilder::numericField(std::string_view labelKey,
                                          std::initializer_list<std::string_view> unitKeys) {
     startRow(labelKey);
     NumericFieldRow row;
-    row.field = place(new QLineEdit(parent_), controlX, numericFieldWidth, fieldHeight);
+    // A unit list too narrow for its longest unit ("Percent") takes the room
+    // it needs from the field, so the row keeps its right edge.
+    QComboBox* unit = newList(parent_, unitKeys);
+    const int widening = std::max(0, unit->sizeHint().width() - unitWidth);
+    row.field = place(new QLineEdit(parent_), controlX, numericFieldWidth - widening, fieldHeight);
     row.field->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), row.field));
-    row.unit = place(newList(parent_, unitKeys), unitX, unitWidth, listHeight);
+    row.unit = place(unit, unitX - widening, unitWidth + widening, listHeight);
     row.unit->setCurrentIndex(0);
     return row;
 }
