@@ -11,6 +11,7 @@ namespace tessaro {
 namespace {
 
 constexpr int timestampCustom = 2;
+constexpr int32_t secondsPerMinute = 60;
 
 // Date fields count local wall-clock seconds from 1970, so the picker shows
 // them as a clock without a zone would: as UTC, with no offset applied.
@@ -56,7 +57,9 @@ void AdvancedPage::store(Settings& settings) const {
     AdvancedSettings& advanced = settings.advanced;
     advanced.filenameMask = cleanedText(filenameMask->text());
     advanced.fileTimestamp = listCode(fileTimestamp, advanced.fileTimestamp);
-    advanced.customTimestamp = static_cast<int32_t>(customTimestamp->dateTime().toSecsSinceEpoch());
+    // The picker shows minutes; seconds it cannot show are not kept.
+    const auto seconds = static_cast<int32_t>(customTimestamp->dateTime().toSecsSinceEpoch());
+    advanced.customTimestamp = seconds - seconds % secondsPerMinute;
     advanced.outFoldersHistory = listCode(outFoldersHistory, advanced.outFoldersHistory);
     advanced.outFoldersNumber = static_cast<int8_t>(outFoldersNumber->value());
     advanced.keepSubfolders = keepSubfolders->isChecked() ? 1 : 0;
