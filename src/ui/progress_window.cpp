@@ -20,15 +20,6 @@ constexpr int innerHeight = 110;
 constexpr int labelWidth = innerWidth - 20;
 constexpr std::chrono::milliseconds pollInterval(15);
 
-// Without a font to measure, a character counts as this many pixels wide.
-constexpr int fallbackCharWidth = 7;
-
-int averageCharWidth(const QFontMetrics& metrics) {
-    const QString sample = QStringLiteral("abc123:\\-");
-    const int width = metrics.horizontalAdvance(sample) / static_cast<int>(sample.size());
-    return width > 0 ? width : fallbackCharWidth;
-}
-
 }  // namespace
 
 QString shortenMiddle(const QString& text, int length) {
@@ -38,6 +29,23 @@ QString shortenMiddle(const QString& text, int length) {
     const size_t kept = static_cast<size_t>(std::max(0, (length - 3) / 2));
     return QString::fromStdU32String(characters.substr(0, kept)) + QStringLiteral("...") +
            QString::fromStdU32String(characters.substr(characters.size() - kept));
+}
+
+QString shortenToWidth(const QString& text, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    // The longest shortening that fits; "..." alone when even one character
+    // at each end is too wide. A longer length never gives a narrower text.
+    int fitting = 0;
+    int tooLong = static_cast<int>(text.toStdU32String().size());
+    while (tooLong - fitting > 1) {
+        const int length = fitting + (tooLong - fitting) / 2;
+        if (metrics.horizontalAdvance(shortenMiddle(text, length)) <= width)
+            fitting = length;
+        else
+            tooLong = length;
+    }
+    return shortenMiddle(text, fitting);
 }
 
 ProgressWindow::ProgressWindow(WindowMode& mode, std::unique_ptr<WatermarkFont> font,
@@ -63,9 +71,6 @@ ProgressWindow::ProgressWindow(WindowMode& mode, std::unique_ptr<WatermarkFont> 
     okButton->setDefault(true);
     okButton->setEnabled(false);
     connect(okButton, &QPushButton::clicked, this, &ProgressWindow::okPressed);
-
-    averageCharWidth_ = averageCharWidth(fontMetrics());
-    maxChars_ = labelWidth / averageCharWidth_;
 
     pollTimer_.setInterval(pollInterval);
     connect(&pollTimer_, &QTimer::timeout, this, &ProgressWindow::poll);
@@ -120,10 +125,8 @@ void ProgressWindow::showProgress(int processed, const std::string& currentFile)
         return;
     lastShown_ = processed;
     setWindowTitle(uiText("Dialog", "Convert Progress") + QLatin1Char(' ') + countText(processed));
-    QString name = toQString(currentFile);
-    if (averageCharWidth_ * std::ssize(name.toStdU32String()) > labelWidth)
-        name = shortenMiddle(name, maxChars_);
-    fileLabel->setText(name);
+    fileLabel->setText(
+        shortenToWidth(toQString(currentFile), fileLabel->fontMetrics(), fileLabel->width()));
     progressBar->setValue(processed);
 }
 

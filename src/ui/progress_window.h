@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,6 +20,10 @@ namespace tessaro {
 // between them when it is longer than `length` characters; otherwise as it
 // is. Characters are whole code points, so no character is ever split.
 QString shortenMiddle(const QString& text, int length);
+
+// `text` shortened in the middle as little as it takes to be at most `width`
+// pixels wide in `metrics`' font.
+QString shortenToWidth(const QString& text, const QFontMetrics& metrics, int width);
 
 // The progress window (window 3) of a conversion run, modal to the main
 // window. It runs the worker on the job as prepared, shows which file is in
@@ -69,8 +74,6 @@ private:
     std::jthread worker_;
     QTimer pollTimer_;
     int total_ = 0;
-    int averageCharWidth_ = 7;
-    int maxChars_ = 40;
     int lastShown_ = 0;
     bool stopped_ = false;
 };

@@ -235,8 +235,9 @@ private slots:
     }
 
     // The stop question holds the run; No lets it finish, Yes ends it after
-    // the file in hand. Three files below a long folder show the shortened
-    // path while the first is in hand.
+    // the file in hand. Three files below a long folder of wide letters
+    // show the path shortened to the label's width while the first is in
+    // hand.
     void stopQuestion_data() {
         QTest::addColumn<bool>("answer");
         QTest::newRow("No") << false;
@@ -247,7 +248,7 @@ private slots:
         QFETCH(bool, answer);
         WindowFixture fixture;
         fixture.start();
-        const std::string folder = "in/" + std::string(120, 'f');
+        const std::string folder = "in/" + std::string(60, 'W');
         const std::vector<std::string> icons = {fixture.makeIcon(folder + "/a.ico"),
                                                 fixture.makeIcon(folder + "/b.ico"),
                                                 fixture.makeIcon(folder + "/c.ico")};
@@ -255,12 +256,15 @@ private slots:
 
         QTRY_COMPARE_WITH_TIMEOUT(progressWindow->windowTitle(), QStringLiteral("Converting (1/3)"),
                                   runTimeout);
-        const QString label = progressWindow->fileLabel->text();
+        const QLabel* fileLabel = progressWindow->fileLabel;
+        const QString label = fileLabel->text();
         const QString path = toQString(icons[0]);
-        const int maxChars =
-            280 /
-            (progressWindow->fontMetrics().horizontalAdvance(QStringLiteral("abc123:\\-")) / 9);
-        QCOMPARE(label, shortenMiddle(path, maxChars));
+        QVERIFY2(fileLabel->fontMetrics().horizontalAdvance(label) <= fileLabel->width(),
+                 qPrintable(label));
+        QCOMPARE(label, shortenMiddle(path, static_cast<int>(label.size())));
+        // Shortened no more than it takes: one more character at each end overflows.
+        QVERIFY(fileLabel->fontMetrics().horizontalAdvance(
+                    shortenMiddle(path, static_cast<int>(label.size()) + 2)) > fileLabel->width());
         QVERIFY(label.contains(QStringLiteral("...")));
         QVERIFY(!progressWindow->okButton->isEnabled());
 
