@@ -82,6 +82,13 @@ private slots:
             chooseOutputFolder(fixture.window(), fixture.makeFolder("out"));
         };
         const auto fixed = [](std::string text) { return [text](WindowFixture&) { return text; }; };
+        const auto textWatermarkAt = [&input](int32_t points) {
+            return [&input, points](WindowFixture& fixture) {
+                input(fixture);
+                fixture.settings.watermark.doWatermark = 1;
+                fixture.settings.watermark.fontSize = points;
+            };
+        };
         const std::string stopped = "Conversion stopped";
         const std::string preparing = "Preparing...";
         const Case cases[] = {
@@ -135,21 +142,11 @@ private slots:
              fixed("warning|Warning|Unable to load selected font for a watermark: Nosuchface "
                    "Tessaroid\nThe font \"Nosuchface Tessaroid\" is not installed"),
              "preparing"},
-            {"watermark font size 0",
-             [&](WindowFixture& fixture) {
-                 input(fixture);
-                 fixture.settings.watermark.doWatermark = 1;
-                 fixture.settings.watermark.fontSize = 0;
-             },
+            {"watermark font size 0", textWatermarkAt(0),
              fixed("warning|Warning|Unable to load selected font for a watermark: Arial\nThe "
                    "font size 0 cannot be drawn"),
              "preparing"},
-            {"watermark font size 99999",
-             [&](WindowFixture& fixture) {
-                 input(fixture);
-                 fixture.settings.watermark.doWatermark = 1;
-                 fixture.settings.watermark.fontSize = 99999;
-             },
+            {"watermark font size 99999", textWatermarkAt(99999),
              fixed("warning|Warning|Unable to load selected font for a watermark: Arial\nThe "
                    "font size 99999 cannot be drawn"),
              "preparing"},

@@ -42,6 +42,14 @@ QStringList itemTexts(const QComboBox* list) {
     return texts;
 }
 
+// The watermark text panel of a dialog opened with these fonts.
+WatermarkTextPanel& textPanelWithFonts(WindowFixture& fixture, const std::string& fonts,
+                                       const std::string& font) {
+    fixture.settings.watermark.fonts = fonts;
+    fixture.settings.watermark.font = font;
+    return pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
+}
+
 bool entryEnabled(const QComboBox* list, int entry) {
     return qobject_cast<const QStandardItemModel*>(list->model())->item(entry)->isEnabled();
 }
@@ -218,10 +226,8 @@ private slots:
     void namesWithoutAnInstalledFaceCannotBePicked() {
         WindowFixture fixture;
         fixture.start();
-        fixture.settings.watermark.fonts = "Arial,Nosuchface Tessaroid,DejaVu Sans";
-        fixture.settings.watermark.font = "Arial";
-        QComboBox* list =
-            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel.font.list;
+        const std::string fonts = "Arial,Nosuchface Tessaroid,DejaVu Sans";
+        QComboBox* list = textPanelWithFonts(fixture, fonts, "Arial").font.list;
         QVERIFY(entryEnabled(list, 0));
         QVERIFY(!entryEnabled(list, 1));
         QVERIFY(entryEnabled(list, 2));
@@ -229,8 +235,7 @@ private slots:
         QCOMPARE(list->currentText(), QStringLiteral("DejaVu Sans"));
         openDialog(fixture)->cancelButton->click();
 
-        fixture.settings.watermark.font = "Nosuchface Tessaroid";
-        list = pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel.font.list;
+        list = textPanelWithFonts(fixture, fonts, "Nosuchface Tessaroid").font.list;
         QCOMPARE(list->currentText(), QStringLiteral("Nosuchface Tessaroid"));
         openDialog(fixture)->cancelButton->click();
     }
@@ -375,13 +380,10 @@ private slots:
     void fontChooserRoundTripKeepsTheListedName() {
         WindowFixture fixture;
         fixture.start();
-        fixture.settings.watermark.fonts = "Arial,Tahoma,Verdana";
-        fixture.settings.watermark.font = "Arial";
         const std::optional<std::string> face = drawing::resolveFontFamily("Arial");
         if (!face)
             QSKIP("No installed face loads as Arial (tools/setup.sh installs one)");
-        WatermarkTextPanel& text =
-            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
+        WatermarkTextPanel& text = textPanelWithFonts(fixture, "Arial,Tahoma,Verdana", "Arial");
         std::vector<QString> opened;
         answerFontChooserWithItsOpening(opened);
         text.font.button->click();
@@ -406,10 +408,7 @@ private slots:
         QFETCH(QString, generic);
         WindowFixture fixture;
         fixture.start();
-        fixture.settings.watermark.fonts = "Arial";
-        fixture.settings.watermark.font = "Arial";
-        WatermarkTextPanel& text =
-            pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
+        WatermarkTextPanel& text = textPanelWithFonts(fixture, "Arial", "Arial");
         fixture.fontAnswer = QFont(generic);
         text.font.button->click();
         const QString kept = text.font.list->currentText();
