@@ -1,89 +1,97 @@
 #include "platform/atomic_write.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include "platform/temporary_file.h"
 
 namespace tessaro {
+
 namespace {
 
-// Owns the temporary file until it is renamed into place: an abandoned one is
-// closed and removed.
-class TemporaryFile {
+class FolderDescriptor {
 public:
-    explicit TemporaryFile(const std::string& target) : name_(target + ".XXXXXX") {
-        descriptor_ = mkstemp(name_.data());
-        created_ = descriptor_ >= 0;
-    }
-    ~TemporaryFile() {
-        if (descriptor_ >= 0) {
+    explicit FolderDescriptor(const std::string& folder)
+        : descriptor_(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    ~FolderDescriptor() {
+        if (descriptor_ >= 0)
             close(descriptor_);
-        }
-        if (created_ && !committed_) {
-            unlink(name_.c_str());
-        }
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    FolderDescriptor(const FolderDescriptor&) = delete;
+    FolderDescriptor& operator=(const FolderDescriptor&) = delete;
 
-    bool isOpen() const { return descriptor_ >= 0; }
-
-    bool write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
-    // Flushes and closes the file, then renames it over `target`.
-    bool commit(const std::string& target) {
-        bool flushed = fsync(descriptor_) == 0;
-        bool closed = close(descriptor_) == 0;
-        descriptor_ = -1;
-        if (!flushed || !closed || std::rename(name_.c_str(), target.c_str()) != 0) {
-            return false;
-        }
-        committed_ = true;
-        return true;
-    }
-
-    void copyModeFrom(const std::string& target) {
-        struct stat existing {};
-        if (stat(target.c_str(), &existing) == 0) {
-            fchmod(descriptor_, existing.st_mode & 07777);
-        }
-    }
+    int get() const { return descriptor_; }
 
 private:
-    std::string name_;
-    int descriptor_ = -1;
-    bool created_ = false;
-    bool committed_ = false;
+    int descriptor_;
 };
+
+// The permissions of the regular file `name` that the new file replaces;
+// none when there is no such file. A name the folder cannot hold fails here,
+// before anything is written.
+Result<std::optional<mode_t>> replacedPermissions(int folder, const std::string& name) {
+    struct stat existing {};
+    if (fstatat(folder, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return std::optional<mode_t>();
+        return systemFailure(errno);
+    }
+    if (!S_ISREG(existing.st_mode))
+        return std::optional<mode_t>();
+    return std::optional<mode_t>(existing.st_mode & 0777);
+}
+
+Result<void> writeAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return systemFailure(errno);
+        // A regular file that takes nothing has no room left.
+        if (written == 0)
+            return systemFailure(ENOSPC);
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return {};
+}
 
 }  // namespace
 
-bool replaceFileAtomically(const std::string& path, std::string_view bytes) {
-    if (path.empty()) {
-        return false;
-    }
-    TemporaryFile temporary(path);
-    if (!temporary.isOpen()) {
-        return false;
-    }
-    // A replaced file keeps its permissions; a new one stays private to the
-    // user, as mkstemp creates it.
-    temporary.copyModeFrom(path);
-    return temporary.write(bytes) && temporary.commit(path);
+Result<void> replaceFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::filesystem::path target(path);
+    const std::string name = target.filename().string();
+    if (name.empty())
+        return systemFailure(EISDIR);
+    const FolderDescriptor folder(target.has_parent_path() ? target.parent_path().string() : ".");
+    if (folder.get() < 0)
+        return systemFailure(errno);
+    const Result<std::optional<mode_t>> permissions = replacedPermissions(folder.get(), name);
+    if (!permissions)
+        return permissions.failure();
+
+    Result<TemporaryFile> temporary = TemporaryFile::createIn(folder.get());
+    if (!temporary)
+        return temporary.failure();
+    const int descriptor = temporary->descriptor();
+    if (*permissions && fchmod(descriptor, **permissions) != 0)
+        return systemFailure(errno);
+    if (Result<void> written = writeAll(descriptor, bytes); !written)
+        return written;
+    if (fsync(descriptor) != 0)
+        return systemFailure(errno);
+    if (Result<void> closed = temporary->close(); !closed)
+        return closed;
+    if (Result<void> renamed = temporary->renameTo(name); !renamed)
+        return renamed;
+    if (fsync(folder.get()) != 0)
+        return systemFailure(errno);
+    return {};
 }
 
 }  // namespace tessaro

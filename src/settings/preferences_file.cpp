@@ -239,7 +239,7 @@ bool savePreferences(const Settings& settings, const std::string& path) {
         }
         text += "; \r\n";
     }
-    return replaceFileAtomically(path, text);
+    return replaceFileAtomically(path, text).ok();
 }
 
 }  // namespace tessaro
