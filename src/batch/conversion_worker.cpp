@@ -33,6 +33,14 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
             printLine("Saving As: " + job.outputPath);
             printLine(result.converted ? "OK" : "Not OK");
         }
+        if (job.consoleMode == 1)
+            for (const FailedPage& failed : result.failedPages)
+                printErrorLine("Error: " + failed.path + ": " + failed.reason);
+        if (!result.failedPages.empty()) {
+            std::lock_guard guard(progress.progressLock);
+            progress.failedPages.insert(progress.failedPages.end(), result.failedPages.begin(),
+                                        result.failedPages.end());
+        }
         if (result.converted) {
             ++converted;
             job.randomNumber = drawRandomNumber();
@@ -56,6 +64,7 @@ std::jthread startConversionWorker(const Settings& settings, ConversionJob& job,
         progress.processedCount = 0;
         progress.currentFile.clear();
         progress.convertedCount = 0;
+        progress.failedPages.clear();
         progress.finished = 0;
         progress.running = 1;
         progress.paused = 0;

@@ -23,8 +23,11 @@ using FileConversion = ConversionResult (*)(const Settings&, ConversionJob&, con
 // file in hand and takes no further one. Its last step stores the number of
 // files converted and sets progress.finished. After every converted file the mask's
 // counter advances and a new random number is drawn; every file written gets
-// the run's output file time. In the console mode with run mode "DEBUG" it
-// prints "Processing: ", "Saving As: " and "OK"/"Not OK" lines.
+// the run's output file time. Every page that was not saved goes into
+// progress.failedPages with its reason, and in the console mode into an
+// "Error: <path>: <reason>" line on standard error. In the console mode with
+// run mode "DEBUG" it prints "Processing: ", "Saving As: " and "OK"/"Not OK"
+// lines.
 // Settings, job and font must not change while it runs.
 void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress& progress,
                       const WatermarkFont* font, FileConversion convertFile = convertImageFile);

@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/result.h"
+
 namespace tessaro {
 
-// Saves the image in format `fif` with `flags` to a new temporary file in the
-// folder of `path`, then renames it over `path`. A save that fails leaves an
-// existing file at `path` untouched and removes the temporary file, so no
-// partial output is ever left behind.
-bool saveImageAtomically(FIBITMAP* image, int32_t fif, const std::string& path, int32_t flags);
+// Encodes the image in format `fif` with `flags` in memory and replaces the
+// file at `path` with it through replaceFileAtomically: a save that fails,
+// for whatever reason, leaves an existing file at `path` as it was and no
+// temporary file behind, and says why.
+[[nodiscard]] Result<void> saveImageAtomically(FIBITMAP* image, int32_t fif,
+                                               const std::string& path, int32_t flags);
 
 }  // namespace tessaro

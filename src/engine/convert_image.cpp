@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <string>
+#include <utility>
 
 #include "engine/atomic_save.h"
 #include "engine/colour_adjustments.h"
@@ -80,16 +82,27 @@ bool isInputFile(const std::string& savePath, const std::string& inputPath) {
     return std::filesystem::equivalent(savePath, inputPath, error) && !error;
 }
 
-// Converts and saves one selected page; the failure is none when it was saved.
-ConversionFailure convertPage(OpenIcon& icon, int32_t page, bool numberPages,
-                              const Settings& settings, ConversionJob& job,
-                              const WatermarkFont* font, std::vector<std::string>& written) {
+void recordFailure(ConversionResult& result, ConversionFailure failure, std::string path,
+                   std::string reason) {
+    if (result.failure == ConversionFailure::none)
+        result.failure = failure;
+    result.failedPages.push_back(FailedPage{std::move(path), std::move(reason)});
+}
+
+// Converts and saves one selected page, recording the file it wrote or why
+// it wrote none.
+void convertPage(OpenIcon& icon, int32_t page, bool numberPages, const Settings& settings,
+                 ConversionJob& job, const WatermarkFont* font, ConversionResult& result) {
+    const std::string pageName = "page " + std::to_string(page + 1);
     const IconPageCheck& pageCheck = icon.check.pages[page];
-    if (!pageCheck.valid())
-        return ConversionFailure::pageRefused;
+    if (!pageCheck.valid()) {
+        return recordFailure(result, ConversionFailure::pageRefused, job.inputPath,
+                             pageName + ": " + std::string(describeFault(pageCheck.fault)));
+    }
     Image image = decodePage(icon, page);
     if (!image || widthOf(image) == 0 || heightOf(image) == 0) {
-        return ConversionFailure::pageNotDecoded;
+        return recordFailure(result, ConversionFailure::pageNotDecoded, job.inputPath,
+                             pageName + " could not be decoded");
     }
     job.sourceBpp = pageCheck.maskMarksPixels ? pageCheck.bitCount
                                               : static_cast<int32_t>(FreeImage_GetBPP(image.get()));
@@ -98,20 +111,27 @@ ConversionFailure convertPage(OpenIcon& icon, int32_t page, bool numberPages,
 
     image = runChain(std::move(image), settings, job, font);
     job.outputPath = buildOutputPath(settings, job);
-    const std::string savePath =
+    std::string savePath =
         numberPages ? withPageNumber(job.outputPath, job.outputFormat, page + 1) : job.outputPath;
 
-    if (!image)
-        return ConversionFailure::noImage;
-    if (isInputFile(savePath, job.inputPath))
-        return ConversionFailure::wouldOverwriteInput;
-    if (!prepareFolderOf(savePath, job.outputFolder))
-        return ConversionFailure::outputFolderMissing;
-    if (!saveImageAtomically(image.get(), job.outputFif, savePath, job.saveFlags)) {
-        return ConversionFailure::saveFailed;
+    if (!image) {
+        return recordFailure(result, ConversionFailure::noImage, std::move(savePath),
+                             "the page could not be converted");
     }
-    written.push_back(savePath);
-    return ConversionFailure::none;
+    if (isInputFile(savePath, job.inputPath)) {
+        return recordFailure(result, ConversionFailure::wouldOverwriteInput, std::move(savePath),
+                             "this is the input file, which is never written over");
+    }
+    if (Result<void> folder = prepareFolderOf(savePath, job.outputFolder); !folder) {
+        return recordFailure(result, ConversionFailure::outputFolderMissing, std::move(savePath),
+                             folder.failure().reason);
+    }
+    if (Result<void> saved = saveImageAtomically(image.get(), job.outputFif, savePath, job.saveFlags);
+        !saved) {
+        return recordFailure(result, ConversionFailure::saveFailed, std::move(savePath),
+                             saved.failure().reason);
+    }
+    result.writtenFiles.push_back(std::move(savePath));
 }
 
 }  // namespace
@@ -121,7 +141,8 @@ ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
     std::optional<std::vector<uint8_t>> bytes = readFileBounded(job.inputPath, kMaxIconFileBytes);
     if (!bytes) {
         ConversionResult result;
-        result.failure = ConversionFailure::unreadableFile;
+        recordFailure(result, ConversionFailure::unreadableFile, job.inputPath,
+                      "the file cannot be read, or is larger than an icon may be");
         return result;
     }
     return convertIconBytes(std::move(*bytes), settings, job, font);
@@ -134,7 +155,8 @@ ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& se
     icon.bytes = std::move(bytes);
     icon.check = checkIcon(icon.bytes);
     if (!icon.check.valid()) {
-        result.failure = ConversionFailure::notAnIcon;
+        recordFailure(result, ConversionFailure::notAnIcon, job.inputPath,
+                      std::string(describeFault(icon.check.fault)));
         return result;
     }
 
@@ -144,13 +166,8 @@ ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& se
     const bool numberPages = pages.first != pages.last;
     // A process that is ending keeps the pages written so far and takes no
     // further one.
-    for (int32_t page = pages.first; page <= pages.last && !processEnding(); ++page) {
-        const ConversionFailure failure =
-            convertPage(icon, page, numberPages, settings, job, font, result.writtenFiles);
-        if (failure != ConversionFailure::none && result.failure == ConversionFailure::none) {
-            result.failure = failure;
-        }
-    }
+    for (int32_t page = pages.first; page <= pages.last && !processEnding(); ++page)
+        convertPage(icon, page, numberPages, settings, job, font, result);
     result.converted = result.failure == ConversionFailure::none;
     return result;
 }

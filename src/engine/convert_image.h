@@ -22,6 +22,12 @@ enum class ConversionFailure {
     saveFailed,
 };
 
+// A page that was not saved, or the input file when no page could be reached.
+struct FailedPage {
+    std::string path;    // the page's save path; the input file before the page had one
+    std::string reason;  // why, as a message shows it after the path
+};
+
 struct ConversionResult {
     // True only when every selected page was saved.
     bool converted = false;
@@ -29,6 +35,8 @@ struct ConversionResult {
     std::vector<std::string> writtenFiles;
     // The first failure met; none when converted.
     ConversionFailure failure = ConversionFailure::none;
+    // Every failure, in page order; empty when converted.
+    std::vector<FailedPage> failedPages;
 };
 
 // Converts the icon at `job.inputPath`: its selected pages run through the

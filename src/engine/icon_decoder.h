@@ -18,9 +18,6 @@ namespace tessaro {
 // than `maxBytes` bytes (nothing beyond that is read).
 std::optional<std::vector<uint8_t>> readFileBounded(const std::string& path, size_t maxBytes);
 
-struct MemoryStreamDeleter {
-    void operator()(FIMEMORY* stream) const { FreeImage_CloseMemory(stream); }
-};
 struct MultiBitmapDeleter {
     void operator()(FIMULTIBITMAP* bitmap) const { FreeImage_CloseMultiBitmap(bitmap, 0); }
 };
@@ -28,7 +25,7 @@ struct MultiBitmapDeleter {
 // An icon's pages opened by the decoder over bytes in memory that the caller
 // keeps alive. The stream is declared first so that it outlives the pages.
 struct IconDecoder {
-    std::unique_ptr<FIMEMORY, MemoryStreamDeleter> stream;
+    MemoryStream stream;
     std::unique_ptr<FIMULTIBITMAP, MultiBitmapDeleter> pages;
 };
 

@@ -15,4 +15,11 @@ struct BitmapDeleter {
 // An empty Image is "no image": every step passes it on untouched.
 using Image = std::unique_ptr<FIBITMAP, BitmapDeleter>;
 
+struct MemoryStreamDeleter {
+    void operator()(FIMEMORY* stream) const { FreeImage_CloseMemory(stream); }
+};
+
+// The one owner of a FreeImage memory stream.
+using MemoryStream = std::unique_ptr<FIMEMORY, MemoryStreamDeleter>;
+
 }  // namespace tessaro

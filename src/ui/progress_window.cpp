@@ -18,6 +18,10 @@ namespace {
 constexpr int innerWidth = 300;
 constexpr int innerHeight = 110;
 constexpr int labelWidth = innerWidth - 20;
+// The failure list goes between the progress bar and the OK button, which
+// moves down by its height.
+constexpr int failureListTop = 70;
+constexpr int failureListHeight = 100;
 constexpr std::chrono::milliseconds pollInterval(15);
 
 }  // namespace
@@ -71,6 +75,11 @@ ProgressWindow::ProgressWindow(WindowMode& mode, std::unique_ptr<WatermarkFont> 
     okButton->setDefault(true);
     okButton->setEnabled(false);
     connect(okButton, &QPushButton::clicked, this, &ProgressWindow::okPressed);
+    failureList = new QPlainTextEdit(this);
+    failureList->setGeometry(10, failureListTop, labelWidth, failureListHeight);
+    failureList->setReadOnly(true);
+    failureList->setLineWrapMode(QPlainTextEdit::NoWrap);
+    failureList->hide();
 
     pollTimer_.setInterval(pollInterval);
     connect(&pollTimer_, &QTimer::timeout, this, &ProgressWindow::poll);
@@ -118,6 +127,8 @@ void ProgressWindow::poll() {
     }
     worker_.join();
     showEnd(processed, converted);
+    // The worker has ended: nothing writes the list any more.
+    showFailures(progress.failedPages);
 }
 
 void ProgressWindow::showProgress(int processed, const std::string& currentFile) {
@@ -151,6 +162,18 @@ void ProgressWindow::showEnd(int processed, int converted) {
     }
     okButton->setEnabled(true);
     okButton->setFocus();
+}
+
+void ProgressWindow::showFailures(const std::vector<FailedPage>& failedPages) {
+    if (failedPages.empty())
+        return;
+    QStringList lines;
+    for (const FailedPage& failed : failedPages)
+        lines.append(toQString(failed.path + ": " + failed.reason));
+    failureList->setPlainText(lines.join(QLatin1Char('\n')));
+    failureList->show();
+    okButton->move(okButton->x(), okButton->y() + failureListHeight + 5);
+    setFixedSize(innerWidth, innerHeight + failureListHeight + 5);
 }
 
 void ProgressWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QString>
@@ -29,7 +30,8 @@ QString shortenToWidth(const QString& text, const QFontMetrics& metrics, int wid
 // window. It runs the worker on the job as prepared, shows which file is in
 // hand and how far the run has come by polling the shared progress every
 // 15 ms, asks before it lets the user stop the run, and reports the result
-// until OK. The worker is held by its pause flag while the stop question is
+// until OK. When pages were not saved, the end also lists each with its
+// reason ("<path>: <reason>") in a list that the window grows to show. The worker is held by its pause flag while the stop question is
 // open. The run's watermark font stays with the window until the worker has
 // ended.
 class ProgressWindow : public QDialog {
@@ -51,6 +53,7 @@ public:
     QLabel* fileLabel = nullptr;          // gadget 338
     QProgressBar* progressBar = nullptr;  // gadget 339
     QPushButton* okButton = nullptr;      // gadget 340
+    QPlainTextEdit* failureList = nullptr;  // hidden until a page has failed
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +64,7 @@ private:
     void poll();
     void showProgress(int processed, const std::string& currentFile);
     void showEnd(int processed, int converted);
+    void showFailures(const std::vector<FailedPage>& failedPages);
     void closeBoxPressed();
     void okPressed();
     void closeWindow();

@@ -192,6 +192,10 @@ TEST_F(ConsoleRun, MalformedIconsStopWithoutOutput) {
         } else {
             EXPECT_EQ(result.exitStatus, 2) << malformed.name;
             EXPECT_EQ(result.standardOutput, "Conversion stopped\n") << malformed.name;
+            // One line says what is wrong with the file.
+            const std::string& error = result.standardError;
+            EXPECT_TRUE(error.starts_with("Error: " + path.string() + ": ")) << error;
+            EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
         }
         EXPECT_TRUE(jpegsIn(work).empty()) << malformed.name;
     }

@@ -273,6 +273,9 @@ TEST_F(ConvertImageFile, FailedSaveLeavesTheExistingFileAndNoTemporaryFile) {
     const ConversionResult result = convert(icon);
     EXPECT_FALSE(result.converted);
     EXPECT_EQ(result.failure, ConversionFailure::saveFailed);
+    ASSERT_EQ(result.failedPages.size(), 1u);
+    EXPECT_EQ(result.failedPages[0].path, path("name.jpg"));
+    EXPECT_EQ(result.failedPages[0].reason, "the page could not be encoded");
     EXPECT_TRUE(result.writtenFiles.empty());
     std::ifstream earlier(folder_ / "name.jpg");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(earlier), {}), "earlier result");
@@ -304,6 +307,9 @@ TEST_F(ConvertImageFile, ConvertedOnlyWhenEverySelectedPageWasSaved) {
     const ConversionResult result = convert(folder_ / "name.ico");
     EXPECT_FALSE(result.converted);
     EXPECT_EQ(result.failure, ConversionFailure::pageRefused);
+    ASSERT_EQ(result.failedPages.size(), 1u);
+    EXPECT_EQ(result.failedPages[0].path, path("name.ico"));
+    EXPECT_EQ(result.failedPages[0].reason, "page 2: unsupported bit count");
     EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("name[1].jpg")});
 
     settings_.input.icoFrameLoading = 1;

@@ -76,30 +76,43 @@ bool pumpPipes(int inputFd, const std::string& input, int outFd, int errFd, Prog
     return outFd < 0 && errFd < 0;
 }
 
+// Runs in the forked child before it becomes the program.
+void prepareChild(const ScratchHome& home, const fs::path& workingFolder, const ChildSetup& setup) {
+    if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) _exit(126);
+    setenv("HOME", home.root().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", home.configHome().c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", home.runtimeDir().c_str(), 1);
+    for (const auto& [name, value] : home.environment()) {
+        if (value)
+            setenv(name.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name.c_str());
+    }
+    for (const auto& [name, value] : setup.environment) setenv(name.c_str(), value.c_str(), 1);
+    for (int stopSignal : {SIGINT, SIGTERM, SIGHUP}) signal(stopSignal, SIG_DFL);
+    for (int ignored : setup.ignoredSignals) signal(ignored, SIG_IGN);
+    if (setup.fileSizeLimit) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{*setup.fileSizeLimit, *setup.fileSizeLimit};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+    }
+}
+
 }  // namespace
 
-ProgramResult runTessaro(const ScratchHome& home, const std::vector<std::string>& arguments,
-                         const fs::path& workingFolder, const std::string& standardInput) {
+RunningProgram::RunningProgram(const ScratchHome& home, const std::vector<std::string>& arguments,
+                               const fs::path& workingFolder, const ChildSetup& setup) {
     int inPipe[2], outPipe[2], errPipe[2];
     if (pipe(inPipe) != 0 || pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("pipe failed");
-    pid_t child = fork();
-    if (child == 0) {
+    child_ = fork();
+    if (child_ == 0) {
         dup2(inPipe[0], 0);
         dup2(outPipe[1], 1);
         dup2(errPipe[1], 2);
         for (int fd : {inPipe[0], inPipe[1], outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
             close(fd);
-        if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) _exit(126);
-        setenv("HOME", home.root().c_str(), 1);
-        setenv("XDG_CONFIG_HOME", home.configHome().c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", home.runtimeDir().c_str(), 1);
-        for (const auto& [name, value] : home.environment()) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
+        prepareChild(home, workingFolder, setup);
         std::vector<char*> argv;
         std::string program = TESSARO_PROGRAM;
         argv.push_back(program.data());
@@ -112,15 +125,39 @@ ProgramResult runTessaro(const ScratchHome& home, const std::vector<std::string>
     close(inPipe[0]);
     close(outPipe[1]);
     close(errPipe[1]);
+    input_ = inPipe[1];
+    output_ = outPipe[0];
+    error_ = errPipe[0];
+}
+
+RunningProgram::~RunningProgram() {
+    if (child_ < 0) return;
+    kill(child_, SIGKILL);
+    finish();
+}
+
+bool RunningProgram::running() const {
+    siginfo_t info{};
+    return waitid(P_PID, child_, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+}
+
+ProgramResult RunningProgram::finish(const std::string& standardInput) {
     signal(SIGPIPE, SIG_IGN);
     ProgramResult result;
-    const bool ended = pumpPipes(inPipe[1], standardInput, outPipe[0], errPipe[0], result,
+    const bool ended = pumpPipes(input_, standardInput, output_, error_, result,
                                  std::chrono::steady_clock::now() + std::chrono::minutes(1));
-    if (!ended) kill(child, SIGKILL);
+    if (!ended) kill(child_, SIGKILL);
     int status = 0;
-    waitpid(child, &status, 0);
+    waitpid(child_, &status, 0);
+    child_ = -1;
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+ProgramResult runTessaro(const ScratchHome& home, const std::vector<std::string>& arguments,
+                         const fs::path& workingFolder, const std::string& standardInput,
+                         const ChildSetup& setup) {
+    return RunningProgram(home, arguments, workingFolder, setup).finish(standardInput);
 }
 
 }  // namespace tessaro::test

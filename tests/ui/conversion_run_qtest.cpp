@@ -221,6 +221,7 @@ private slots:
         QCOMPARE(window.statusField->text(), QStringLiteral("Conversion complete"));
         QCOMPARE(progressWindow->progressBar->value(), 2);
         QVERIFY(progressWindow->okButton->isEnabled());
+        QVERIFY(!progressWindow->failureList->isVisible());
         QVERIFY(isJpeg(fs::path(outFolder) / "a.jpg"));
         QCOMPARE(recentOutputFolder(fixture.settings, 0), outFolder);
         QCOMPARE(window.outputFolderList->currentText(), toQString(outFolder));
@@ -229,6 +230,26 @@ private slots:
         QTest::mouseClick(progressWindow->okButton, Qt::LeftButton);
         QTRY_VERIFY(activeProgressWindow(fixture.mode) == nullptr);
         QCOMPARE(window.statusField->text(), QStringLiteral("Conversion complete"));
+    }
+
+    // A page that could not be saved is listed with its reason below the end
+    // line, which stays as it is; the window grows to show the list.
+    void failedPageShowsWhy() {
+        WindowFixture fixture;
+        fixture.start();
+        ProgressWindow* progressWindow = startGatedRun(fixture, {fixture.makeIcon("in/a.ico")});
+        const fs::path taken = fixture.root() / "out" / "a.jpg";
+        fs::create_directory(taken);
+        gate.open = true;
+        QTRY_COMPARE_WITH_TIMEOUT(progressWindow->fileLabel->text(),
+                                  QStringLiteral("Files converted: 0 of 1"), runTimeout);
+        QVERIFY(progressWindow->failureList->isVisible());
+        QCOMPARE(progressWindow->failureList->toPlainText(),
+                 toQString(taken.string() + ": Is a directory"));
+        QCOMPARE(progressWindow->okButton->geometry(), QRect(110, 180, 80, 25));
+        QCOMPARE(progressWindow->size(), QSize(300, 215));
+        QVERIFY(progressWindow->okButton->isEnabled());
+        QCOMPARE(filesIn(fixture.root() / "out"), std::vector<std::string>{"a.jpg"});
     }
 
     // The stop question holds the run; No lets it finish, Yes ends it after
