@@ -10,6 +10,7 @@
 
 #include "batch/conversion_worker.h"
 #include "batch/run_setup.h"
+#include "cli/console_stop_signals.h"
 #include "cli/help_text.h"
 #include "cli/settings_listing.h"
 #include "engine/format_registry.h"
@@ -107,6 +108,7 @@ void printBanner() {
 
 ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job,
                                     JobProgress& progress, bool quiet) {
+    const ConsoleStopSignals stopSignals;
     const RunPrinter printer{settings, quiet, job.runMode == "DEBUG"};
     printer.say("General", "Preparing");
 

@@ -16,7 +16,9 @@ void printBanner();
 // the way when job.runMode is "DEBUG"; then queues the file, converts it on the
 // worker and prints the totals. The first failed check prints its "Error: "
 // line and ends the run before anything is queued or written. With `quiet`
-// only the error and stop lines are printed.
+// only the error and stop lines are printed. A page that was not saved adds
+// an "Error: <path>: <reason>" line. SIGINT, SIGTERM and SIGHUP end the run
+// at once, leaving no temporary file (ConsoleStopSignals).
 ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job,
                                     JobProgress& progress, bool quiet);
 

@@ -14,6 +14,8 @@ int exitStatusOf(ProgramOutcome outcome) {
             return 3;
         case ProgramOutcome::windowModeUnavailable:
             return 4;
+        case ProgramOutcome::stoppedBySignal:
+            return 5;
     }
     return 1;
 }

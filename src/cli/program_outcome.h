@@ -10,6 +10,7 @@ enum class ProgramOutcome {
     conversionStopped,      // the run ended with "Conversion stopped"
     anotherCopyRuns,        // refused: another copy of this version holds the lock
     windowModeUnavailable,  // the window mode was asked for but is not built in
+    stoppedBySignal,        // SIGINT, SIGTERM or SIGHUP ended a console run
 };
 
 // 0 for success; a distinct non-zero status for every kind of failure.

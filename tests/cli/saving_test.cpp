@@ -1,16 +1,22 @@
 // Saving as the user meets it: the program runs for real while a system call
-// of its save fails, a file size limit cuts its writes or a link waits at a
-// name it writes. An existing output is either kept byte for byte or
-// completely replaced, a failed page says why, and no temporary file is ever
-// left behind.
+// of its save fails, a file size limit cuts its writes, a link waits at a
+// name it writes, or a stop signal comes in the middle of a save. An existing
+// output is either kept byte for byte or completely replaced, a failed page
+// says why, and no temporary file is ever left behind.
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "support/icon_writer.h"
@@ -206,6 +212,74 @@ TEST_F(Saving, NamesOfUpTo255BytesSaveLongerOnesSayWhy) {
     EXPECT_EQ(tooLong.standardError,
               "Error: " + (out / (stem + "x.jpg")).string() + ": " + reasonOf(ENAMETOOLONG) + "\n");
     EXPECT_EQ(namesInOut(), (std::set<std::string>{"a.jpg", stem + ".jpg"}));
+}
+
+// True once the file at `path` exists; false when the program ended before.
+bool waitForFile(const fs::path& path, const RunningProgram& program) {
+    while (!fs::exists(path)) {
+        if (!program.running())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+// The program is held inside a step of a save (the shim waits there) and
+// gets a stop signal: it ends at once with status 5, the old output is kept
+// and no temporary file is left, nor is a further page saved.
+TEST_F(Saving, StopSignalsInTheMiddleOfASaveLeaveNoTemporaryFile) {
+    struct Moment {
+        std::string call;
+        int at;
+        std::string frames;
+        std::set<std::string> namesAfter;
+    };
+    const std::set<std::string> oldOnly = {"a.jpg"};
+    const Moment moments[] = {
+        {"write", 1, "FIRST", oldOnly},
+        {"fsync", 1, "FIRST", oldOnly},
+        {"close", 1, "FIRST", oldOnly},
+        {"rename", 1, "FIRST", oldOnly},
+        // The second of three pages: the first is saved, the others are not.
+        {"write", 2, "ALL", {"a.jpg", "a[1].jpg"}},
+    };
+    const fs::path marker = scratch.root() / "held";
+    for (int stopSignal : {SIGINT, SIGTERM, SIGHUP}) {
+        for (const Moment& moment : moments) {
+            SCOPED_TRACE(std::string(strsignal(stopSignal)) + " at " + moment.call + " call " +
+                         std::to_string(moment.at) + " of " + moment.frames);
+            fs::remove(marker);
+            fs::remove(out / "a[1].jpg");
+            std::vector<std::string> arguments = saveArguments();
+            arguments.push_back("--ico-frame-loading=" + moment.frames);
+            RunningProgram program(scratch, arguments, work,
+                                   withShim({{"TESSARO_SHIM_CALL", moment.call},
+                                             {"TESSARO_SHIM_AT", std::to_string(moment.at)},
+                                             {"TESSARO_SHIM_STALL", marker.string()}}));
+            ASSERT_TRUE(waitForFile(marker, program));
+            kill(program.pid(), stopSignal);
+            const ProgramResult result = program.finish();
+            EXPECT_EQ(result.exitStatus, 5);
+            EXPECT_EQ(contentOf(target), oldBytes);
+            EXPECT_EQ(namesInOut(), moment.namesAfter);
+        }
+    }
+}
+
+TEST_F(Saving, AStopSignalIgnoredFromTheStartStaysIgnored) {
+    const fs::path marker = scratch.root() / "held";
+    ChildSetup setup = withShim({{"TESSARO_SHIM_CALL", "write"},
+                                 {"TESSARO_SHIM_AT", "1"},
+                                 {"TESSARO_SHIM_STALL", marker.string()}});
+    setup.ignoredSignals = {SIGHUP};
+    RunningProgram program(scratch, saveArguments(), work, setup);
+    ASSERT_TRUE(waitForFile(marker, program));
+    kill(program.pid(), SIGHUP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_TRUE(program.running());
+    kill(program.pid(), SIGTERM);
+    EXPECT_EQ(program.finish().exitStatus, 5);
+    EXPECT_EQ(namesInOut(), std::set<std::string>{"a.jpg"});
 }
 
 }  // namespace
