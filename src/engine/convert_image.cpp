@@ -126,7 +126,8 @@ void convertPage(OpenIcon& icon, int32_t page, bool numberPages, const Settings&
         return recordFailure(result, ConversionFailure::outputFolderMissing, std::move(savePath),
                              folder.failure().reason);
     }
-    if (Result<void> saved = saveImageAtomically(image.get(), job.outputFif, savePath, job.saveFlags);
+    if (Result<void> saved =
+            saveImageAtomically(image.get(), job.outputFif, savePath, job.saveFlags);
         !saved) {
         return recordFailure(result, ConversionFailure::saveFailed, std::move(savePath),
                              saved.failure().reason);

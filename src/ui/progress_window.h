@@ -31,9 +31,9 @@ QString shortenToWidth(const QString& text, const QFontMetrics& metrics, int wid
 // hand and how far the run has come by polling the shared progress every
 // 15 ms, asks before it lets the user stop the run, and reports the result
 // until OK. When pages were not saved, the end also lists each with its
-// reason ("<path>: <reason>") in a list that the window grows to show. The worker is held by its pause flag while the stop question is
-// open. The run's watermark font stays with the window until the worker has
-// ended.
+// reason ("<path>: <reason>") in a list that the window grows to show. The
+// worker is held by its pause flag while the stop question is open. The run's
+// watermark font stays with the window until the worker has ended.
 class ProgressWindow : public QDialog {
     Q_OBJECT
 

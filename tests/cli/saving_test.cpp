@@ -94,8 +94,13 @@ protected:
     }
 
     std::vector<std::string> saveArguments(const fs::path& folder = {}) const {
-        return {"-q", "-i", icon.string(), "-o", (folder.empty() ? out : folder).string(),
-                "--ico-frame-loading=FIRST", "--jpg-quality=100"};
+        return {"-q",
+                "-i",
+                icon.string(),
+                "-o",
+                (folder.empty() ? out : folder).string(),
+                "--ico-frame-loading=FIRST",
+                "--jpg-quality=100"};
     }
 
     ProgramResult save(const ChildSetup& setup = {}, const fs::path& folder = {}) {
@@ -136,8 +141,8 @@ TEST_F(Saving, EveryFailingCallKeepsTheOldFileAndSaysWhy) {
         std::string call;
         int error;
     };
-    const Row rows[] = {{"write", ENOSPC}, {"write", EIO},     {"fsync", EIO},
-                        {"close", EIO},    {"close", ENOSPC},  {"rename", ENOSPC}};
+    const Row rows[] = {{"write", ENOSPC}, {"write", EIO},    {"fsync", EIO},
+                        {"close", EIO},    {"close", ENOSPC}, {"rename", ENOSPC}};
     for (const Row& row : rows) {
         int at = 1;
         for (;; ++at) {
@@ -200,14 +205,14 @@ TEST_F(Saving, NamesOfUpTo255BytesSaveLongerOnesSayWhy) {
     const std::string stem(251, 'n');
     const fs::path longIcon = work / (stem + ".ico");
     fs::copy_file(icon, longIcon);
-    const ProgramResult saved = run(
-        {"-q", "-i", longIcon.string(), "-o", out.string(), "--ico-frame-loading=FIRST"});
+    const ProgramResult saved =
+        run({"-q", "-i", longIcon.string(), "-o", out.string(), "--ico-frame-loading=FIRST"});
     EXPECT_EQ(saved.exitStatus, 0) << saved.standardError;
     EXPECT_TRUE(fs::is_regular_file(out / (stem + ".jpg")));
 
-    const ProgramResult tooLong = run({"-q", "-i", longIcon.string(), "-o", out.string(),
-                                       "--ico-frame-loading=FIRST",
-                                       "--filename-mask=%filename%x.%ext%"});
+    const ProgramResult tooLong =
+        run({"-q", "-i", longIcon.string(), "-o", out.string(), "--ico-frame-loading=FIRST",
+             "--filename-mask=%filename%x.%ext%"});
     EXPECT_EQ(tooLong.exitStatus, 2);
     EXPECT_EQ(tooLong.standardError,
               "Error: " + (out / (stem + "x.jpg")).string() + ": " + reasonOf(ENAMETOOLONG) + "\n");

@@ -78,7 +78,8 @@ bool pumpPipes(int inputFd, const std::string& input, int outFd, int errFd, Prog
 
 // Runs in the forked child before it becomes the program.
 void prepareChild(const ScratchHome& home, const fs::path& workingFolder, const ChildSetup& setup) {
-    if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) _exit(126);
+    if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0)
+        _exit(126);
     setenv("HOME", home.root().c_str(), 1);
     setenv("XDG_CONFIG_HOME", home.configHome().c_str(), 1);
     setenv("XDG_RUNTIME_DIR", home.runtimeDir().c_str(), 1);
@@ -94,7 +95,8 @@ void prepareChild(const ScratchHome& home, const fs::path& workingFolder, const 
     if (setup.fileSizeLimit) {
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{*setup.fileSizeLimit, *setup.fileSizeLimit};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(126);
     }
 }
 
@@ -131,7 +133,8 @@ RunningProgram::RunningProgram(const ScratchHome& home, const std::vector<std::s
 }
 
 RunningProgram::~RunningProgram() {
-    if (child_ < 0) return;
+    if (child_ < 0)
+        return;
     kill(child_, SIGKILL);
     finish();
 }

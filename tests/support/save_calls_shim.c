@@ -110,7 +110,7 @@ int open(const char* path, int flags, ...) {
 }
 
 ssize_t write(int descriptor, const void* bytes, size_t count) {
-    ssize_t (*real)(int, const void*, size_t) = (ssize_t (*)(int, const void*, size_t))next("write");
+    ssize_t (*real)(int, const void*, size_t) = (ssize_t(*)(int, const void*, size_t))next("write");
     if (!isTracked(descriptor))
         return real(descriptor, bytes, count);
     const int action = actionFor("write");
