@@ -13,9 +13,10 @@ namespace tessaro {
 std::string recentOutputFolder(const Settings& settings, int index);
 
 // Puts `folder` first and drops an older copy of it, keeping at most
-// advanced.outFoldersNumber entries. Folders count as the same when their
-// upper-cased texts have the same CRC-32, so letter case does not matter but
-// a trailing "/" does. False, with nothing changed, for an empty folder.
+// advanced.outFoldersNumber entries. Folders count as the same only when
+// their texts are equal: file names on Linux tell letter cases apart, so
+// "/out/" and "/Out/" are two folders, and so are "/a" and "/a/". False, with
+// nothing changed, for an empty folder.
 bool addRecentOutputFolder(Settings& settings, const std::string& folder);
 
 }  // namespace tessaro

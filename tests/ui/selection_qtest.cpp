@@ -114,16 +114,18 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("added");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("same folder in other case moves first") << "/Out/\t/Pics/" << 5 << "/pics/"
-                                                               << "/pics/\t/Out/";
+        QTest::newRow("same folder moves first") << "/Out/\t/pics/" << 5 << "/pics/"
+                                                 << "/pics/\t/Out/";
+        QTest::newRow("folders differing in letter case are two") << "/out3/\t/b/" << 5 << "/Out3/"
+                                                                  << "/Out3/\t/out3/\t/b/";
         QTest::newRow("oldest dropped at the limit") << "/a/\t/b/" << 2 << "/c/"
                                                      << "/c/\t/a/";
         QTest::newRow("trailing slash makes a difference") << "/a/" << 5 << "/a"
                                                            << "/a\t/a/";
         QTest::newRow("blanks and empty entries skipped") << " /a/ \t\t/b/" << 5 << "/c/"
                                                           << "/c/\t/a/\t/b/";
-        QTest::newRow("non-ASCII letters compare without case") << "/Äpfel/\t/b/" << 5 << "/äpfel/"
-                                                                << "/äpfel/\t/b/";
+        QTest::newRow("non-ASCII letters keep their case") << "/Äpfel/\t/b/" << 5 << "/äpfel/"
+                                                           << "/äpfel/\t/Äpfel/\t/b/";
     }
 
     void historyRules() {
