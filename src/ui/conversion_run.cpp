@@ -23,11 +23,16 @@ namespace tessaro {
 
 namespace {
 
-// A refusal of the "Msg" group's text `key` that also marks the run as
-// stopped in the status bar.
-void refuseRun(MainWindow& window, std::string_view key, std::string_view s1 = {}) {
+// A refusal that marks the run as stopped in the status bar, so the bar
+// never keeps "Preparing..." for a run that did not start.
+void refuseRunWithMessage(MainWindow& window, const QString& message) {
     setStatusText(window, uiText("Msg", "Conversion is not complete"));
-    showWarning(&window, toQString(formatMessage(getText("Msg", key), s1)));
+    showWarning(&window, message);
+}
+
+// A refusal with the "Msg" group's text `key`.
+void refuseRun(MainWindow& window, std::string_view key, std::string_view s1 = {}) {
+    refuseRunWithMessage(window, toQString(formatMessage(getText("Msg", key), s1)));
 }
 
 bool isFolder(const std::string& path) {
@@ -35,29 +40,29 @@ bool isFolder(const std::string& path) {
     return std::filesystem::is_directory(path, error);
 }
 
-// The watermark checks leave the status bar as it is. Returns false when the
-// run cannot start; a text watermark's font is left in `font`.
+// Returns false, with the run refused, when the run cannot start; a text
+// watermark's font is left in `font`.
 bool checkWatermark(MainWindow& window, const WatermarkSettings& watermark,
                     std::unique_ptr<WatermarkFont>& font) {
     if (watermark.doWatermark == 1) {
         WatermarkFontLoad load = loadRunWatermarkFont(watermark, window.logicalDpiY());
         if (!load.font) {
             // The name alone would hide a size that cannot be drawn.
-            showWarning(&window, toQString(formatMessage(getText("Msg", "Invalid watermark font"),
-                                                         watermark.font) +
-                                           "\n" + load.failure));
+            refuseRunWithMessage(
+                window, toQString(formatMessage(getText("Msg", "Invalid watermark font"),
+                                                watermark.font) +
+                                  "\n" + load.failure));
             return false;
         }
         font = std::move(load.font);
     }
     if (watermark.doWatermark == 2) {
         if (watermark.image.empty()) {
-            showWarning(&window, uiText("Msg", "Empty watermark image"));
+            refuseRun(window, "Empty watermark image");
             return false;
         }
         if (!isNonEmptyFile(watermark.image)) {
-            showWarning(&window, toQString(formatMessage(getText("Msg", "Invalid watermark image"),
-                                                         watermark.image)));
+            refuseRun(window, "Invalid watermark image", watermark.image);
             return false;
         }
     }
@@ -107,7 +112,7 @@ void startConversion(WindowMode& mode, FileConversion convertFile) {
     // Without the drawing module every page would come out without its
     // frame, and the run would still report success.
     if (const std::string failure = frameDrawingFailure(settings); !failure.empty())
-        return showWarning(&window, toQString(failure));
+        return refuseRunWithMessage(window, toQString(failure));
     std::unique_ptr<WatermarkFont> font;
     if (!checkWatermark(window, settings.watermark, font))
         return;
