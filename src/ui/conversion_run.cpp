@@ -90,7 +90,9 @@ void startConversion(WindowMode& mode, FileConversion convertFile) {
 
     job.inputPath = toUtf8(window.inputField->text().trimmed());
     job.inputFiles.clear();
-    addInputFile(job, job.inputPath);
+    // A typed path chooses its folder for the output as a dropped file does.
+    if (addInputFile(job, job.inputPath))
+        proposeOutputFolder(mode, job.inputPath);
     job.outputFolder = toUtf8(window.outputFolderList->currentText().trimmed());
     job.outputFormat = toUtf8(window.outputFormatList->currentData().toString());
     setStatusText(window, uiText("General", "Preparing"));

@@ -71,6 +71,12 @@ void connectMainWindow(WindowMode& mode) {
                          if (!paths.isEmpty() && activeProgressWindow(mode) == nullptr)
                              acceptInputFile(mode, toUtf8(paths.front()));
                      });
+    // A typed or pasted input path counts once the field is left, as a drop.
+    QObject::connect(window.inputField, &QLineEdit::editingFinished, &window, [&mode] {
+        const QString typed = mode.window->inputField->text().trimmed();
+        if (!typed.isEmpty() && activeProgressWindow(mode) == nullptr)
+            acceptInputFile(mode, toUtf8(typed));
+    });
     QObject::connect(window.outputFolderList, &QComboBox::currentTextChanged, &window,
                      [&mode](const QString& text) { mode.job.outputFolder = toUtf8(text); });
     QObject::connect(window.outputFormatList, &QComboBox::currentIndexChanged, &window,

@@ -36,14 +36,20 @@ std::string folderOfPath(const std::string& path) {
 bool acceptInputFile(WindowMode& mode, const std::string& path) {
     if (!addInputFile(mode.job, path))
         return false;
-    MainWindow& window = *mode.window;
-    window.inputField->setText(toQString(path));
-    if (window.outputFolderList->currentText().isEmpty()) {
-        const std::string folder =
-            mode.job.inputBaseFolder.empty() ? folderOfPath(path) : mode.job.inputBaseFolder;
-        chooseOutputFolder(mode, folder);
-    }
+    mode.window->inputField->setText(toQString(path));
+    proposeOutputFolder(mode, path);
     return true;
+}
+
+void proposeOutputFolder(WindowMode& mode, const std::string& inputPath) {
+    if (!mode.window->outputFolderList->currentText().isEmpty())
+        return;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(inputPath, error);
+    if (error)
+        return;
+    chooseOutputFolder(mode, mode.job.inputBaseFolder.empty() ? folderOfPath(absolute.string())
+                                                              : mode.job.inputBaseFolder);
 }
 
 void selectInputFile(WindowMode& mode) {

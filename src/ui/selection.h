@@ -11,6 +11,11 @@ namespace tessaro {
 // folder. False, with nothing changed, when the file is refused.
 bool acceptInputFile(WindowMode& mode, const std::string& path);
 
+// When no output folder is chosen yet, chooses the folder of the input just
+// taken (the job's base folder for a folder input), as a drop does. A
+// relative path counts from the current folder.
+void proposeOutputFolder(WindowMode& mode, const std::string& inputPath);
+
 // Command 5: the input file requester.
 void selectInputFile(WindowMode& mode);
 

@@ -97,12 +97,6 @@ private slots:
                  fixture.window().inputField->setText(toQString(fixture.makeFile("in/a.png")));
              },
              fixed(emptyInputMessage)},
-            {"empty output folder",
-             [](WindowFixture& fixture) {
-                 fixture.window().inputField->setText(toQString(fixture.makeIcon("in/a.ico")));
-             },
-             fixed("warning|Warning|The output folder's field is empty. Please, select existed "
-                   "output folder and try again!")},
             {"missing output folder, quoted with its added slash",
              [&](WindowFixture& fixture) {
                  input(fixture);
@@ -184,6 +178,34 @@ private slots:
                 std::vector<std::string>{
                     "warning|Warning|Unable to load selected file as a watermark image: " + image});
             QVERIFY(activeProgressWindow(fixture.mode) == nullptr);
+        }
+    }
+
+    // A typed path is taken as a dropped one: when the field is left, or at
+    // the latest at Convert, its folder becomes the output folder.
+    void typedInputChoosesItsFolder() {
+        for (const bool leaveField : {true, false}) {
+            WindowFixture fixture;
+            fixture.start();
+            MainWindow& window = fixture.window();
+            const std::string icon = fixture.makeIcon("in/a.ico");
+            window.inputField->setText(toQString(icon));
+            if (leaveField) {
+                emit window.inputField->editingFinished();
+                QCOMPARE(window.outputFolderList->currentText(),
+                         toQString((fixture.root() / "in/").string()));
+                QVERIFY(activeProgressWindow(fixture.mode) == nullptr);
+            }
+            window.convertButton->click();
+            QVERIFY2(fixture.asked.empty(), fixture.asked.empty() ? "" : fixture.asked[0].c_str());
+            ProgressWindow* progressWindow = activeProgressWindow(fixture.mode);
+            QVERIFY(progressWindow != nullptr);
+            QTRY_COMPARE_WITH_TIMEOUT(progressWindow->fileLabel->text(),
+                                      QStringLiteral("Files converted: 1 of 1"), runTimeout);
+            QVERIFY(isJpeg(fixture.root() / "in/a.jpg"));
+            QCOMPARE(recentOutputFolder(fixture.settings, 0), (fixture.root() / "in/").string());
+            QTest::mouseClick(progressWindow->okButton, Qt::LeftButton);
+            QTRY_VERIFY(activeProgressWindow(fixture.mode) == nullptr);
         }
     }
 
