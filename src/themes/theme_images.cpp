@@ -40,8 +40,8 @@ std::uint32_t bigEndian32(std::string_view bytes, std::size_t offset) {
     return value;
 }
 
-// A package entry replaces a picture only when it starts like a PNG of a
-// sane size, so a mislabelled entry cannot turn a working icon into nothing.
+// A package entry is decoded only when it starts like a PNG of a sane size,
+// so a mislabelled or hostile entry costs no decoding.
 bool looksLikeUsablePng(std::string_view bytes) {
     constexpr std::string_view signature("\x89PNG\r\n\x1a\n", 8);
     if (bytes.size() < 24 || !bytes.starts_with(signature) || bytes.substr(12, 4) != "IHDR") {
@@ -90,7 +90,7 @@ std::string readThemeConfig(const std::string& path, const EntrySizes& sizes) {
 }  // namespace
 
 ThemeLoadResult loadThemeImages(ThemeState& state, InterfaceSettings& interface,
-                                ThemeImageGroups groups) {
+                                ThemeImageGroups groups, const PictureDecodes& decodes) {
     std::string path = themePackagePath(state.folder, interface.uiTheme);
     std::error_code error;
     if (!std::filesystem::exists(path, error) && !state.themeNames.empty()) {
@@ -129,7 +129,8 @@ ThemeLoadResult loadThemeImages(ThemeState& state, InterfaceSettings& interface,
     }
     for (const auto& [number, entryName] : wanted) {
         auto picture = pictures->find(entryName);
-        if (picture != pictures->end() && looksLikeUsablePng(picture->second)) {
+        if (picture != pictures->end() && looksLikeUsablePng(picture->second) &&
+            decodes(picture->second)) {
             state.images[number] = picture->second;
         }
     }

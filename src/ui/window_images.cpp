@@ -10,7 +10,7 @@ namespace tessaro {
 
 namespace {
 
-QPixmap decodePng(const std::string& bytes) {
+QPixmap decodePng(std::string_view bytes) {
     QPixmap pixmap;
     pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                         static_cast<uint>(bytes.size()), "PNG");
@@ -38,10 +38,14 @@ void decodeGroup(const ThemeState& themes, const std::array<ImageKey, Size>& key
 }  // namespace
 
 WindowImages loadWindowImages(ThemeState& themes, InterfaceSettings& interface) {
-    themes.folder = themeFolder();
+    if (themes.folder.empty())
+        themes.folder = themeFolder();
     loadBuiltInImages(themes);
     scanThemes(themes);
-    loadThemeImages(themes, interface, {});
+    // A picture replaces the one it stands for only once it decodes, so a
+    // broken one leaves the built-in picture rather than nothing.
+    loadThemeImages(themes, interface, {},
+                    [](std::string_view bytes) { return !decodePng(bytes).isNull(); });
     WindowImages images;
     decodeGroup(themes, buttonImages, images.buttons);
     decodeGroup(themes, menuIcons, images.menuIcons);

@@ -21,9 +21,11 @@ struct WindowImages {
     QPixmap aboutBanner;       // 360 x 40, always the built-in one
 };
 
-// The built-in pictures, then the installed themes and the chosen theme's
-// pictures, decoded for Qt. A missing or broken package leaves the built-in
-// pictures; a missing chosen theme may change interface.uiTheme.
+// The built-in pictures, then the installed themes of themes.folder (found
+// by themeFolder() when it is empty) and the chosen theme's pictures, decoded
+// for Qt. A missing or broken package, or a picture that does not decode,
+// leaves the built-in pictures; a missing chosen theme may change
+// interface.uiTheme.
 WindowImages loadWindowImages(ThemeState& themes, InterfaceSettings& interface);
 
 // An image that is not there gives an empty icon or pixmap, so every control

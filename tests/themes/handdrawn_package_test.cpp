@@ -66,7 +66,7 @@ TEST_F(HanddrawnPackage, IsListedAndLoadsLargeToolbarIcons) {
 
     InterfaceSettings interface;
     interface.uiSize = 4;
-    ASSERT_EQ(loadThemeImages(state, interface, {}), ThemeLoadResult::loaded);
+    ASSERT_EQ(loadThemeImages(state, interface, {}, pngDecodes), ThemeLoadResult::loaded);
     for (const ImageKey& icon : toolbarIcons) {
         EXPECT_EQ(decodedPngSize(state.images[icon.number]), (PixelSize{64, 64})) << icon.key;
     }

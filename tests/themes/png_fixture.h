@@ -37,6 +37,17 @@ inline std::string pngOfSize(int width, int height) {
     return std::string(reinterpret_cast<const char*>(data), size);
 }
 
+// A PNG whose signature and header are sound but whose pixel data is not:
+// the bytes of the first IDAT chunk are inverted, so its checksum fails.
+inline std::string pngWithBrokenBody(int width, int height) {
+    std::string bytes = pngOfSize(width, height);
+    const std::size_t data = bytes.find("IDAT") + 4;
+    for (std::size_t i = data; i < data + 8 && i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(~bytes[i]);
+    }
+    return bytes;
+}
+
 // The size of the PNG picture the bytes hold; nullopt when they hold none.
 inline std::optional<PixelSize> decodedPngSize(std::string_view bytes) {
     std::string copy(bytes);
@@ -52,6 +63,10 @@ inline std::optional<PixelSize> decodedPngSize(std::string_view bytes) {
     }
     return PixelSize{static_cast<int>(FreeImage_GetWidth(bitmap.get())),
                      static_cast<int>(FreeImage_GetHeight(bitmap.get()))};
+}
+
+inline bool pngDecodes(std::string_view bytes) {
+    return decodedPngSize(bytes).has_value();
 }
 
 }  // namespace tessaro::test

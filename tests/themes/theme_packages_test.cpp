@@ -49,7 +49,7 @@ protected:
 
     ThemeLoadResult load(const std::string& theme, ThemeImageGroups groups = {}) {
         interface.uiTheme = theme;
-        return loadThemeImages(state, interface, groups);
+        return loadThemeImages(state, interface, groups, pngDecodes);
     }
 
     ScratchHome scratch;
@@ -105,12 +105,17 @@ TEST_F(ThemePackages, EntryNamesMatchWithTheirExactLetters) {
 }
 
 TEST_F(ThemePackages, PicturesThatCannotBeUsedKeepTheCurrentOne) {
-    writePackage("odd", {{"theme.cfg", "[Buttons]\r\nConvert=\r\n[Icons]\r\nNew=new.png\r\n"},
-                         {"_16.png", picture16},
-                         {"new.png", "GIF89a not a picture of this kind"}});
+    writePackage(
+        "odd", {{"theme.cfg", "[Buttons]\r\nConvert=\r\n[Icons]\r\nNew=new.png\r\nAdd=add.png\r\n"},
+                {"_16.png", picture16},
+                {"new.png", "GIF89a not a picture of this kind"},
+                {"add.png", pngWithBrokenBody(16, 16)}});
+    constexpr int addMenuIcon = imageNumberOf(menuIcons, "Add");
+    state.images[addMenuIcon] = "previous";
     load("odd");
     EXPECT_EQ(state.images[convertButton], "previous");
     EXPECT_EQ(state.images[newMenuIcon], "previous");
+    EXPECT_EQ(state.images[addMenuIcon], "previous");
 }
 
 TEST_F(ThemePackages, DisplayNameBeyondTheFirst255BytesIsEmptyWhileImagesLoad) {
