@@ -1,7 +1,11 @@
 #include "themes/theme_scan.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -36,25 +40,48 @@ std::vector<std::string> packageBaseNames(const std::string& folder) {
     return baseNames;
 }
 
+std::optional<PackageStamp> packageStamp(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t nanosecondsPerSecond = 1'000'000'000;
+    return PackageStamp{
+        .device = status.st_dev,
+        .inode = status.st_ino,
+        .size = status.st_size,
+        .modifiedNanoseconds =
+            status.st_mtim.tv_sec * nanosecondsPerSecond + status.st_mtim.tv_nsec,
+        .changedNanoseconds = status.st_ctim.tv_sec * nanosecondsPerSecond + status.st_ctim.tv_nsec,
+    };
+}
+
 }  // namespace
 
 void scanThemes(ThemeState& state) {
+    std::map<std::string, ScannedPackage> scanned;
     state.themeNames.clear();
     for (std::string& baseName : packageBaseNames(state.folder)) {
-        std::string displayName = themeDisplayName(state, baseName);
+        const std::optional<PackageStamp> stamp =
+            packageStamp(themePackagePath(state.folder, baseName));
+        auto earlier = state.scannedPackages.find(baseName);
+        std::string displayName =
+            stamp && earlier != state.scannedPackages.end() && earlier->second.stamp == *stamp
+                ? earlier->second.displayName
+                : themeDisplayName(state, baseName);
+        if (stamp) {
+            scanned[baseName] = {*stamp, displayName};
+        }
         state.themeNames.push_back({std::move(baseName), std::move(displayName)});
     }
+    state.scannedPackages = std::move(scanned);
 }
 
 std::string themeDisplayName(const ThemeState& state, const std::string& baseName) {
-    std::string path = themePackagePath(state.folder, baseName);
-    std::error_code error;
-    std::uintmax_t fileSize = std::filesystem::file_size(path, error);
-    if (error || fileSize == 0) {
-        return baseName;
-    }
+    // A missing or empty file is no archive either.
     std::optional<std::map<std::string, std::string>> entries =
-        readZipEntries(path, {"theme.cfg"}, maxThemeConfigSize, displayNameBytes);
+        readZipEntries(themePackagePath(state.folder, baseName), {"theme.cfg"}, maxThemeConfigSize,
+                       displayNameBytes);
     if (!entries) {
         return baseName;
     }

@@ -2,10 +2,18 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <memory>
+#include <string_view>
+#include <utility>
+
+#include "platform/file_descriptor.h"
 
 namespace tessaro {
 namespace {
@@ -23,22 +31,113 @@ using ArchiveReader = std::unique_ptr<archive, ReaderDeleter>;
 using ArchiveWriter = std::unique_ptr<archive, WriterDeleter>;
 using ArchiveEntry = std::unique_ptr<archive_entry, EntryDeleter>;
 
-ArchiveReader openZip(const std::string& path) {
-    ArchiveReader reader(archive_read_new());
-    if (!reader || archive_read_support_format_zip(reader.get()) != ARCHIVE_OK ||
-        archive_read_open_filename(reader.get(), path.c_str(), 64 * 1024) != ARCHIVE_OK) {
-        return nullptr;
+// The end record of the central directory: its fixed part, and how far from
+// the file's end the archive library looks for it.
+constexpr std::size_t endRecordSize = 22;
+constexpr std::size_t endRecordSearch = 16 * 1024;
+constexpr std::string_view endRecordSignature("PK\x05\x06", 4);
+constexpr std::string_view zip64LocatorSignature("PK\x06\x07", 4);
+constexpr std::size_t zip64LocatorSize = 20;
+
+std::uint32_t littleEndian(std::string_view bytes, std::size_t offset, std::size_t width) {
+    std::uint32_t value = 0;
+    for (std::size_t i = width; i-- > 0;) {
+        value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
     }
-    return reader;
+    return value;
 }
 
-// The next entry header, or null at the end of the archive or when it
-// cannot be read; `broken` tells the two apart.
-archive_entry* nextEntry(archive* reader, bool& broken) {
+bool readAt(int descriptor, std::string& buffer, std::uint64_t offset) {
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t count = ::pread(descriptor, buffer.data() + done, buffer.size() - done,
+                                      static_cast<off_t>(offset + done));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+// Whether the end record that the archive library will find (the last one
+// in the file's final 16 KiB) describes a directory within the bounds, right
+// before the record. The library reads that directory whole when the archive
+// is opened, so this is checked first, from the record alone.
+bool hasBoundedDirectory(int descriptor, std::uint64_t fileSize) {
+    if (fileSize < endRecordSize) {
+        return false;
+    }
+    const std::uint64_t tailOffset = fileSize - std::min<std::uint64_t>(endRecordSearch, fileSize);
+    std::string tail(static_cast<std::size_t>(fileSize - tailOffset), '\0');
+    if (!readAt(descriptor, tail, tailOffset)) {
+        return false;
+    }
+    const std::size_t at = tail.rfind(endRecordSignature, tail.size() - endRecordSize);
+    if (at == std::string::npos) {
+        return false;
+    }
+    // A theme never needs the 64-bit extension, whose records could claim
+    // any number of entries.
+    if (at >= zip64LocatorSize && tail.compare(at - zip64LocatorSize, zip64LocatorSignature.size(),
+                                               zip64LocatorSignature) == 0) {
+        return false;
+    }
+    const std::string_view record(tail.data() + at, endRecordSize);
+    const std::uint32_t disk = littleEndian(record, 4, 2);
+    const std::uint32_t directoryDisk = littleEndian(record, 6, 2);
+    const std::uint32_t entriesOnDisk = littleEndian(record, 8, 2);
+    const std::uint32_t entries = littleEndian(record, 10, 2);
+    const std::uint64_t directorySize = littleEndian(record, 12, 4);
+    const std::uint64_t directoryOffset = littleEndian(record, 16, 4);
+    return disk == 0 && directoryDisk == 0 && entriesOnDisk == entries &&
+           entries <= maxThemeEntries && directorySize <= maxThemeDirectorySize &&
+           directoryOffset + directorySize == tailOffset + at;
+}
+
+// A package opened for reading through its central directory. Members are
+// destroyed in reverse order: the reader before the file it reads.
+struct ZipPackage {
+    FileDescriptor file;
+    ArchiveReader reader;
+    std::size_t entriesSeen = 0;
+};
+
+// Only a regular file within the size bound, whose directory is within its
+// bounds, is handed to the archive library, and only to its reader of the
+// central directory: a file without one is no package, however it starts.
+std::optional<ZipPackage> openZip(const std::string& path) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size <= 0 || static_cast<std::uint64_t>(status.st_size) > maxThemePackageSize ||
+        !hasBoundedDirectory(file.get(), static_cast<std::uint64_t>(status.st_size))) {
+        return std::nullopt;
+    }
+    ArchiveReader reader(archive_read_new());
+    if (!reader || archive_read_support_format_zip_seekable(reader.get()) != ARCHIVE_OK ||
+        archive_read_open_fd(reader.get(), file.get(), 64 * 1024) != ARCHIVE_OK) {
+        return std::nullopt;
+    }
+    return ZipPackage{std::move(file), std::move(reader)};
+}
+
+// The next entry header, or null at the end of the archive, when it cannot
+// be read, or past the number of entries a theme may hold; `broken` tells
+// the end apart from the others.
+archive_entry* nextEntry(ZipPackage& package, bool& broken) {
     archive_entry* entry = nullptr;
-    int result = archive_read_next_header(reader, &entry);
-    broken = result != ARCHIVE_OK && result != ARCHIVE_WARN && result != ARCHIVE_EOF;
-    return result == ARCHIVE_OK || result == ARCHIVE_WARN ? entry : nullptr;
+    const int result = archive_read_next_header(package.reader.get(), &entry);
+    if (result == ARCHIVE_EOF) {
+        broken = false;
+        return nullptr;
+    }
+    broken =
+        (result != ARCHIVE_OK && result != ARCHIVE_WARN) || ++package.entriesSeen > maxThemeEntries;
+    return broken ? nullptr : entry;
 }
 
 std::string entryName(archive_entry* entry) {
@@ -83,13 +182,13 @@ std::optional<std::string> readEntryData(archive* reader, std::size_t sizeLimit,
 }  // namespace
 
 std::optional<std::map<std::string, std::int64_t>> listZipEntries(const std::string& path) {
-    ArchiveReader reader = openZip(path);
-    if (!reader) {
+    std::optional<ZipPackage> package = openZip(path);
+    if (!package) {
         return std::nullopt;
     }
     std::map<std::string, std::int64_t> sizes;
     bool broken = false;
-    while (archive_entry* entry = nextEntry(reader.get(), broken)) {
+    while (archive_entry* entry = nextEntry(*package, broken)) {
         if (std::int64_t size = listedSize(entry); size > 0) {
             sizes.emplace(entryName(entry), size);
         }
@@ -104,14 +203,14 @@ std::optional<std::map<std::string, std::string>> readZipEntries(const std::stri
                                                                  const std::set<std::string>& names,
                                                                  std::size_t sizeLimit,
                                                                  std::size_t keepBytes) {
-    ArchiveReader reader = openZip(path);
-    if (!reader) {
+    std::optional<ZipPackage> package = openZip(path);
+    if (!package) {
         return std::nullopt;
     }
     std::map<std::string, std::string> contents;
     bool broken = false;
     while (contents.size() < names.size()) {
-        archive_entry* entry = nextEntry(reader.get(), broken);
+        archive_entry* entry = nextEntry(*package, broken);
         if (entry == nullptr) {
             break;
         }
@@ -121,7 +220,8 @@ std::optional<std::map<std::string, std::string>> readZipEntries(const std::stri
             contents.contains(name)) {
             continue;
         }
-        if (std::optional<std::string> data = readEntryData(reader.get(), sizeLimit, keepBytes)) {
+        if (std::optional<std::string> data =
+                readEntryData(package->reader.get(), sizeLimit, keepBytes)) {
             contents.emplace(std::move(name), std::move(*data));
         }
     }

@@ -16,6 +16,18 @@ namespace tessaro {
 inline constexpr std::size_t maxThemeConfigSize = 64 * 1024;
 inline constexpr std::size_t maxThemePictureSize = 4 * 1024 * 1024;
 
+// A package beyond these bounds is no package, so that a damaged or huge file
+// among the packages costs next to nothing to look at. A theme holds a few
+// hundred entries (every picture in five sizes), so its central directory
+// takes some ten KiB.
+inline constexpr std::uint64_t maxThemePackageSize = 64 * 1024 * 1024;
+inline constexpr std::size_t maxThemeEntries = 4096;
+inline constexpr std::size_t maxThemeDirectorySize = 1024 * 1024;
+
+// A ZIP archive is read through its central directory, found at its end:
+// a file without one (truncated, or not an archive) cannot be read, nor can
+// one beyond the bounds above or one that is not a regular file.
+
 // The uncompressed sizes of the regular entries of a ZIP archive that are
 // larger than 0, by exact entry name; nullopt when the file cannot be read
 // as a ZIP archive to its end.

@@ -12,6 +12,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/file_descriptor.h"
 #include "update/http_message.h"
 
 namespace tessaro {
@@ -19,28 +20,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Owns one socket descriptor and closes it when it goes.
-struct OwnedSocket {
-    int fd;
-
-    explicit OwnedSocket(int descriptor) : fd(descriptor) {}
-    OwnedSocket(OwnedSocket&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
-    OwnedSocket(const OwnedSocket&) = delete;
-    OwnedSocket& operator=(const OwnedSocket&) = delete;
-    OwnedSocket& operator=(OwnedSocket&&) = delete;
-    ~OwnedSocket() {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-};
-
 struct AddressListDeleter {
     void operator()(addrinfo* list) const { freeaddrinfo(list); }
 };
 using AddressList = std::unique_ptr<addrinfo, AddressListDeleter>;
 
-using Connection = std::variant<OwnedSocket, HttpFailure>;
+using Connection = std::variant<FileDescriptor, HttpFailure>;
 
 int millisecondsUntil(Clock::time_point deadline, std::chrono::milliseconds most) {
     const auto left =
@@ -91,27 +76,27 @@ Connection connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
     std::string cause = "no address";
     for (const addrinfo* address = addresses.get(); address != nullptr;
          address = address->ai_next) {
-        OwnedSocket socket{::socket(address->ai_family,
-                                    address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                                    address->ai_protocol)};
-        if (socket.fd < 0) {
+        FileDescriptor socket{::socket(address->ai_family,
+                                       address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                                       address->ai_protocol)};
+        if (socket.get() < 0) {
             cause = errnoText(errno);
             continue;
         }
-        if (::connect(socket.fd, address->ai_addr, address->ai_addrlen) == 0) {
+        if (::connect(socket.get(), address->ai_addr, address->ai_addrlen) == 0) {
             return socket;
         }
         if (errno != EINPROGRESS) {
             cause = errnoText(errno);
             continue;
         }
-        if (!waitFor(socket.fd, POLLOUT, deadline)) {
+        if (!waitFor(socket.get(), POLLOUT, deadline)) {
             cause = "no connection within " + std::to_string(timeout.count()) + " ms";
             continue;
         }
         int error = 0;
         socklen_t length = sizeof error;
-        if (::getsockopt(socket.fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
+        if (::getsockopt(socket.get(), SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
             error = errno;
         }
         if (error == 0) {
@@ -192,15 +177,15 @@ HttpAnswer httpGet(std::string_view url, std::string_view userAgent, const HttpT
     if (auto* failure = std::get_if<HttpFailure>(&connection)) {
         return std::move(*failure);
     }
-    const OwnedSocket socket = std::get<OwnedSocket>(std::move(connection));
+    const FileDescriptor socket = std::get<FileDescriptor>(std::move(connection));
 
     const Clock::time_point deadline = Clock::now() + timings.answerTimeout;
-    if (std::string cause = sendAll(socket.fd, buildGetRequest(*parts, userAgent), deadline);
+    if (std::string cause = sendAll(socket.get(), buildGetRequest(*parts, userAgent), deadline);
         !cause.empty()) {
         return HttpFailure{HttpFailure::Reason::cannotSend, std::move(cause)};
     }
 
-    return receiveAnswer(socket.fd, deadline, timings);
+    return receiveAnswer(socket.get(), deadline, timings);
 }
 
 std::string httpGetText(std::string_view url, std::string_view userAgent,

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -45,6 +48,11 @@ protected:
 
     void writeFile(const std::string& baseName, const std::string& content) const {
         std::ofstream(packagePath(baseName), std::ios::binary) << content;
+    }
+
+    static std::string readFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     ThemeLoadResult load(const std::string& theme, ThemeImageGroups groups = {}) {
@@ -136,12 +144,18 @@ TEST_F(ThemePackages, DisplayNames) {
     writePackage("bare", {{"readme.txt", "no description"}});
     writeFile("empty", "");
     writeFile("broken", "PK\x03\x04 but nothing after it");
+    // Cut after its description, before the central directory: no package,
+    // however readable its first entry is.
+    writePackage("whole", {{"theme.cfg", "[Theme]\r\nName=Whole\r\n"}, {"go.png", picture20}});
+    std::string whole = readFile(packagePath("whole"));
+    writeFile("truncated", whole.substr(0, whole.find("go.png")));
     EXPECT_EQ(themeDisplayName(state, "ocean"), "Ocean Blue");
     EXPECT_EQ(themeDisplayName(state, "latin"), "Th\xc3\xa8me");
     EXPECT_EQ(themeDisplayName(state, "bare"), "");
     EXPECT_EQ(themeDisplayName(state, "missing"), "missing");
     EXPECT_EQ(themeDisplayName(state, "empty"), "empty");
     EXPECT_EQ(themeDisplayName(state, "broken"), "broken");
+    EXPECT_EQ(themeDisplayName(state, "truncated"), "truncated");
 }
 
 TEST_F(ThemePackages, ScanListsZipFilesInNameOrder) {
@@ -199,8 +213,7 @@ TEST_F(ThemePackages, OversizedEntriesAreIgnored) {
 TEST_F(ThemePackages, BrokenArchiveLeavesTheImagesAsTheyWere) {
     writePackage("whole",
                  {{"theme.cfg", "[Buttons]\r\nConvert=go.png\r\n"}, {"go.png", picture20}});
-    std::ifstream whole(packagePath("whole"), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    std::string bytes = readFile(packagePath("whole"));
     // Cut inside the picture's data, so neither the directory nor the entry survives.
     writeFile("truncated", bytes.substr(0, bytes.find("go.png") + 20));
     writeFile("garbage", std::string(500, 'x'));
@@ -210,6 +223,92 @@ TEST_F(ThemePackages, BrokenArchiveLeavesTheImagesAsTheyWere) {
         EXPECT_EQ(interface.uiTheme, theme);
         EXPECT_EQ(state.images[convertButton], "previous") << theme;
     }
+}
+
+// Packages beyond the bounds are listed by their base names and load
+// nothing, however sound their first entries are: a package followed by a
+// 4 GiB sparse tail (which no longer ends in its directory), and one entry
+// more than a theme may hold.
+TEST_F(ThemePackages, PackagesBeyondTheBoundsAreNoPackages) {
+    const Entries described = {{"theme.cfg",
+                                "[Theme]\r\nName=Named\r\n[Buttons]\r\n"
+                                "Convert=go.png\r\n"},
+                               {"go.png", picture20}};
+    writePackage("huge", described);
+    fs::resize_file(packagePath("huge"), std::uintmax_t{4} << 30);
+
+    Entries many = described;
+    while (many.size() < maxThemeEntries) {
+        many.emplace_back("filler" + std::to_string(many.size()), "x");
+    }
+    writePackage("most", many);
+    many.emplace_back("one-too-many", "x");
+    writePackage("many", many);
+
+    scanThemes(state);
+    ASSERT_EQ(state.themeNames.size(), 3u);
+    EXPECT_EQ(state.themeNames[0].displayName, "huge");
+    EXPECT_EQ(state.themeNames[1].displayName, "many");
+    EXPECT_EQ(state.themeNames[2].displayName, "Named");
+    for (const char* theme : {"huge", "many"}) {
+        EXPECT_EQ(load(theme), ThemeLoadResult::unreadablePackage) << theme;
+        EXPECT_EQ(state.images[convertButton], "previous") << theme;
+    }
+    EXPECT_EQ(load("most"), ThemeLoadResult::loaded);
+    EXPECT_EQ(state.images[convertButton], picture20);
+}
+
+// The names of the package files the system saw opened in a folder since the
+// last call.
+class OpenedFiles {
+public:
+    explicit OpenedFiles(const std::string& folder)
+        : watch_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        inotify_add_watch(watch_, folder.c_str(), IN_OPEN);
+    }
+    ~OpenedFiles() { close(watch_); }
+    OpenedFiles(const OpenedFiles&) = delete;
+    OpenedFiles& operator=(const OpenedFiles&) = delete;
+
+    std::vector<std::string> take() const {
+        std::vector<std::string> names;
+        alignas(inotify_event) std::array<char, 4096> buffer;
+        ssize_t length = 0;
+        while ((length = read(watch_, buffer.data(), buffer.size())) > 0) {
+            for (ssize_t at = 0; at < length;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
+                if (event->len > 0) {
+                    names.emplace_back(event->name);
+                }
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return names;
+    }
+
+private:
+    int watch_;
+};
+
+TEST_F(ThemePackages, AScanOpensOnlyPackagesThatChangedSinceTheLastOne) {
+    writePackage("alpha", {{"theme.cfg", "[Theme]\r\nName=Alpha\r\n"}});
+    writePackage("beta", {{"theme.cfg", "[Theme]\r\nName=Beta\r\n"}});
+    const OpenedFiles opened(state.folder);
+    scanThemes(state);
+    EXPECT_EQ(opened.take(), (std::vector<std::string>{"alpha.zip", "beta.zip"}));
+
+    scanThemes(state);
+    EXPECT_EQ(opened.take(), std::vector<std::string>{});
+    ASSERT_EQ(state.themeNames.size(), 2u);
+    EXPECT_EQ(state.themeNames[1].displayName, "Beta");
+
+    writePackage("beta", {{"theme.cfg", "[Theme]\r\nName=Better\r\n"}});
+    fs::remove(packagePath("alpha"));
+    opened.take();
+    scanThemes(state);
+    EXPECT_EQ(opened.take(), std::vector<std::string>{"beta.zip"});
+    ASSERT_EQ(state.themeNames.size(), 1u);
+    EXPECT_EQ(state.themeNames[0].displayName, "Better");
 }
 
 }  // namespace
