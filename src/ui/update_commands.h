@@ -16,6 +16,8 @@ VersionFetch& publishedVersionSource();
 UpdateDialogs windowUpdateDialogs(QWidget* parent);
 
 // "Check For a New Version": asks the vendor's server at once and reports.
+// The request runs off the window's thread; the window keeps handling its
+// events meanwhile. A second check while one runs is not started.
 void checkForUpdateNow(WindowMode& mode);
 
 // The start-up question, when the update range says it is due. The new

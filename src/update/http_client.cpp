@@ -8,8 +8,12 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 #include "platform/file_descriptor.h"
@@ -56,23 +60,65 @@ bool waitFor(int fd, short events, Clock::time_point deadline) {
     }
 }
 
-// A non-blocking connect, so that an unreachable host costs at most
-// connectTimeout instead of the system's minutes-long default.
-Connection connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_NUMERICSERV;
-    addrinfo* found = nullptr;
-    const std::string port = std::to_string(url.port);
-    const int lookup = ::getaddrinfo(url.host.c_str(), port.c_str(), &hints, &found);
-    if (lookup != 0) {
-        return HttpFailure{HttpFailure::Reason::unknownHost,
-                           url.host + ": " + ::gai_strerror(lookup)};
-    }
-    const AddressList addresses{found};
+// One name lookup on a thread of its own. The system's lookup has no time
+// limit and cannot be interrupted, so when the wait for it ends first, the
+// thread finishes alone; it holds its share of this record, and nothing else
+// it touches can go away before it is done.
+struct PendingLookup {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    int status = 0;
+    AddressList addresses;
+};
 
+using Lookup = std::variant<AddressList, HttpFailure>;
+
+Lookup lookUpHost(const HttpUrl& url, const std::string& port, Clock::time_point deadline,
+                  std::chrono::milliseconds timeout) {
+    auto pending = std::make_shared<PendingLookup>();
+    try {
+        std::thread([pending, host = url.host, port] {
+            addrinfo hints{};
+            hints.ai_family = AF_UNSPEC;
+            hints.ai_socktype = SOCK_STREAM;
+            hints.ai_flags = AI_NUMERICSERV;
+            addrinfo* found = nullptr;
+            const int status = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &found);
+            const std::lock_guard lock(pending->mutex);
+            pending->status = status;
+            pending->addresses.reset(found);
+            pending->done = true;
+            pending->finished.notify_one();
+        }).detach();
+    } catch (const std::system_error& error) {
+        return HttpFailure{HttpFailure::Reason::unknownHost, url.host + ": " + error.what()};
+    }
+    std::unique_lock lock(pending->mutex);
+    if (!pending->finished.wait_until(lock, deadline, [&] { return pending->done; })) {
+        return HttpFailure{HttpFailure::Reason::unknownHost,
+                           url.host + ": no answer from the name service within " +
+                               std::to_string(timeout.count()) + " ms"};
+    }
+    if (pending->status != 0) {
+        return HttpFailure{HttpFailure::Reason::unknownHost,
+                           url.host + ": " + ::gai_strerror(pending->status)};
+    }
+    return std::move(pending->addresses);
+}
+
+// A non-blocking connect after a lookup on a thread of its own, so that a
+// silent name service or an unreachable host costs at most connectTimeout
+// instead of the system's minutes-long defaults.
+Connection connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
+    const std::string port = std::to_string(url.port);
+    Lookup lookup = lookUpHost(url, port, deadline, timeout);
+    if (auto* failure = std::get_if<HttpFailure>(&lookup)) {
+        return std::move(*failure);
+    }
+    const AddressList addresses = std::get<AddressList>(std::move(lookup));
+
     std::string cause = "no address";
     for (const addrinfo* address = addresses.get(); address != nullptr;
          address = address->ai_next) {

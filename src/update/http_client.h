@@ -11,7 +11,8 @@ namespace tessaro {
 // How long the client waits. The defaults are the program's; tests pass
 // shorter ones.
 struct HttpTimings {
-    // For the TCP connection, over all addresses the host name resolves to.
+    // For the name lookup and the TCP connection together, over all
+    // addresses the host name resolves to.
     std::chrono::milliseconds connectTimeout{10000};
     // How often the connection is looked at while the answer is awaited.
     std::chrono::milliseconds pollInterval{20};

@@ -1,6 +1,10 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "l10n/string_table.h"
 #include "settings/local_time.h"
@@ -8,6 +12,7 @@
 #include "ui/converter_window.h"
 #include "ui/main_commands.h"
 #include "ui/uninstall_window.h"
+#include "ui/update_commands.h"
 #include "ui/window_numbers.h"
 #include "ui/window_startup.h"
 #include "update/manual_location.h"
@@ -258,6 +263,27 @@ private slots:
         // A manual check leaves the schedule alone.
         QCOMPARE(fixture.settings.general.updateDate, updateDate);
         QCOMPARE(fixture.readConfig(), before);
+    }
+
+    // The version is published only once the window's thread has handled a
+    // timer event; a check that blocks that thread waits in vain, as for
+    // name servers that do not answer, and reads no version.
+    void windowHandlesEventsWhileTheCheckRuns() {
+        WindowFixture fixture;
+        fixture.start();
+        std::atomic<bool> ticked = false;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&ticked] { ticked = true; });
+        timer.start(10);
+        publishedVersionSource() = [&ticked] {
+            for (int wait = 0; wait < 500 && !ticked; ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            return ticked ? std::string("271") : std::string();
+        };
+        runMainCommand(fixture.mode, checkForNewVersionCommand);
+        QCOMPARE(fixture.asked.size(), size_t(1));
+        QVERIFY2(fixture.asked.front().starts_with("question|New Update|"),
+                 fixture.asked.front().c_str());
     }
 
     void startUpAsksWhenTheScheduleIsDueAndResetsIt_data() {

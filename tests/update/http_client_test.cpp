@@ -1,11 +1,31 @@
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <netdb.h>
 
 #include <string>
+#include <string_view>
+#include <thread>
 #include <variant>
 
 #include "update/http_client.h"
 #include "update/http_message.h"
 #include "update/local_http_server.h"
+
+// A name the name service of this test program answers only after five
+// seconds, as a machine whose name servers do not answer; every other name
+// goes to the system's lookup.
+constexpr std::string_view silentNameServiceHost = "silent-name-service.invalid";
+
+extern "C" int getaddrinfo(const char* name, const char* service, const addrinfo* hints,
+                           addrinfo** result) {
+    if (name != nullptr && name == silentNameServiceHost) {
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        return EAI_AGAIN;
+    }
+    using Lookup = int (*)(const char*, const char*, const addrinfo*, addrinfo**);
+    static const auto systemLookup = reinterpret_cast<Lookup>(dlsym(RTLD_NEXT, "getaddrinfo"));
+    return systemLookup(name, service, hints, result);
+}
 
 namespace tessaro::test {
 namespace {
@@ -90,6 +110,17 @@ TEST(HttpClient, StopsWaitingForAServerThatNeverAnswers) {
     ASSERT_TRUE(std::holds_alternative<HttpFailure>(answer));
     EXPECT_EQ(std::get<HttpFailure>(answer).reason, HttpFailure::Reason::noAnswer);
     EXPECT_EQ(server.receivedRequest().substr(0, 4), "GET ");
+}
+
+TEST(HttpClient, GivesUpOnASilentNameServiceAtTheConnectionLimit) {
+    const HttpTimings quick{.connectTimeout = 300ms, .pollInterval = 5ms, .answerTimeout = 300ms};
+    const HttpAnswer answer = httpGet(
+        "http://" + std::string(silentNameServiceHost) + "/files/tessaro.dat", productAgent, quick);
+    ASSERT_TRUE(std::holds_alternative<HttpFailure>(answer));
+    const HttpFailure& failure = std::get<HttpFailure>(answer);
+    EXPECT_EQ(failure.reason, HttpFailure::Reason::unknownHost);
+    EXPECT_EQ(failure.cause, std::string(silentNameServiceHost) +
+                                 ": no answer from the name service within 300 ms");
 }
 
 TEST(HttpClient, RefusedConnectionIsAFailureWithItsCause) {
