@@ -17,6 +17,7 @@
 #include "engine/output_folders.h"
 #include "engine/page_selection.h"
 #include "engine/page_suffix.h"
+#include "engine/readable_icon.h"
 #include "engine/solid_frame.h"
 #include "platform/process_ending.h"
 #include "platform/random_seed.h"
@@ -25,9 +26,10 @@ namespace tessaro {
 
 namespace {
 
-// The icon's bytes with the check's findings, and the decoders opened over
-// them: one as stored, and one that turns the AND mask into alpha, opened only
-// when a selected page has masked pixels. Each page is decoded by one of them, once.
+// The icon's bytes as the decoder reads them, with the check's findings, and
+// the decoders opened over them: one as stored, and one that turns the AND
+// mask into alpha, opened only when a selected page has masked pixels. Each
+// page is decoded by one of them, once.
 struct OpenIcon {
     std::vector<uint8_t> bytes;
     IconCheck check;
@@ -160,6 +162,7 @@ ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& se
                       std::string(describeFault(icon.check.fault)));
         return result;
     }
+    icon.bytes = decoderReadableIcon(std::move(icon.bytes), icon.check);
 
     const int32_t pageCount = static_cast<int32_t>(icon.check.pages.size());
     std::mt19937 random(randomSeed());

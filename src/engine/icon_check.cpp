@@ -166,6 +166,67 @@ IconPageCheck checkPngPage(std::span<const uint8_t> page) {
     return check;
 }
 
+// The bitmap header sizes a page may have: the plain info header, and the
+// version 4 and 5 headers, whose first 40 bytes are the plain header's fields
+// and whose further fields (colour space, profile) are never read.
+constexpr std::array<uint32_t, 3> kBitmapHeaderSizes = {40, 108, 124};
+
+constexpr uint32_t kUncompressed = 0;
+constexpr uint32_t kBitFields = 3;
+// The red, green and blue masks of a bit-field page lie right after the
+// plain header's fields: inside a larger header, or following a 40-byte one.
+constexpr size_t kBitFieldMasksAt = sizeof(BitmapInfoHeader);
+constexpr size_t kBitFieldMasksBytes = 3 * 4;
+
+struct ChannelMasks {
+    uint32_t red;
+    uint32_t green;
+    uint32_t blue;
+
+    friend bool operator==(const ChannelMasks&, const ChannelMasks&) = default;
+};
+
+// Whatever a page's header says, the decoder reads its pixels as
+// uncompressed rows right after the palette, 16-bit pixels as 5-5-5 and
+// 32-bit pixels as blue, green, red and alpha bytes. So it decodes
+// uncompressed pages at every depth, and bit-field pages only where their
+// masks are that very layout (once the masks are out of its way). Run-length
+// pages (codes 1 and 2), embedded JPEG or PNG (4 and 5) and any other code
+// would come out as noise, so they are refused.
+struct ReadableBitFields {
+    uint16_t bitCount;
+    ChannelMasks masks;
+};
+constexpr std::array<ReadableBitFields, 2> kReadableBitFields = {{
+    {16, {0x7C00, 0x03E0, 0x001F}},
+    {32, {0x00FF0000, 0x0000FF00, 0x000000FF}},
+}};
+
+// Where the page's palette (or, from 16 bits, its pixels) begins.
+uint64_t paletteOffset(const BitmapInfoHeader& header) {
+    const bool masksFollow =
+        header.compression == kBitFields && header.size == sizeof(BitmapInfoHeader);
+    return header.size + (masksFollow ? kBitFieldMasksBytes : 0);
+}
+
+IconFault checkCompression(std::span<const uint8_t> page, const BitmapInfoHeader& header) {
+    if (header.compression == kUncompressed)
+        return IconFault::none;
+    const auto readable = std::find_if(
+        kReadableBitFields.begin(), kReadableBitFields.end(),
+        [&](const ReadableBitFields& fields) { return fields.bitCount == header.bitCount; });
+    if (header.compression != kBitFields || readable == kReadableBitFields.end())
+        return IconFault::unsupportedCompression;
+    if (kBitFieldMasksAt + kBitFieldMasksBytes > page.size())
+        return IconFault::entryTooSmall;
+    ByteReader reader(page, kBitFieldMasksAt);
+    ChannelMasks masks{};
+    masks.red = reader.u32();
+    masks.green = reader.u32();
+    masks.blue = reader.u32();
+    return masks == readable->masks ? IconFault::none : IconFault::unsupportedBitFields;
+}
+
 // A classic page: bitmap header, palette, XOR bitmap and AND mask, all of them
 // within the entry. The decoder always reads a full palette of 2^bitCount
 // colours for depths up to 8, and the AND mask of pages below 32 bits.
@@ -185,8 +246,12 @@ IconPageCheck checkBitmapPage(std::span<const uint8_t> page) {
         check.fault = fault;
         return check;
     };
-    if (header.size != sizeof(BitmapInfoHeader))
+    if (std::find(kBitmapHeaderSizes.begin(), kBitmapHeaderSizes.end(), header.size) ==
+        kBitmapHeaderSizes.end()) {
         return fail(IconFault::bitmapHeaderSize);
+    }
+    if (header.size > page.size())
+        return fail(IconFault::entryTooSmall);
     if (width <= 0 || width > kMaxPageSide)
         return fail(IconFault::badWidth);
     if (height <= 0 || height > kMaxPageSide)
@@ -199,11 +264,15 @@ IconPageCheck checkBitmapPage(std::span<const uint8_t> page) {
     }
     if (!sizeAllowed(width, height))
         return fail(IconFault::tooManyPixels);
+    if (const IconFault fault = checkCompression(page, header); fault != IconFault::none)
+        return fail(fault);
+    const uint64_t paletteAt = paletteOffset(header);
+    check.paletteAt = static_cast<uint32_t>(paletteAt);
 
     const uint64_t paletteColours = header.bitCount <= 8 ? uint64_t{1} << header.bitCount : 0;
     if (header.coloursUsed > paletteColours)
         return fail(IconFault::paletteTooLarge);
-    const uint64_t paletteEnd = sizeof(BitmapInfoHeader) + paletteColours * 4;
+    const uint64_t paletteEnd = paletteAt + paletteColours * 4;
     if (paletteEnd > page.size())
         return fail(IconFault::paletteBeyondEntry);
     const uint64_t pixelsEnd = paletteEnd + rowBytes(width, header.bitCount) * height;
@@ -325,6 +394,10 @@ std::string_view describeFault(IconFault fault) {
             return "page data too small";
         case IconFault::bitmapHeaderSize:
             return "unsupported bitmap header size";
+        case IconFault::unsupportedCompression:
+            return "compression the decoder does not read";
+        case IconFault::unsupportedBitFields:
+            return "bit-field masks the decoder does not read";
         case IconFault::badWidth:
             return "width out of range";
         case IconFault::badHeight:

@@ -34,6 +34,8 @@ enum class IconFault {
     entryInsideDirectory,
     entryTooSmall,
     bitmapHeaderSize,
+    unsupportedCompression,
+    unsupportedBitFields,
     badWidth,
     badHeight,
     badPlanes,
@@ -55,6 +57,12 @@ struct IconPageCheck {
     int32_t bitCount = 0;  // as stored: the bitmap's depth, or 32 for a PNG page
     // A classic page below 32 bits whose AND mask makes at least one pixel transparent.
     bool maskMarksPixels = false;
+    // Where a classic page's palette begins (its pixels, from 16 bits): right
+    // after the bitmap header, and after the bit-field masks that a 40-byte
+    // header with bit fields is followed by. The decoder reads them right
+    // after 40 bytes; a page where they lie elsewhere reaches it rewritten
+    // (see decoderReadableIcon).
+    uint32_t paletteAt = 0;
 
     bool valid() const { return fault == IconFault::none; }
 };

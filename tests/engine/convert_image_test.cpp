@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 
+#include "engine/icon_check.h"
 #include "engine/output_depth.h"
 #include "engine/page_suffix.h"
 #include "settings/reset_settings.h"
@@ -61,10 +63,21 @@ protected:
 
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
 
+    // Converts an icon's bytes as page.ico; the bytes of the page.jpg it saved,
+    // empty when it saved none.
+    std::string convertToJpegBytes(const std::vector<uint8_t>& icon) {
+        fs::remove(folder_ / "page.jpg");
+        job_.inputPath = path("page.ico");
+        lastResult_ = convertIconBytes(icon, settings_, job_, nullptr);
+        std::ifstream jpeg(folder_ / "page.jpg", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(jpeg), {});
+    }
+
     test::ScratchHome home_;
     fs::path folder_;
     Settings settings_;
     ConversionJob job_;
+    ConversionResult lastResult_;
 };
 
 struct Bitmap {
@@ -149,6 +162,73 @@ TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
         EXPECT_EQ(job_.imageWidth, row.page.width);
         EXPECT_EQ(job_.imageHeight, row.page.height);
         expectJpegShows(path("page.jpg"), row.page);
+    }
+}
+
+// The decoder reads every classic page as uncompressed rows: pages stored in
+// any other way are refused, but for bit fields in that very layout, which
+// come out as the same pixels stored uncompressed.
+TEST_F(ConvertImageFile, OnlyPagesStoredAsTheDecoderReadsThemConvert) {
+    const Rgba twoColours[4] = {kRed, kBlue, kBlue, kRed};
+    for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
+        const IconPage plain =
+            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColours : kQuadrants);
+        const std::string plainJpeg = convertToJpegBytes(test::encodeIcon({plain}));
+        ASSERT_TRUE(lastResult_.converted) << bitCount;
+        expectJpegShows(path("page.jpg"), plain);
+        for (uint32_t compression : {1u, 2u, 3u, 4u, 5u, 6u, 99u}) {
+            SCOPED_TRACE(std::to_string(bitCount) + " bits, compression " +
+                         std::to_string(compression));
+            IconPage page = plain;
+            page.bitFields = compression == 3 && (bitCount == 16 || bitCount == 32);
+            std::vector<uint8_t> bytes = test::encodeIcon({page});
+            test::patchU32(bytes, test::pageDataAt(bytes, 0) + test::kHeaderCompression,
+                           compression);
+            const bool readable = page.bitFields;
+            EXPECT_EQ(
+                describeFault(checkIcon(bytes).pages.at(0).fault),
+                describeFault(readable ? IconFault::none : IconFault::unsupportedCompression));
+            const std::string jpeg = convertToJpegBytes(bytes);
+            EXPECT_EQ(lastResult_.failure,
+                      readable ? ConversionFailure::none : ConversionFailure::pageRefused);
+            EXPECT_EQ(jpeg == plainJpeg, readable);
+            EXPECT_EQ(jpeg.empty(), !readable);
+        }
+    }
+}
+
+// Version 4 and 5 bitmap headers (the latter with a colour profile, whose
+// offset and size are never read) give the pixels of the same page with a
+// 40-byte header, masked pixels included, at the depth the page states.
+TEST_F(ConvertImageFile, PagesWithLargerBitmapHeadersShowTheirPixels) {
+    const Rgba twoColours[4] = {kRed, kBlue, kBlue, kRed};
+    for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
+        const IconPage plain = withMaskedQuadrant(
+            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColours : kQuadrants));
+        const std::string plainJpeg = convertToJpegBytes(test::encodeIcon({plain}));
+        ASSERT_FALSE(plainJpeg.empty()) << bitCount;
+        for (const test::BitmapHeader header :
+             {test::BitmapHeader::version4, test::BitmapHeader::version5}) {
+            for (const bool bitFields : {false, true}) {
+                if (bitFields && bitCount != 16 && bitCount != 32)
+                    continue;
+                SCOPED_TRACE(std::to_string(bitCount) + " bits, header of " +
+                             (header == test::BitmapHeader::version4 ? "108" : "124") +
+                             (bitFields ? " bytes with bit fields" : " bytes"));
+                IconPage page = plain;
+                page.header = header;
+                page.bitFields = bitFields;
+                std::vector<uint8_t> bytes = test::encodeIcon({page});
+                if (header == test::BitmapHeader::version5) {
+                    const size_t profile = test::pageDataAt(bytes, 0) + test::kHeaderProfileOffset;
+                    test::patchU32(bytes, profile, 0xFFFFFF00u);
+                    test::patchU32(bytes, profile + 4, 0xFFFFFF00u);
+                }
+                EXPECT_EQ(convertToJpegBytes(bytes), plainJpeg);
+                EXPECT_TRUE(lastResult_.converted);
+                EXPECT_EQ(job_.sourceBpp, bitCount);
+            }
+        }
     }
 }
 

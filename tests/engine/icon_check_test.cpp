@@ -8,6 +8,7 @@
 #include <random>
 
 #include "engine/icon_decoder.h"
+#include "engine/readable_icon.h"
 #include "support/icon_writer.h"
 
 namespace tessaro {
@@ -103,6 +104,9 @@ TEST(IconCheck, RefusesEveryMalformedFixtureWithItsCause) {
         {"bit count 31", IconFault::badBitCount},
         {"bit count 64", IconFault::badBitCount},
         {"oversized palette", IconFault::paletteTooLarge},
+        {"unknown compression", IconFault::unsupportedCompression},
+        {"bit fields of another layout", IconFault::unsupportedBitFields},
+        {"larger bitmap header cut short", IconFault::entryTooSmall},
         {"palette beyond the entry", IconFault::paletteBeyondEntry},
         {"XOR bitmap beyond the entry", IconFault::pixelsBeyondEntry},
         {"AND mask beyond the entry", IconFault::maskBeyondEntry},
@@ -148,10 +152,14 @@ TEST(IconCheck, BoundsThePageCountEvenWhenTheDirectoryFits) {
 // reads as the check saw it. Run under the sanitizer build, this also shows
 // that no accepted page makes the decoder touch memory it should not.
 TEST(IconCheck, AcceptedPagesOfDamagedIconsDecodeAtTheSizeTheCheckSaw) {
-    const std::vector<uint8_t> sound =
-        test::encodeIcon({filledPage(16, 16, 1, kRed, false, true), filledPage(20, 12, 4, kRed),
-                          filledPage(24, 24, 8, kRed), filledPage(32, 32, 24, kRed),
-                          filledPage(32, 32, 32, kRed), filledPage(40, 40, 32, kRed, true)});
+    IconPage version5 = filledPage(20, 20, 8, kRed);
+    version5.header = test::BitmapHeader::version5;
+    IconPage bitFields = filledPage(12, 12, 16, kRed);
+    bitFields.bitFields = true;
+    const std::vector<uint8_t> sound = test::encodeIcon(
+        {filledPage(16, 16, 1, kRed, false, true), filledPage(20, 12, 4, kRed),
+         filledPage(24, 24, 8, kRed), filledPage(32, 32, 24, kRed), filledPage(32, 32, 32, kRed),
+         filledPage(40, 40, 32, kRed, true), version5, bitFields});
     std::mt19937 random(2024);
     int acceptedPages = 0;
     for (int round = 0; round < 1500; ++round) {
@@ -167,8 +175,9 @@ TEST(IconCheck, AcceptedPagesOfDamagedIconsDecodeAtTheSizeTheCheckSaw) {
         const IconCheck check = checkIcon(bytes);
         if (!check.valid())
             continue;
+        const std::vector<uint8_t> readable = decoderReadableIcon(bytes, check);
         for (int flags : {0, ICO_MAKEALPHA}) {
-            std::optional<IconDecoder> decoder = openIconDecoder(bytes, flags);
+            std::optional<IconDecoder> decoder = openIconDecoder(readable, flags);
             ASSERT_TRUE(decoder) << round;
             for (size_t page = 0; page < check.pages.size(); ++page) {
                 if (!check.pages[page].valid())

@@ -3,6 +3,7 @@
 #include <FreeImage.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -13,6 +14,12 @@ namespace tessaro::test {
 namespace {
 
 constexpr size_t kBitmapHeaderSize = 40;
+constexpr uint32_t kBitFieldsCompression = 3;
+// Colour space tags of the larger headers: "sRGB", and "MBED" for a profile
+// held in the page.
+constexpr uint32_t kStandardColourSpace = 0x73524742;
+constexpr uint32_t kEmbeddedProfile = 0x4D424544;
+const std::vector<uint8_t> kProfileBytes(48, 0xA5);
 
 struct MemoryDeleter {
     void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
@@ -66,16 +73,59 @@ std::optional<std::pair<std::vector<Rgba>, std::vector<uint8_t>>> indexPixels(
     return std::make_pair(palette, indexes);
 }
 
-// A classic page: bitmap header, palette, XOR bitmap and AND mask, rows bottom-up.
-std::vector<uint8_t> encodeClassicPage(const IconPage& page) {
-    std::vector<uint8_t> bytes;
-    appendU32(bytes, kBitmapHeaderSize);
+uint32_t headerSize(BitmapHeader header) {
+    switch (header) {
+        case BitmapHeader::plain:
+            return kBitmapHeaderSize;
+        case BitmapHeader::version4:
+            return 108;
+        case BitmapHeader::version5:
+            return 124;
+    }
+    return kBitmapHeaderSize;
+}
+
+// The bitmap header, followed by the bit-field masks when a plain header has them.
+void appendBitmapHeader(std::vector<uint8_t>& bytes, const IconPage& page) {
+    appendU32(bytes, headerSize(page.header));
     appendU32(bytes, static_cast<uint32_t>(page.width));
     appendU32(bytes, static_cast<uint32_t>(page.height * 2));
     appendU16(bytes, 1);
     appendU16(bytes, static_cast<uint16_t>(page.bitCount));
-    for (int field = 0; field < 6; ++field)
+    appendU32(bytes, page.bitFields ? kBitFieldsCompression : 0);
+    for (int field = 0; field < 5; ++field)
         appendU32(bytes, 0);
+    const bool larger = page.header != BitmapHeader::plain;
+    // Larger headers hold the red, green and blue masks whether the page uses them or not.
+    if (page.bitFields || larger) {
+        constexpr std::array<uint32_t, 3> kFiveBits = {0x7C00, 0x03E0, 0x001F};
+        constexpr std::array<uint32_t, 3> kEightBits = {0x00FF0000, 0x0000FF00, 0x000000FF};
+        const std::array<uint32_t, 3> masks = !page.bitFields       ? std::array<uint32_t, 3>{}
+                                              : page.bitCount == 16 ? kFiveBits
+                                                                    : kEightBits;
+        for (const uint32_t mask : masks)
+            appendU32(bytes, mask);
+    }
+    if (larger) {
+        appendU32(bytes, page.bitCount == 32 ? 0xFF000000 : 0);
+        const bool version5 = page.header == BitmapHeader::version5;
+        appendU32(bytes, version5 ? kEmbeddedProfile : kStandardColourSpace);
+        // Colour end points, gamma, then the version 5 header's intent,
+        // profile offset and size, and a reserved field: all zero until the
+        // profile is placed.
+        bytes.resize(headerSize(page.header), 0);
+    }
+}
+
+uint8_t fromFiveBits(uint8_t value) {
+    return static_cast<uint8_t>((value >> 3) * 255 / 31);
+}
+
+// A classic page: bitmap header, palette, XOR bitmap and AND mask, rows
+// bottom-up; a version 5 header's colour profile comes last.
+std::vector<uint8_t> encodeClassicPage(const IconPage& page) {
+    std::vector<uint8_t> bytes;
+    appendBitmapHeader(bytes, page);
 
     std::vector<uint8_t> indexes;
     if (page.bitCount <= 8) {
@@ -108,6 +158,13 @@ std::vector<uint8_t> encodeClassicPage(const IconPage& page) {
                 case 8:
                     xorLine[x] = indexes[index];
                     break;
+                case 16: {
+                    const auto value = static_cast<uint16_t>(
+                        (pixel.red >> 3) << 10 | (pixel.green >> 3) << 5 | pixel.blue >> 3);
+                    xorLine[x * 2] = static_cast<uint8_t>(value);
+                    xorLine[x * 2 + 1] = static_cast<uint8_t>(value >> 8);
+                    break;
+                }
                 case 24:
                 case 32: {
                     uint8_t* target = xorLine + x * (page.bitCount / 8);
@@ -125,14 +182,21 @@ std::vector<uint8_t> encodeClassicPage(const IconPage& page) {
     }
     bytes.insert(bytes.end(), xorBits.begin(), xorBits.end());
     bytes.insert(bytes.end(), andBits.begin(), andBits.end());
+    if (page.header == BitmapHeader::version5) {
+        patchU32(bytes, kHeaderProfileOffset, static_cast<uint32_t>(bytes.size()));
+        patchU32(bytes, kHeaderProfileOffset + 4, static_cast<uint32_t>(kProfileBytes.size()));
+        bytes.insert(bytes.end(), kProfileBytes.begin(), kProfileBytes.end());
+    }
     return bytes;
 }
 
 bool describable(const IconPage& page) {
     const bool knownDepth = page.png || page.bitCount == 1 || page.bitCount == 4 ||
-                            page.bitCount == 8 || page.bitCount == 24 || page.bitCount == 32;
-    return knownDepth && page.width > 0 && page.height > 0 &&
-           page.pixels.size() == static_cast<size_t>(page.width) * page.height &&
+                            page.bitCount == 8 || page.bitCount == 16 || page.bitCount == 24 ||
+                            page.bitCount == 32;
+    const bool bitFieldsDepth = page.bitCount == 16 || page.bitCount == 32;
+    return knownDepth && (!page.bitFields || (bitFieldsDepth && !page.png)) && page.width > 0 &&
+           page.height > 0 && page.pixels.size() == static_cast<size_t>(page.width) * page.height &&
            (page.mask.empty() || page.mask.size() == page.pixels.size());
 }
 
@@ -181,6 +245,8 @@ Rgba onWhite(const IconPage& page, int32_t x, int32_t y) {
     if (page.bitCount < 32 && isMasked(page, index))
         return {255, 255, 255, 255};
     const Rgba pixel = page.pixels[index];
+    if (!page.png && page.bitCount == 16)
+        return {fromFiveBits(pixel.red), fromFiveBits(pixel.green), fromFiveBits(pixel.blue), 255};
     const bool pngAlpha = page.pngLayout == PngLayout::rgba8 || page.pngLayout == PngLayout::rgba16;
     const bool hasAlpha = page.png ? pngAlpha : page.bitCount == 32;
     const int alpha = hasAlpha ? pixel.alpha : 255;
@@ -383,6 +449,15 @@ std::vector<MalformedIcon> malformedIcons() {
                 bitCount, 2);
     }
     patched("oversized palette", classic, header + kHeaderColoursUsed, 100000, 4);
+    patched("unknown compression", classic, header + kHeaderCompression, 99, 4);
+    IconPage sixteenBits = filledPage(16, 16, 16, red);
+    sixteenBits.bitFields = true;
+    const std::vector<uint8_t> bitFields = encodeIcon({sixteenBits});
+    patched("bit fields of another layout", bitFields, pageDataAt(bitFields, 0) + kHeaderMasks,
+            0xF800, 4);
+    IconPage version5 = filledPage(16, 16, 24, red);
+    version5.header = BitmapHeader::version5;
+    patched("larger bitmap header cut short", encodeIcon({version5}), entry + kEntrySize, 100, 4);
     patched("palette beyond the entry", classic, entry + kEntrySize,
             static_cast<uint32_t>(kBitmapHeaderSize + 100), 4);
     patched("XOR bitmap beyond the entry", classic, entry + kEntrySize, xorStart + 100, 4);

@@ -24,18 +24,28 @@ struct Rgba {
 // as RGB (alpha ignored) or as RGBA.
 enum class PngLayout { rgba8, grey16, rgb16, rgba16 };
 
+// The bitmap header of a classic page: the plain 40-byte one, or the larger
+// version 4 (108 bytes) and version 5 (124 bytes, here with a colour profile
+// after the mask) headers that some editors write.
+enum class BitmapHeader { plain, version4, version5 };
+
 // One page. `pixels` run row by row from the top, width * height of them.
 // Classic pages of 1, 4 and 8 bits get a palette of the pixels' distinct
-// colours (alpha ignored, at most 2, 16 or 256 of them); 24-bit pages ignore
-// alpha; 32-bit and PNG pages keep it. `mask` is the AND mask, one entry per
-// pixel in the same order, non-zero for a masked (transparent) pixel; empty
-// marks nothing. PNG pages have no AND mask and count as 32-bit in the directory.
+// colours (alpha ignored, at most 2, 16 or 256 of them); 16-bit pages store
+// 5 bits per channel and 24-bit pages 8, both ignoring alpha; 32-bit and PNG
+// pages keep it. 16- and 32-bit pages with `bitFields` say so in their header
+// and give their masks (5-5-5 and 8-8-8), after a plain header or inside a
+// larger one. `mask` is the AND mask, one entry per pixel in the same order,
+// non-zero for a masked (transparent) pixel; empty marks nothing. PNG pages
+// have no AND mask and count as 32-bit in the directory.
 struct IconPage {
     int32_t width = 16;
     int32_t height = 16;
     int32_t bitCount = 32;
     bool png = false;
     PngLayout pngLayout = PngLayout::rgba8;
+    BitmapHeader header = BitmapHeader::plain;
+    bool bitFields = false;
     std::vector<Rgba> pixels;
     std::vector<uint8_t> mask;
 };
@@ -51,7 +61,8 @@ IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgb
 
 // The colour a viewer shows for pixel (x, y) of the page on a white background:
 // masked pixels of pages below 32 bits are white; 32-bit and PNG pages blend
-// their alpha onto white, whatever the mask says.
+// their alpha onto white, whatever the mask says; 16-bit pages show the
+// colour their 5 bits per channel keep.
 Rgba onWhite(const IconPage& page, int32_t x, int32_t y);
 
 // The bytes of an icon file holding the pages in order; empty when a page
@@ -84,7 +95,10 @@ enum BitmapField : size_t {
     kHeaderHeight = 8,
     kHeaderPlanes = 12,
     kHeaderBitCount = 14,
-    kHeaderColoursUsed = 32
+    kHeaderCompression = 16,
+    kHeaderColoursUsed = 32,
+    kHeaderMasks = 40,           // red, green, blue: in a larger header, or after a 40-byte one
+    kHeaderProfileOffset = 112,  // then the profile's size, in a version 5 header
 };
 
 uint32_t readU32(const std::vector<uint8_t>& bytes, size_t offset);

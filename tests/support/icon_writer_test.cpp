@@ -95,7 +95,10 @@ TEST(IconWriter, RefusesPagesItCannotEncode) {
     wrongPixelCount.pixels.pop_back();
     EXPECT_TRUE(encodeIcon({tooManyColours}).empty());
     EXPECT_TRUE(encodeIcon({wrongPixelCount}).empty());
-    EXPECT_TRUE(encodeIcon({filledPage(16, 16, 16, kBlack)}).empty());
+    IconPage bitFieldsAt24 = filledPage(16, 16, 24, kBlack);
+    bitFieldsAt24.bitFields = true;
+    EXPECT_TRUE(encodeIcon({filledPage(16, 16, 2, kBlack)}).empty());
+    EXPECT_TRUE(encodeIcon({bitFieldsAt24}).empty());
 }
 
 TEST(IconWriter, OnWhiteBlendsAlphaAndWhitensMaskedPixels) {
