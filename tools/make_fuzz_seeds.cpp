@@ -40,16 +40,26 @@ std::string fileText(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// Sound icons: every classic depth with and without a mask, PNG pages of 8
-// and 16 bits per channel, and several pages in one file.
+// Sound icons: every classic depth with and without a mask, larger bitmap
+// headers with bit fields, PNG pages of 8 and 16 bits per channel, and
+// several pages in one file.
 Seeds iconSeeds() {
     Seeds seeds;
-    for (int32_t bitCount : {1, 4, 8, 24, 32}) {
+    for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
         const Rgba colour = bitCount == 1 ? Rgba{255, 255, 255, 255} : kRed;
         seeds.emplace_back("classic-" + std::to_string(bitCount),
                            text(tessaro::test::encodeIcon(
                                {tessaro::test::filledPage(8, 8, bitCount, colour, false, true)})));
     }
+    IconPage version5 = tessaro::test::quadrantPage(6, 6, 32, kQuadrants);
+    version5.header = tessaro::test::BitmapHeader::version5;
+    version5.bitFields = true;
+    seeds.emplace_back("version5-header-bitfields-32", text(tessaro::test::encodeIcon({version5})));
+    IconPage bitFields = tessaro::test::filledPage(8, 8, 16, kRed, false, true);
+    bitFields.bitFields = true;
+    bitFields.header = tessaro::test::BitmapHeader::version4;
+    seeds.emplace_back("version4-header-bitfields-16",
+                       text(tessaro::test::encodeIcon({bitFields})));
     seeds.emplace_back(
         "quadrants-24",
         text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(6, 10, 24, kQuadrants)})));
