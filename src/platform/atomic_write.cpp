@@ -9,27 +9,11 @@
 #include <optional>
 
 #include "platform/temporary_file.h"
+#include "platform/unique_descriptor.h"
 
 namespace tessaro {
 
 namespace {
-
-class FolderDescriptor {
-public:
-    explicit FolderDescriptor(const std::string& folder)
-        : descriptor_(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
-    ~FolderDescriptor() {
-        if (descriptor_ >= 0)
-            close(descriptor_);
-    }
-    FolderDescriptor(const FolderDescriptor&) = delete;
-    FolderDescriptor& operator=(const FolderDescriptor&) = delete;
-
-    int get() const { return descriptor_; }
-
-private:
-    int descriptor_;
-};
 
 // The permissions of the regular file `name` that the new file replaces;
 // none when there is no such file. A name the folder cannot hold fails here,
@@ -68,7 +52,8 @@ Result<void> replaceFileAtomically(const std::string& path, std::string_view byt
     const std::string name = target.filename().string();
     if (name.empty())
         return systemFailure(EISDIR);
-    const FolderDescriptor folder(target.has_parent_path() ? target.parent_path().string() : ".");
+    const std::string folderName = target.has_parent_path() ? target.parent_path().string() : ".";
+    const UniqueDescriptor folder(open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0)
         return systemFailure(errno);
     const Result<std::optional<mode_t>> permissions = replacedPermissions(folder.get(), name);

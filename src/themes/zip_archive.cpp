@@ -13,7 +13,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/file_descriptor.h"
+#include "platform/unique_descriptor.h"
 
 namespace tessaro {
 namespace {
@@ -101,7 +101,7 @@ bool hasBoundedDirectory(int descriptor, std::uint64_t fileSize) {
 // A package opened for reading through its central directory. Members are
 // destroyed in reverse order: the reader before the file it reads.
 struct ZipPackage {
-    FileDescriptor file;
+    UniqueDescriptor file;
     ArchiveReader reader;
     std::size_t entriesSeen = 0;
 };
@@ -110,7 +110,7 @@ struct ZipPackage {
 // bounds, is handed to the archive library, and only to its reader of the
 // central directory: a file without one is no package, however it starts.
 std::optional<ZipPackage> openZip(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    UniqueDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size <= 0 || static_cast<std::uint64_t>(status.st_size) > maxThemePackageSize ||

@@ -16,7 +16,7 @@
 #include <thread>
 #include <utility>
 
-#include "platform/file_descriptor.h"
+#include "platform/unique_descriptor.h"
 #include "update/http_message.h"
 
 namespace tessaro {
@@ -29,7 +29,7 @@ struct AddressListDeleter {
 };
 using AddressList = std::unique_ptr<addrinfo, AddressListDeleter>;
 
-using Connection = std::variant<FileDescriptor, HttpFailure>;
+using Connection = std::variant<UniqueDescriptor, HttpFailure>;
 
 int millisecondsUntil(Clock::time_point deadline, std::chrono::milliseconds most) {
     const auto left =
@@ -122,7 +122,7 @@ Connection connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
     std::string cause = "no address";
     for (const addrinfo* address = addresses.get(); address != nullptr;
          address = address->ai_next) {
-        FileDescriptor socket{::socket(address->ai_family,
+        UniqueDescriptor socket{::socket(address->ai_family,
                                        address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
                                        address->ai_protocol)};
         if (socket.get() < 0) {
@@ -223,7 +223,7 @@ HttpAnswer httpGet(std::string_view url, std::string_view userAgent, const HttpT
     if (auto* failure = std::get_if<HttpFailure>(&connection)) {
         return std::move(*failure);
     }
-    const FileDescriptor socket = std::get<FileDescriptor>(std::move(connection));
+    const UniqueDescriptor socket = std::get<UniqueDescriptor>(std::move(connection));
 
     const Clock::time_point deadline = Clock::now() + timings.answerTimeout;
     if (std::string cause = sendAll(socket.get(), buildGetRequest(*parts, userAgent), deadline);
