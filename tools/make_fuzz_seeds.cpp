@@ -16,7 +16,7 @@
 #include "settings/reset_settings.h"
 #include "support/icon_writer.h"
 #include "themes/image_keys.h"
-#include "themes/zip_archive.h"
+#include "themes/zip_writer.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "themes/image_keys.h"
 #include "themes/picture_names.h"
-#include "themes/zip_archive.h"
+#include "themes/zip_writer.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "cli/profile_file.h"
 
-#include <optional>
 #include <string_view>
 
 #include "cli/option_table.h"
@@ -17,7 +16,7 @@ bool loadProfile(const std::string& path, Settings& settings) {
     if (path.empty()) {
         return false;
     }
-    std::optional<IniDocument> document = readIniFile(path);
+    Result<IniDocument> document = readIniFile(path);
     if (!document) {
         return false;
     }

@@ -21,6 +21,7 @@
 #include "engine/solid_frame.h"
 #include "platform/process_ending.h"
 #include "platform/random_seed.h"
+#include "platform/regular_file.h"
 
 namespace tessaro {
 
@@ -141,7 +142,7 @@ void convertPage(OpenIcon& icon, int32_t page, bool numberPages, const Settings&
 
 ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
                                   const WatermarkFont* font) {
-    std::optional<std::vector<uint8_t>> bytes = readFileBounded(job.inputPath, kMaxIconFileBytes);
+    Result<std::vector<uint8_t>> bytes = readRegularFile(job.inputPath, kMaxIconFileBytes);
     if (!bytes) {
         ConversionResult result;
         recordFailure(result, ConversionFailure::unreadableFile, job.inputPath,

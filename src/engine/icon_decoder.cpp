@@ -1,35 +1,6 @@
 #include "engine/icon_decoder.h"
 
-#include <cstdio>
-
 namespace tessaro {
-
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
-
-std::optional<std::vector<uint8_t>> readFileBounded(const std::string& path, size_t maxBytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return std::nullopt;
-    std::vector<uint8_t> bytes;
-    uint8_t buffer[65536];
-    while (true) {
-        const size_t count = std::fread(buffer, 1, sizeof buffer, file.get());
-        if (bytes.size() + count > maxBytes)
-            return std::nullopt;
-        bytes.insert(bytes.end(), buffer, buffer + count);
-        if (count < sizeof buffer)
-            break;
-    }
-    if (std::ferror(file.get()))
-        return std::nullopt;
-    return bytes;
-}
 
 std::optional<IconDecoder> openIconDecoder(std::span<const uint8_t> bytes, int flags) {
     IconDecoder decoder;

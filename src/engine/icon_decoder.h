@@ -2,21 +2,14 @@
 
 #include <FreeImage.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
-#include <string>
-#include <vector>
 
 #include "engine/image.h"
 
 namespace tessaro {
-
-// The whole file at `path`, or nullopt when it cannot be read or holds more
-// than `maxBytes` bytes (nothing beyond that is read).
-std::optional<std::vector<uint8_t>> readFileBounded(const std::string& path, size_t maxBytes);
 
 struct MultiBitmapDeleter {
     void operator()(FIMULTIBITMAP* bitmap) const { FreeImage_CloseMultiBitmap(bitmap, 0); }

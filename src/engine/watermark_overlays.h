@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,9 +38,12 @@ std::optional<TextBlock> layoutTextBlock(const WatermarkSettings& watermark,
 Image drawTextBlock(const WatermarkSettings& watermark, const TextBlock& block,
                     const WatermarkFont& font, const PixelRect& piece);
 
+// A watermark picture file larger than this is not read.
+inline constexpr std::size_t maxWatermarkPictureBytes = std::size_t{64} << 20;
+
 // The watermark picture, loaded by FreeImage in whatever format it is, as a
 // 32-bit overlay with its opacity (and in grey when asked). No image when the
-// picture cannot be loaded.
+// picture cannot be read (see readRegularFile) or decoded.
 Image buildPictureOverlay(const WatermarkSettings& watermark);
 
 }  // namespace tessaro

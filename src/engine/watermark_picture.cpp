@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "engine/watermark_overlays.h"
+#include "platform/regular_file.h"
 
 namespace tessaro {
 namespace {
@@ -9,14 +12,24 @@ Image loadPicture(const std::string& path) {
     if (path.empty()) {
         return nullptr;
     }
-    FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
+    Result<std::vector<uint8_t>> bytes = readRegularFile(path, maxWatermarkPictureBytes);
+    if (!bytes) {
+        return nullptr;
+    }
+    // FreeImage only reads from a stream it did not allocate.
+    const MemoryStream stream(
+        FreeImage_OpenMemory(bytes->data(), static_cast<DWORD>(bytes->size())));
+    if (!stream) {
+        return nullptr;
+    }
+    FREE_IMAGE_FORMAT format = FreeImage_GetFileTypeFromMemory(stream.get(), 0);
     if (format == FIF_UNKNOWN) {
         format = FreeImage_GetFIFFromFilename(path.c_str());
     }
     if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) {
         return nullptr;
     }
-    return Image(FreeImage_Load(format, path.c_str(), 0));
+    return Image(FreeImage_LoadFromMemory(format, stream.get(), 0));
 }
 
 }  // namespace

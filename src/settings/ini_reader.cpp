@@ -1,12 +1,10 @@
 #include "settings/ini_reader.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <cstdint>
 
 #include "l10n/letter_case.h"
 #include "l10n/utf8.h"
+#include "platform/regular_file.h"
 
 namespace tessaro {
 namespace {
@@ -110,29 +108,13 @@ IniDocument parseIniText(std::string_view bytes) {
     return document;
 }
 
-std::optional<IniDocument> readIniFile(const std::string& path, std::size_t sizeLimit) {
-    std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(path, error)) {
-        return std::nullopt;
+Result<IniDocument> readIniFile(const std::string& path, std::size_t sizeLimit) {
+    Result<std::vector<std::uint8_t>> bytes = readRegularFile(path, sizeLimit);
+    if (!bytes) {
+        return bytes.failure();
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    // Read in chunks up to one byte beyond the limit, which tells a file of
-    // exactly the limit from a longer one without reading the rest.
-    std::string bytes;
-    char chunk[64 * 1024];
-    while (bytes.size() <= sizeLimit && file) {
-        std::size_t wanted = std::min(sizeof chunk, sizeLimit + 1 - bytes.size());
-        file.read(chunk, static_cast<std::streamsize>(wanted));
-        bytes.append(chunk, static_cast<std::size_t>(file.gcount()));
-    }
-    if (bytes.size() > sizeLimit) {
-        std::size_t lastBreak = std::string_view(bytes).substr(0, sizeLimit).find_last_of("\r\n");
-        bytes.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
-    }
-    return parseIniText(bytes);
+    return parseIniText(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 }  // namespace tessaro

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace tessaro {
 
 // The INI syntax shared by config.ini and profile files, as read.
@@ -34,17 +36,16 @@ struct IniDocument {
     std::optional<std::string> value(std::string_view group, std::string_view key) const;
 };
 
-// Files larger than this are read only up to the last line that ends within
-// it, so a huge or endless file cannot exhaust memory.
+// Files larger than this are not read, so a huge file cannot exhaust memory.
 inline constexpr std::size_t iniReadLimit = std::size_t{1} << 20;
 
 // Parses the bytes of an INI file: UTF-8 after a byte-order mark (invalid
 // sequences become U+FFFD), otherwise Latin-1. Lines end at CR or LF.
 IniDocument parseIniText(std::string_view bytes);
 
-// Reads and parses the file at `path`; nothing when it cannot be opened or is
-// a folder.
-std::optional<IniDocument> readIniFile(const std::string& path,
-                                       std::size_t sizeLimit = iniReadLimit);
+// Reads and parses the regular file at `path`; the reason when it cannot be
+// read (see readRegularFile).
+[[nodiscard]] Result<IniDocument> readIniFile(const std::string& path,
+                                              std::size_t sizeLimit = iniReadLimit);
 
 }  // namespace tessaro

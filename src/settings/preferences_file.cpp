@@ -189,7 +189,7 @@ std::string preferencesPath(bool createFolders) {
 }
 
 bool loadPreferences(Settings& settings, const std::string& path, DisplaySize primaryDisplay) {
-    std::optional<IniDocument> document = readIniFile(path);
+    Result<IniDocument> document = readIniFile(path);
     if (!document) {
         resetSettings(settings, false, primaryDisplay);
         return false;

@@ -2,8 +2,6 @@
 
 #include <archive.h>
 #include <archive_entry.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/unique_descriptor.h"
+#include "platform/regular_file.h"
 
 namespace tessaro {
 namespace {
@@ -21,15 +19,7 @@ namespace {
 struct ReaderDeleter {
     void operator()(archive* reader) const { archive_read_free(reader); }
 };
-struct WriterDeleter {
-    void operator()(archive* writer) const { archive_write_free(writer); }
-};
-struct EntryDeleter {
-    void operator()(archive_entry* entry) const { archive_entry_free(entry); }
-};
 using ArchiveReader = std::unique_ptr<archive, ReaderDeleter>;
-using ArchiveWriter = std::unique_ptr<archive, WriterDeleter>;
-using ArchiveEntry = std::unique_ptr<archive_entry, EntryDeleter>;
 
 // The end record of the central directory: its fixed part, and how far from
 // the file's end the archive library looks for it.
@@ -110,19 +100,16 @@ struct ZipPackage {
 // bounds, is handed to the archive library, and only to its reader of the
 // central directory: a file without one is no package, however it starts.
 std::optional<ZipPackage> openZip(const std::string& path) {
-    UniqueDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size <= 0 || static_cast<std::uint64_t>(status.st_size) > maxThemePackageSize ||
-        !hasBoundedDirectory(file.get(), static_cast<std::uint64_t>(status.st_size))) {
+    Result<RegularFile> file = openRegularFile(path, maxThemePackageSize);
+    if (!file || !hasBoundedDirectory(file->descriptor.get(), file->size)) {
         return std::nullopt;
     }
     ArchiveReader reader(archive_read_new());
     if (!reader || archive_read_support_format_zip_seekable(reader.get()) != ARCHIVE_OK ||
-        archive_read_open_fd(reader.get(), file.get(), 64 * 1024) != ARCHIVE_OK) {
+        archive_read_open_fd(reader.get(), file->descriptor.get(), 64 * 1024) != ARCHIVE_OK) {
         return std::nullopt;
     }
-    return ZipPackage{std::move(file), std::move(reader)};
+    return ZipPackage{std::move(file->descriptor), std::move(reader)};
 }
 
 // The next entry header, or null at the end of the archive, when it cannot
@@ -229,33 +216,6 @@ std::optional<std::map<std::string, std::string>> readZipEntries(const std::stri
         return std::nullopt;
     }
     return contents;
-}
-
-bool writeZipArchive(const std::string& path,
-                     const std::vector<std::pair<std::string, std::string>>& entries) {
-    ArchiveWriter writer(archive_write_new());
-    if (!writer || archive_write_set_format_zip(writer.get()) != ARCHIVE_OK ||
-        archive_write_open_filename(writer.get(), path.c_str()) != ARCHIVE_OK) {
-        return false;
-    }
-    for (const auto& [name, content] : entries) {
-        ArchiveEntry entry(archive_entry_new());
-        if (!entry) {
-            return false;
-        }
-        archive_entry_set_pathname_utf8(entry.get(), name.c_str());
-        archive_entry_set_filetype(entry.get(), AE_IFREG);
-        archive_entry_set_perm(entry.get(), 0644);
-        archive_entry_set_size(entry.get(), static_cast<la_int64_t>(content.size()));
-        // A fixed time keeps packages built from the same pictures identical.
-        archive_entry_set_mtime(entry.get(), 1767225600, 0);
-        if (archive_write_header(writer.get(), entry.get()) != ARCHIVE_OK ||
-            archive_write_data(writer.get(), content.data(), content.size()) !=
-                static_cast<la_ssize_t>(content.size())) {
-            return false;
-        }
-    }
-    return archive_write_close(writer.get()) == ARCHIVE_OK;
 }
 
 }  // namespace tessaro

@@ -6,8 +6,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace tessaro {
 
@@ -41,9 +39,5 @@ std::optional<std::map<std::string, std::string>> readZipEntries(const std::stri
                                                                  const std::set<std::string>& names,
                                                                  std::size_t sizeLimit,
                                                                  std::size_t keepBytes = SIZE_MAX);
-
-// Writes a ZIP archive with these entries (name, content), in this order.
-bool writeZipArchive(const std::string& path,
-                     const std::vector<std::pair<std::string, std::string>>& entries);
 
 }  // namespace tessaro

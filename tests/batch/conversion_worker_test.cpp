@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
@@ -9,6 +10,7 @@
 
 #include "batch/conversion_worker.h"
 #include "engine/naming/output_path.h"
+#include "support/fifo_guard.h"
 #include "support/program_runner.h"
 
 namespace tessaro::test {
@@ -130,6 +132,20 @@ TEST_F(ConversionWorker, PauseHoldsTheWorkerBeforeItsNextFileAndItsEnd) {
         EXPECT_EQ(progress.convertedCount, stopWhilePaused ? 1 : 3);
         EXPECT_EQ(progress.finished, 1);
     }
+}
+
+// The window mode queues whatever a drop names; a FIFO among it fails as a
+// file without holding the worker, whose stop question would then freeze.
+TEST_F(ConversionWorker, AFifoInTheQueueFailsWithoutHoldingTheWorker) {
+    ScratchHome scratch;
+    const fs::path fifo = scratch.root() / "dropped.ico";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_TRUE(addInputFile(job, fifo.string()));
+    EXPECT_TRUE(endsWithoutAWriter(
+        fifo, [&] { startConversionWorker(settings, job, progress, nullptr).join(); }));
+    EXPECT_EQ(progress.processedCount, 1);
+    EXPECT_EQ(progress.convertedCount, 0);
+    EXPECT_EQ(progress.finished, 1);
 }
 
 TEST_F(ConversionWorker, EveryWrittenPageGetsTheCustomTime) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <FreeImage.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "platform/single_instance.h"
+#include "support/fifo_guard.h"
 #include "support/icon_writer.h"
 #include "support/program_runner.h"
 
@@ -142,6 +144,31 @@ TEST_F(ConsoleRun, EachFailedCheckPrintsItsErrorAndConvertsNothing) {
         EXPECT_EQ(result.exitStatus, 1) << shown;
         EXPECT_EQ(result.standardError, row.error + "\n") << shown;
         EXPECT_EQ(result.standardOutput, "") << shown;
+    }
+    EXPECT_TRUE(jpegsIn(work).empty());
+}
+
+// A FIFO named as an input holds no run: each is refused as the file it
+// stands for, whether a check before the open sees it or the open itself.
+TEST_F(ConsoleRun, FifosAsInputsEndTheRunAtOnce) {
+    iconAt("a.ico");
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string fifo;
+        std::string error;
+    };
+    const Case cases[] = {
+        {{"-i", "fifo.ico"}, "fifo.ico", "Error: Invalid input file"},
+        {{"--profile=fifo.bvp", "-i", "a.ico"}, "fifo.bvp", "Error: Invalid profile file"},
+        {{"-i", "a.ico", "--wm-image=fifo.png"}, "fifo.png", "Error: Invalid watermark image"},
+    };
+    for (const Case& row : cases) {
+        const fs::path fifo = work / row.fifo;
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        ProgramResult result;
+        EXPECT_TRUE(endsWithoutAWriter(fifo, [&] { result = run(row.arguments); })) << row.fifo;
+        EXPECT_EQ(result.exitStatus, 1) << row.fifo;
+        EXPECT_EQ(result.standardError, row.error + "\n") << row.fifo;
     }
     EXPECT_TRUE(jpegsIn(work).empty());
 }

@@ -1,6 +1,7 @@
 #include "engine/watermark.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <limits>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "engine/watermark_font.h"
 #include "engine/watermark_overlays.h"
 #include "support/bitmap_pixels.h"
+#include "support/fifo_guard.h"
 #include "support/program_runner.h"
 
 namespace tessaro::test {
@@ -208,6 +210,19 @@ TEST_F(PictureWatermark, AMissingPictureLeavesTheConvertedPage) {
         drawWatermark(solidBitmap(30, 30, 32, white), 30, 30, settings_, job_, nullptr);
     EXPECT_EQ(FreeImage_GetBPP(untouched.get()), 32u);
     EXPECT_FALSE(drawWatermark(Image(), 0, 0, settings_, job_, nullptr));
+}
+
+TEST_F(PictureWatermark, AFifoAsPictureLeavesTheConvertedPage) {
+    const std::filesystem::path fifo = home_.root() / "picture.png";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    settings_.watermark.doWatermark = 2;
+    settings_.watermark.image = fifo.string();
+    Image image;
+    EXPECT_TRUE(endsWithoutAWriter(fifo, [&] {
+        image = drawWatermark(solidBitmap(30, 30, 32, white), 30, 30, settings_, job_, nullptr);
+    }));
+    ASSERT_TRUE(image);
+    EXPECT_FALSE(markedBox(image));
 }
 
 TEST(WatermarkText, ExpandsTokensInAnyCaseAndKeepsTheTextsCase) {

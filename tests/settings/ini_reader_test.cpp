@@ -69,27 +69,22 @@ TEST(IniReader, BlanksCommentsQuotesAndEqualsSigns) {
     EXPECT_EQ(document.value("Unclosed", "Key"), "in unclosed");
 }
 
-TEST(IniReader, FilesAreReadWithinTheSizeLimit) {
+TEST(IniReader, OnlyRegularFilesWithinTheSizeLimitAreRead) {
     ScratchHome home;
     std::filesystem::path path = home.root() / "profile.bvp";
-    EXPECT_EQ(readIniFile(path.string()), std::nullopt);
-    EXPECT_EQ(readIniFile(home.root().string()), std::nullopt);
-    EXPECT_EQ(readIniFile(""), std::nullopt);
+    EXPECT_EQ(readIniFile(path.string()).failure().reason, "No such file or directory");
+    EXPECT_EQ(readIniFile(home.root().string()).failure().reason, "not a regular file");
 
     {
         std::ofstream file(path, std::ios::binary);
         file << "[CLI]\r\n--JPG-QUALITY = 70\r\n--WIDTH = 123456789\r\n";
     }
-    std::optional<IniDocument> whole = readIniFile(path.string());
-    ASSERT_TRUE(whole.has_value());
+    Result<IniDocument> whole = readIniFile(path.string());
+    ASSERT_TRUE(whole);
     EXPECT_EQ(whole->value("CLI", "--WIDTH"), "123456789");
 
-    // The limit falls inside the last line: that line is not read at all,
-    // rather than read as a cut-off value.
-    std::optional<IniDocument> cut = readIniFile(path.string(), 30);
-    ASSERT_TRUE(cut.has_value());
-    EXPECT_EQ(cut->value("CLI", "--JPG-QUALITY"), "70");
-    EXPECT_EQ(cut->value("CLI", "--WIDTH"), std::nullopt);
+    // A file beyond the limit is not read at all, rather than read in part.
+    EXPECT_EQ(readIniFile(path.string(), 30).failure().reason, "larger than 30 bytes");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -9,12 +10,14 @@
 #include <utility>
 #include <vector>
 
+#include "support/fifo_guard.h"
 #include "support/program_runner.h"
 #include "themes/image_keys.h"
 #include "themes/png_fixture.h"
 #include "themes/theme_images.h"
 #include "themes/theme_scan.h"
 #include "themes/zip_archive.h"
+#include "themes/zip_writer.h"
 
 namespace tessaro::test {
 namespace {
@@ -309,6 +312,15 @@ TEST_F(ThemePackages, AScanOpensOnlyPackagesThatChangedSinceTheLastOne) {
     EXPECT_EQ(opened.take(), std::vector<std::string>{"beta.zip"});
     ASSERT_EQ(state.themeNames.size(), 1u);
     EXPECT_EQ(state.themeNames[0].displayName, "Better");
+}
+
+// A FIFO put where a package was is refused without waiting for a writer.
+TEST_F(ThemePackages, AFifoIsNoPackage) {
+    ASSERT_EQ(mkfifo(packagePath("fifo").c_str(), 0600), 0);
+    EXPECT_TRUE(endsWithoutAWriter(packagePath("fifo"), [&] {
+        EXPECT_FALSE(listZipEntries(packagePath("fifo")));
+        EXPECT_FALSE(readZipEntries(packagePath("fifo"), {"theme.cfg"}, maxThemeConfigSize));
+    }));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "themes/png_fixture.h"
-#include "themes/zip_archive.h"
+#include "themes/zip_writer.h"
 #include "ui/window_images.h"
 #include "window_fixture.h"
 
