@@ -28,8 +28,9 @@ std::string fileText(const std::string& path) {
 // The text config.ini holds after loading `path` and saving what was read.
 std::string savedAfterLoading(const std::string& path, const std::string& savePath) {
     tessaro::Settings settings;
-    tessaro::loadPreferences(settings, path);
-    if (!tessaro::savePreferences(settings, savePath))
+    tessaro::PreferencesFile loaded{path};
+    tessaro::loadPreferences(settings, loaded);
+    if (!tessaro::savePreferences(settings, {savePath}))
         std::abort();
     return fileText(savePath);
 }

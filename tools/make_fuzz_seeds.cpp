@@ -133,7 +133,7 @@ std::string defaultPreferences() {
     settings.general.updateDate = 1767225600;
     settings.advanced.customTimestamp = 1767225600;
     const fs::path scratch = fs::temp_directory_path() / "tessaro-fuzz-seed.ini";
-    if (!tessaro::savePreferences(settings, scratch.string()))
+    if (!tessaro::savePreferences(settings, {scratch.string()}))
         return {};
     std::string text = fileText(scratch);
     fs::remove(scratch);

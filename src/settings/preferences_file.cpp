@@ -1,9 +1,11 @@
 #include "settings/preferences_file.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -174,6 +176,41 @@ void appendKeyLine(std::string& text, const PreferenceKey& key, Settings& record
     text += "\r\n";
 }
 
+// Nothing at all is at `path`, not even a dangling link: a file that is only
+// unreadable, or lies in a folder that cannot be searched, is no missing file.
+bool isMissing(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) != 0 && errno == ENOENT;
+}
+
+// The permission bits decide, as the user set them: the superuser, whom the
+// system lets write anything, still leaves a file alone that has no write
+// permission for anyone.
+bool userMayWrite(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) != 0 &&
+           faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// The file a chain of symbolic links at `path` ends in, which need not exist
+// yet; `path` itself when it is no link.
+Result<std::string> linkTarget(const std::string& path) {
+    constexpr int maxLinks = 40;
+    fs::path target = path;
+    for (int links = 0; links < maxLinks; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(target, error)) {
+            return target.string();
+        }
+        fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            return systemFailure(error.value());
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return systemFailure(ELOOP);
+}
+
 }  // namespace
 
 std::string preferencesPath(bool createFolders) {
@@ -188,9 +225,12 @@ std::string preferencesPath(bool createFolders) {
     return (folder / "config.ini").string();
 }
 
-bool loadPreferences(Settings& settings, const std::string& path, DisplaySize primaryDisplay) {
-    Result<IniDocument> document = readIniFile(path);
+bool loadPreferences(Settings& settings, PreferencesFile& file, DisplaySize primaryDisplay) {
+    Result<IniDocument> document = readIniFile(file.path);
     if (!document) {
+        if (!isMissing(file.path)) {
+            file.unreadable = document.failure();
+        }
         resetSettings(settings, false, primaryDisplay);
         return false;
     }
@@ -210,7 +250,18 @@ bool loadPreferences(Settings& settings, const std::string& path, DisplaySize pr
     return true;
 }
 
-bool savePreferences(const Settings& settings, const std::string& path) {
+Result<void> savePreferences(const Settings& settings, const PreferencesFile& file) {
+    if (file.unreadable) {
+        return Failure{"kept as it was, since it could not be read: " + file.unreadable->reason};
+    }
+    Result<std::string> target = linkTarget(file.path);
+    if (!target) {
+        return target.failure();
+    }
+    if (!isMissing(*target) && !userMayWrite(*target)) {
+        return systemFailure(EACCES);
+    }
+
     // The table reaches fields through a mutable record; the copy keeps the
     // caller's record untouched and carries the layout version to write.
     Settings record = settings;
@@ -239,7 +290,7 @@ bool savePreferences(const Settings& settings, const std::string& path) {
         }
         text += "; \r\n";
     }
-    return replaceFileAtomically(path, text).ok();
+    return replaceFileAtomically(*target, text);
 }
 
 }  // namespace tessaro

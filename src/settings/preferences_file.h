@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "platform/result.h"
 #include "settings/reset_settings.h"
 #include "settings/settings.h"
 
@@ -17,18 +19,30 @@ inline constexpr int32_t preferencesLayoutVersion = 17;
 // notice. "" when no home folder is known at all.
 std::string preferencesPath(bool createFolders);
 
-// Fills every field of `settings` from config.ini at `path`. A missing key
-// takes its file default; a number that does not start with digits reads as
-// 0. Files of older layouts are upgraded. A file that cannot be read gives
-// the reset defaults of the window mode, centred on `primaryDisplay`.
-// Returns whether the file was read.
-bool loadPreferences(Settings& settings, const std::string& path, DisplaySize primaryDisplay = {});
+// config.ini as one run of the window mode found it.
+struct PreferencesFile {
+    std::string path;
+    // Why a file that exists at `path` could not be read. Such a file is
+    // never replaced in that run, so settings it may hold are not lost to
+    // the defaults the run works with.
+    std::optional<Failure> unreadable = std::nullopt;
+};
 
-// Writes every field of `settings` to config.ini at `path`, replacing the
-// file in one step. The window geometry is written only when the settings
-// keep it, and of the format-specific keys only those of the product's
-// formats. Returns false, leaving any old file untouched, when the file
-// cannot be written.
-bool savePreferences(const Settings& settings, const std::string& path);
+// Fills every field of `settings` from config.ini at `file.path`. A missing
+// key takes its file default; a number that does not start with digits reads
+// as 0. Files of older layouts are upgraded. A file that is missing or cannot
+// be read gives the reset defaults of the window mode, centred on
+// `primaryDisplay`; one that exists but cannot be read is noted in
+// `file.unreadable`. Returns whether the file was read.
+bool loadPreferences(Settings& settings, PreferencesFile& file, DisplaySize primaryDisplay = {});
+
+// Writes every field of `settings` to config.ini, replacing the file in one
+// step; through a symbolic link the file it points to is replaced and the
+// link stays. The window geometry is written only when the settings keep it,
+// and of the format-specific keys only those of the product's formats. The
+// file is left as it is, and the reason returned, when it could not be read
+// at start-up, when the user may not write it, and when the new file cannot
+// be written.
+[[nodiscard]] Result<void> savePreferences(const Settings& settings, const PreferencesFile& file);
 
 }  // namespace tessaro

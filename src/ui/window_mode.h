@@ -1,10 +1,10 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include "batch/job_progress.h"
 #include "settings/conversion_job.h"
+#include "settings/preferences_file.h"
 #include "settings/settings.h"
 #include "themes/theme_state.h"
 #include "ui/main_window.h"
@@ -18,7 +18,7 @@ struct WindowMode {
     Settings& settings;
     ConversionJob& job;
     JobProgress& progress;
-    std::string preferencesPath;
+    PreferencesFile preferences;
     ThemeState themes;
     WindowImages images;
     std::unique_ptr<MainWindow> window;

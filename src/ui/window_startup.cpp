@@ -10,6 +10,7 @@
 #include "engine/format_registry.h"
 #include "engine/naming/text_case.h"
 #include "l10n/string_table.h"
+#include "platform/console_output.h"
 #include "platform/process_ending.h"
 #include "settings/preferences_file.h"
 #include "ui/main_commands.h"
@@ -96,8 +97,12 @@ void showMainWindow(WindowMode& mode) {
 }
 
 void startWindowMode(WindowMode& mode) {
-    mode.preferencesPath = preferencesPath(true);
-    loadPreferences(mode.settings, mode.preferencesPath, primaryDisplaySize());
+    mode.preferences = PreferencesFile{preferencesPath(true)};
+    loadPreferences(mode.settings, mode.preferences, primaryDisplaySize());
+    if (mode.preferences.unreadable)
+        printErrorLine("Warning: " + mode.preferences.path + " cannot be read (" +
+                       mode.preferences.unreadable->reason +
+                       "): the defaults are used and the file is left unchanged");
     showMainWindow(mode);
     runScheduledUpdateCheck(mode);
 }
@@ -106,7 +111,7 @@ bool shutDownWindowMode(WindowMode& mode) {
     captureWindowGeometry(mode.settings.window, shapeOf(*mode.window));
     if (mode.settings.advanced.outFoldersHistory == 0)
         mode.settings.file.recentOutFolders.clear();
-    return savePreferences(mode.settings, mode.preferencesPath);
+    return savePreferences(mode.settings, mode.preferences).ok();
 }
 
 int runWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress, int argc,

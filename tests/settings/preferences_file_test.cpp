@@ -41,10 +41,18 @@ class PreferencesFile : public ::testing::Test {
 protected:
     std::string path() const { return (home.root() / "config.ini").string(); }
 
+    bool load(Settings& settings, DisplaySize primaryDisplay = {}) const {
+        tessaro::PreferencesFile file{path()};
+        return loadPreferences(settings, file, primaryDisplay);
+    }
+    Result<void> save(const Settings& settings) const {
+        return savePreferences(settings, {path()});
+    }
+
     Settings loadText(std::string_view text) {
         writeBytes(path(), text);
         Settings settings;
-        EXPECT_TRUE(loadPreferences(settings, path()));
+        EXPECT_TRUE(load(settings));
         return settings;
     }
 
@@ -59,8 +67,8 @@ protected:
 
 TEST_F(PreferencesFile, FirstSaveOfTheDefaultsHasTheFixedLayout) {
     Settings settings;
-    EXPECT_FALSE(loadPreferences(settings, path()));
-    ASSERT_TRUE(savePreferences(settings, path()));
+    EXPECT_FALSE(load(settings));
+    ASSERT_TRUE(save(settings));
     std::string file = readBytes(path());
 
     EXPECT_TRUE(file.starts_with("\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\nLanguage = en\r\n"));
@@ -117,10 +125,10 @@ TEST_F(PreferencesFile, SavedValuesLoadBackUnchanged) {
     saved.advanced.outFoldersNumber = 127;
     saved.file.recentOutFolders = "/home/user/out/\t/tmp/other folder/";
     saved.privacy.cleanRecentFiles = 1;
-    ASSERT_TRUE(savePreferences(saved, path()));
+    ASSERT_TRUE(save(saved));
 
     Settings loaded;
-    ASSERT_TRUE(loadPreferences(loaded, path()));
+    ASSERT_TRUE(load(loaded));
     EXPECT_EQ(loaded.general.cfg, 17);
     EXPECT_EQ(loaded.general.language, "de");
     EXPECT_EQ(loaded.general.updateDate, 1234567890);
@@ -151,7 +159,7 @@ TEST_F(PreferencesFile, SavedValuesLoadBackUnchanged) {
 
     // Every written key reads back to the same text.
     std::string first = readBytes(path());
-    ASSERT_TRUE(savePreferences(loaded, path()));
+    ASSERT_TRUE(save(loaded));
     EXPECT_EQ(readBytes(path()), first);
 }
 
@@ -177,7 +185,7 @@ TEST_F(PreferencesFile, MissingKeysTakeTheFileDefaults) {
 TEST_F(PreferencesFile, AnUnreadableFileGivesTheResetDefaults) {
     Settings settings;
     settings.output.jpgQuality = 3;
-    EXPECT_FALSE(loadPreferences(settings, path(), DisplaySize{1280, 1024}));
+    EXPECT_FALSE(load(settings, DisplaySize{1280, 1024}));
     EXPECT_EQ(settings.general.cfg, 17);
     EXPECT_EQ(settings.output.jpgQuality, 95);
     EXPECT_EQ(settings.window.x, 385);
@@ -185,7 +193,7 @@ TEST_F(PreferencesFile, AnUnreadableFileGivesTheResetDefaults) {
     EXPECT_EQ(settings.transform.keepAspectRatio, 1);
 
     fs::create_directory(path());
-    EXPECT_FALSE(loadPreferences(settings, path()));
+    EXPECT_FALSE(load(settings));
 }
 
 TEST_F(PreferencesFile, OlderLayoutsAreUpgraded) {
@@ -260,7 +268,7 @@ TEST_F(PreferencesFile, OnlyTheProductsFormatKeysSurviveASave) {
         "[General]\r\nCFG = 17\r\n[Hand Made]\r\nKey = value\r\n");
     EXPECT_EQ(settings.output.pngBpp, 24);
     EXPECT_EQ(settings.input.rawLoadAs, 4);
-    ASSERT_TRUE(savePreferences(settings, path()));
+    ASSERT_TRUE(save(settings));
     std::string file = readBytes(path());
     EXPECT_EQ(file.find("PNG BPP"), std::string::npos);
     EXPECT_EQ(file.find("RAW Load As"), std::string::npos);
@@ -272,12 +280,12 @@ TEST_F(PreferencesFile, WindowGeometryIsSavedOnlyWhenKept) {
     Settings settings = defaults();
     settings.general.saveWindowPosition = 0;
     settings.window = {1, 5, 6, 700, 500};
-    ASSERT_TRUE(savePreferences(settings, path()));
+    ASSERT_TRUE(save(settings));
     std::string file = readBytes(path());
     EXPECT_NE(file.find("\r\n[Window]\r\n; \r\n[Interface]\r\n"), std::string::npos);
 
     Settings loaded;
-    ASSERT_TRUE(loadPreferences(loaded, path()));
+    ASSERT_TRUE(load(loaded));
     EXPECT_EQ(loaded.window.isMaximized, 0);
     EXPECT_EQ(loaded.window.x, 100);
     EXPECT_EQ(loaded.window.y, 100);
@@ -288,9 +296,9 @@ TEST_F(PreferencesFile, WindowGeometryIsSavedOnlyWhenKept) {
 TEST_F(PreferencesFile, LineBreaksInTextsCannotForgeKeys) {
     Settings settings = defaults();
     settings.file.recentOutFolders = "/tmp/a\r\n[General]\r\nCFG = 3\n/tmp/b";
-    ASSERT_TRUE(savePreferences(settings, path()));
+    ASSERT_TRUE(save(settings));
     Settings loaded;
-    ASSERT_TRUE(loadPreferences(loaded, path()));
+    ASSERT_TRUE(load(loaded));
     EXPECT_EQ(loaded.general.cfg, 17);
     EXPECT_EQ(loaded.file.recentOutFolders, "/tmp/a[General]CFG = 3/tmp/b");
 }
@@ -305,7 +313,7 @@ TEST_F(PreferencesFile, AFailedSaveLeavesTheOldFile) {
     small.rlim_cur = 64;
     sighandler_t previousHandler = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool saved = savePreferences(defaults(), path());
+    bool saved = save(defaults()).ok();
     setrlimit(RLIMIT_FSIZE, &previous);
     signal(SIGXFSZ, previousHandler);
 
@@ -314,8 +322,8 @@ TEST_F(PreferencesFile, AFailedSaveLeavesTheOldFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(home.root()), fs::directory_iterator()),
               3);  // config.ini beside the scratch home's own two folders
 
-    EXPECT_FALSE(savePreferences(defaults(), (home.root() / "missing" / "config.ini").string()));
-    EXPECT_FALSE(savePreferences(defaults(), ""));
+    EXPECT_FALSE(savePreferences(defaults(), {(home.root() / "missing" / "config.ini").string()}));
+    EXPECT_FALSE(savePreferences(defaults(), {""}));
 }
 
 TEST_F(PreferencesFile, AReadOnlyFolderKeepsTheOldFile) {
@@ -327,7 +335,7 @@ TEST_F(PreferencesFile, AReadOnlyFolderKeepsTheOldFile) {
     std::string locked = (folder / "config.ini").string();
     writeBytes(locked, "old contents");
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(savePreferences(defaults(), locked));
+    EXPECT_FALSE(savePreferences(defaults(), {locked}));
     fs::permissions(folder, fs::perms::owner_all);
     EXPECT_EQ(readBytes(locked), "old contents");
 }
@@ -356,7 +364,7 @@ TEST_F(PreferencesFile, PathFollowsTheConfigurationHome) {
         EXPECT_FALSE(fs::exists(configHome));
         std::string created = preferencesPath(true);
         EXPECT_TRUE(fs::is_directory(configHome + "/Brimvale/tessaro"));
-        EXPECT_TRUE(savePreferences(defaults(), created));
+        EXPECT_TRUE(savePreferences(defaults(), {created}));
         EXPECT_TRUE(fs::is_regular_file(created));
     }
     std::string userHome = (home.root() / "user").string();

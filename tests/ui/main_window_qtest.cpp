@@ -1,10 +1,18 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <csignal>
 
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+
+#include "support/fifo_guard.h"
 #include "ui/stop_signals.h"
 #include "ui/window_numbers.h"
 #include "ui/window_startup.h"
@@ -16,6 +24,23 @@ namespace {
 
 void settle() {
     QCoreApplication::sendPostedEvents();
+}
+
+// What `work` writes to standard error, which is held in a file meanwhile.
+std::string standardErrorOf(const std::function<void()>& work) {
+    FILE* held = std::tmpfile();
+    const int saved = dup(STDERR_FILENO);
+    fflush(stderr);
+    dup2(fileno(held), STDERR_FILENO);
+    work();
+    fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::string text(static_cast<size_t>(std::ftell(held)), '\0');
+    std::rewind(held);
+    text.resize(std::fread(text.data(), 1, text.size(), held));
+    std::fclose(held);
+    return text;
 }
 
 }  // namespace
@@ -47,6 +72,26 @@ private slots:
         QCOMPARE(fixture.configLine("Height"), std::string("Height = 260"));
         QCOMPARE(fixture.configLine("X"), "X = " + std::to_string(window.x()));
         QCOMPARE(fixture.configLine("Format"), std::string("Format = ico"));
+    }
+
+    // A config.ini that cannot be read keeps whatever it holds: the window
+    // mode starts with the defaults, says why on standard error and leaves
+    // the file alone when it closes.
+    void unreadableConfigIsNeitherWaitedOnNorReplaced() {
+        WindowFixture fixture;
+        const std::filesystem::path config = fixture.configFile();
+        std::filesystem::create_directories(config.parent_path());
+        QCOMPARE(mkfifo(config.c_str(), 0600), 0);
+        std::string warnings;
+        QVERIFY(endsWithoutAWriter(config,
+                                   [&] { warnings = standardErrorOf([&] { fixture.start(); }); }));
+        QVERIFY2(warnings.find("Warning: " + config.string() +
+                               " cannot be read (not a regular file): the defaults are used and "
+                               "the file is left unchanged\n") != std::string::npos,
+                 warnings.c_str());
+        QCOMPARE(fixture.window().size(), QSize(510, 260));
+        QVERIFY(!shutDownWindowMode(fixture.mode));
+        QVERIFY(std::filesystem::is_fifo(config));
     }
 
     void startWithConfigTakesItsGeometryAndHistory() {

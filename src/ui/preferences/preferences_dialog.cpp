@@ -159,7 +159,7 @@ void PreferencesDialog::finishWith(const InterfaceSettings& shown) {
     noteInterfaceChange(mode_.job, shown, mode_.settings.interface);
     // A file that cannot be written is not reported: the settings in memory
     // hold the choices and the next save tries again.
-    savePreferences(mode_.settings, mode_.preferencesPath);
+    static_cast<void>(savePreferences(mode_.settings, mode_.preferences));
     applyPreferencesToWindow(mode_);
     accept();
 }
