@@ -1,5 +1,6 @@
 #include <FreeImage.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -245,6 +246,39 @@ std::string windowSignalCaseName(const testing::TestParamInfo<WindowSignalCase>&
 
 INSTANTIATE_TEST_SUITE_P(StatesAndSignals, WindowModeSignal, testing::ValuesIn(windowSignalCases()),
                          windowSignalCaseName);
+
+// A config.ini that its own user cannot read survives the window mode, which
+// saves at once when a signal ends it: the program says why on standard error
+// and works with the defaults.
+TEST(WindowModule, AnUnreadableConfigSurvivesTheWindowMode) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can run the program as a second user";
+    constexpr uid_t secondUser = 65534;
+    ScratchHome home;
+    fs::permissions(home.root(), fs::perms::owner_all | fs::perms::others_exec);
+    const fs::path configFolder = home.configHome() / "Brimvale" / "tessaro";
+    fs::create_directories(configFolder);
+    const fs::path config = configFolder / "config.ini";
+    const std::string kept = "[Output]\r\nJPG Quality = 70\r\n";
+    std::ofstream(config, std::ios::binary) << kept;
+    for (const fs::path& owned :
+         {configFolder.parent_path(), configFolder, config, home.runtimeDir()})
+        ASSERT_EQ(chown(owned.c_str(), secondUser, secondUser), 0) << owned;
+    fs::permissions(config, fs::perms::none);
+
+    const std::string report = runScript(
+        "setpriv --reuid=" + std::to_string(secondUser) + " --regid=" + std::to_string(secondUser) +
+        " --clear-groups env " + homeEnvironment(home) + "'" + TESSARO_SIGNAL_WINDOW_SCRIPT +
+        "' '" + TESSARO_PROGRAM_PATH + "' main-window TERM 2>&1");
+    EXPECT_NE(report.find("reached main-window\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("status=0\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("Warning: " + config.string() +
+                          " cannot be read (Permission denied): the defaults are used and the "
+                          "file is left unchanged\n"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(readText(config), kept);
+}
 
 TEST(WindowModule, ScreenshotRunWritesThePictureAndItsSmallCopy) {
     ScratchHome home;
