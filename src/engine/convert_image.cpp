@@ -146,7 +146,7 @@ ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
     if (!bytes) {
         ConversionResult result;
         recordFailure(result, ConversionFailure::unreadableFile, job.inputPath,
-                      "the file cannot be read, or is larger than an icon may be");
+                      bytes.failure().reason);
         return result;
     }
     return convertIconBytes(std::move(*bytes), settings, job, font);

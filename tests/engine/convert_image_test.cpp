@@ -440,10 +440,19 @@ TEST_F(ConvertImageFile, BytesInMemoryConvertUnderTheNameOfTheirInputFile) {
     EXPECT_EQ(fs::file_size(folder_ / "named.jpg"), 5u);
 }
 
-TEST_F(ConvertImageFile, MissingFileIsNotConverted) {
-    const ConversionResult result = convert(folder_ / "absent.ico");
-    EXPECT_FALSE(result.converted);
-    EXPECT_EQ(result.failure, ConversionFailure::unreadableFile);
+TEST_F(ConvertImageFile, AnInputThatCannotBeReadSaysWhy) {
+    fs::create_directory(folder_ / "folder.ico");
+    const std::pair<std::string, std::string> rows[] = {
+        {"absent.ico", "No such file or directory"},
+        {"folder.ico", "not a regular file"},
+    };
+    for (const auto& [name, reason] : rows) {
+        const ConversionResult result = convert(folder_ / name);
+        EXPECT_FALSE(result.converted) << name;
+        EXPECT_EQ(result.failure, ConversionFailure::unreadableFile) << name;
+        ASSERT_EQ(result.failedPages.size(), 1u) << name;
+        EXPECT_EQ(result.failedPages[0].reason, reason) << name;
+    }
 }
 
 TEST(PageSuffix, LandsBeforeTheFormatExtensionElseAtTheEndOfTheFileName) {
