@@ -15,19 +15,40 @@ namespace tessaro {
 
 namespace {
 
-// The permissions of the regular file `name` that the new file replaces;
-// none when there is no such file. A name the folder cannot hold fails here,
-// before anything is written.
-Result<std::optional<mode_t>> replacedPermissions(int folder, const std::string& name) {
+// What the new file takes over from the regular file it replaces: its
+// permissions and, where the process may give them (the superuser saving a
+// user's file), its owner and group.
+struct ReplacedFile {
+    mode_t permissions = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
+};
+
+// The regular file `name` that the new file replaces; none when there is no
+// such file. A name the folder cannot hold fails here, before anything is
+// written.
+Result<std::optional<ReplacedFile>> replacedFile(int folder, const std::string& name) {
     struct stat existing {};
     if (fstatat(folder, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT)
-            return std::optional<mode_t>();
+            return std::optional<ReplacedFile>();
         return systemFailure(errno);
     }
     if (!S_ISREG(existing.st_mode))
-        return std::optional<mode_t>();
-    return std::optional<mode_t>(existing.st_mode & 0777);
+        return std::optional<ReplacedFile>();
+    return std::optional<ReplacedFile>(
+        ReplacedFile{existing.st_mode & 0777, existing.st_uid, existing.st_gid});
+}
+
+// Gives the new file the owner and permissions of the one it replaces. Only
+// the superuser may give a file away; anyone else's new file stays theirs, as
+// with any save that renames a new file into place.
+Result<void> takeOver(int descriptor, const ReplacedFile& replaced) {
+    if (geteuid() == 0 && fchown(descriptor, replaced.owner, replaced.group) != 0)
+        return systemFailure(errno);
+    if (fchmod(descriptor, replaced.permissions) != 0)
+        return systemFailure(errno);
+    return {};
 }
 
 Result<void> writeAll(int descriptor, std::string_view bytes) {
@@ -56,16 +77,18 @@ Result<void> replaceFileAtomically(const std::string& path, std::string_view byt
     const UniqueDescriptor folder(open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0)
         return systemFailure(errno);
-    const Result<std::optional<mode_t>> permissions = replacedPermissions(folder.get(), name);
-    if (!permissions)
-        return permissions.failure();
+    const Result<std::optional<ReplacedFile>> replaced = replacedFile(folder.get(), name);
+    if (!replaced)
+        return replaced.failure();
 
     Result<TemporaryFile> temporary = TemporaryFile::createIn(folder.get());
     if (!temporary)
         return temporary.failure();
     const int descriptor = temporary->descriptor();
-    if (*permissions && fchmod(descriptor, **permissions) != 0)
-        return systemFailure(errno);
+    if (*replaced) {
+        if (Result<void> taken = takeOver(descriptor, **replaced); !taken)
+            return taken;
+    }
     if (Result<void> written = writeAll(descriptor, bytes); !written)
         return written;
     if (fsync(descriptor) != 0)

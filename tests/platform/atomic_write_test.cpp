@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -68,6 +69,23 @@ TEST(ReplaceFileAtomically, ReplacesOrFailsLeavingNoTemporaryFile) {
          {"old.txt"},
          [](const fs::path& folder) {
              EXPECT_EQ(fs::status(folder / "old.txt").permissions(), fs::perms(0604));
+         }},
+        {"a replaced file keeps its owner",
+         "owned.txt",
+         [](const fs::path& folder) {
+             std::ofstream(folder / "owned.txt") << "old";
+             fs::permissions(folder / "owned.txt", fs::perms(0640));
+             if (geteuid() == 0)
+                 ASSERT_EQ(chown((folder / "owned.txt").c_str(), 65534, 65534), 0);
+         },
+         "",
+         {"owned.txt"},
+         [](const fs::path& folder) {
+             struct stat status {};
+             ASSERT_EQ(stat((folder / "owned.txt").c_str(), &status), 0);
+             const uid_t expected = geteuid() == 0 ? 65534 : geteuid();
+             EXPECT_EQ(status.st_uid, expected);
+             EXPECT_EQ(status.st_mode & 0777, 0640u);
          }},
         {"a link is replaced, its target untouched",
          "link.txt",
