@@ -9,7 +9,7 @@ enum class ProgramOutcome {
     errorReported,          // an "Error: " line was printed, nothing was converted
     conversionStopped,      // the run ended with "Conversion stopped"
     anotherCopyRuns,        // refused: another copy of this version holds the lock
-    windowModeUnavailable,  // the window mode was asked for but is not built in
+    windowModeUnavailable,  // the window mode was asked for: not built in, or no display
     stoppedBySignal,        // SIGINT, SIGTERM or SIGHUP ended a console run
 };
 
