@@ -5,11 +5,11 @@ namespace tessaro {
 int32_t fontStyleFlags(int32_t fontStyle) {
     switch (fontStyle) {
         case 1:
-            return fontFlagBold;
+            return tessaroFontBold;
         case 2:
-            return fontFlagItalic;
+            return tessaroFontItalic;
         case 3:
-            return fontFlagBold | fontFlagItalic;
+            return tessaroFontBold | tessaroFontItalic;
         default:
             return 0;
     }
@@ -18,9 +18,9 @@ int32_t fontStyleFlags(int32_t fontStyle) {
 int32_t fontEffectFlags(int32_t fontEffect) {
     switch (fontEffect) {
         case 1:
-            return fontFlagUnderline;
+            return tessaroFontUnderline;
         case 2:
-            return fontFlagStrikeout;
+            return tessaroFontStrikeout;
         default:
             return 0;
     }

@@ -2,14 +2,12 @@
 
 #include <cstdint>
 
+#include "platform/drawing_api.h"
+
 namespace tessaro {
 
-// Flags of the font-loading service; a text watermark's font is loaded with
-// the sum of its style and effect flags.
-inline constexpr int32_t fontFlagBold = 256;
-inline constexpr int32_t fontFlagItalic = 512;
-inline constexpr int32_t fontFlagUnderline = 4;
-inline constexpr int32_t fontFlagStrikeout = 8;
+// A text watermark's font is loaded with the sum of its style and effect
+// flags, the drawing module's font flags (tessaroFontBold and the rest).
 
 // watermark.fontStyle: 1 bold, 2 italic, 3 bold italic; anything else plain.
 int32_t fontStyleFlags(int32_t fontStyle);

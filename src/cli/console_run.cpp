@@ -19,6 +19,7 @@
 #include "engine/watermark_font.h"
 #include "l10n/string_table.h"
 #include "platform/console_output.h"
+#include "settings/product_formats.h"
 #include "update/vendor_endpoints.h"
 
 namespace tessaro {

@@ -6,7 +6,7 @@
 
 #include "cli/command_line.h"
 #include "cli/help_text.h"
-#include "engine/format_registry.h"
+#include "settings/product_formats.h"
 
 namespace tessaro {
 

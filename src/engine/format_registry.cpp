@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "settings/product_formats.h"
+
 namespace tessaro {
 
 constexpr std::array<ImageFormat, 20> outputFormats{{
@@ -111,16 +113,6 @@ constexpr std::array<InputFormat, 79> inputFormats{{
     {"r3d", "raw", "RED RAW Image"},
     {"rwl", "raw", "Leica Camera RAW Image"},
 }};
-
-const std::vector<std::string>& productInputFormats() {
-    static const std::vector<std::string> formats{"ico"};
-    return formats;
-}
-
-const std::vector<std::string>& productOutputFormats() {
-    static const std::vector<std::string> formats{"jpg"};
-    return formats;
-}
 
 const ImageFormat* findOutputFormat(std::string_view key) {
     auto row = std::ranges::find(outputFormats, key, &ImageFormat::key);

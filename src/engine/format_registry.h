@@ -25,15 +25,10 @@ struct InputFormat {
     std::string_view description;
 };
 
-// Every format the engine knows; the product lists below select what the
+// Every format the engine knows; settings/product_formats.h selects what the
 // product offers.
 extern const std::array<ImageFormat, 20> outputFormats;
 extern const std::array<InputFormat, 79> inputFormats;
-
-// The input and output format keys the product offers, in order; the first of
-// each is the default of the settings' "Format" key.
-const std::vector<std::string>& productInputFormats();
-const std::vector<std::string>& productOutputFormats();
 
 // nullptr when the key or extension is not in the registry (compared exactly).
 const ImageFormat* findOutputFormat(std::string_view key);

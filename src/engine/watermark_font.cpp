@@ -1,15 +1,9 @@
 #include "engine/watermark_font.h"
 
-#include "batch/font_flags.h"
 #include "engine/rounding.h"
 #include "platform/drawing_module.h"
 
 namespace tessaro {
-
-static_assert(tessaroFontBold == fontFlagBold && tessaroFontItalic == fontFlagItalic &&
-                  tessaroFontUnderline == fontFlagUnderline &&
-                  tessaroFontStrikeout == fontFlagStrikeout,
-              "the drawing module takes the run's font flags as they are");
 
 namespace {
 

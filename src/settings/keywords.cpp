@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "engine/naming/text_case.h"
+#include "l10n/text_case.h"
 
 namespace tessaro {
 namespace {

@@ -15,11 +15,11 @@
 #include <variant>
 #include <vector>
 
-#include "engine/format_registry.h"
 #include "platform/atomic_write.h"
 #include "settings/byte_field.h"
 #include "settings/ini_reader.h"
 #include "settings/preference_keys.h"
+#include "settings/product_formats.h"
 
 namespace tessaro {
 namespace {

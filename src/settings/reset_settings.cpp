@@ -1,7 +1,7 @@
 #include "settings/reset_settings.h"
 
-#include "engine/format_registry.h"
 #include "settings/local_time.h"
+#include "settings/product_formats.h"
 
 namespace tessaro {
 namespace {

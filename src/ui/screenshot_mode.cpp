@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "engine/format_registry.h"
 #include "platform/program_folder.h"
+#include "settings/product_formats.h"
 #include "ui/qt_text.h"
 #include "ui/window_mode.h"
 #include "ui/window_startup.h"

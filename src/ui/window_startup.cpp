@@ -8,11 +8,12 @@
 
 #include "batch/conversion_worker.h"
 #include "engine/format_registry.h"
-#include "engine/naming/text_case.h"
 #include "l10n/string_table.h"
+#include "l10n/text_case.h"
 #include "platform/console_output.h"
 #include "platform/process_ending.h"
 #include "settings/preferences_file.h"
+#include "settings/product_formats.h"
 #include "ui/main_commands.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"

@@ -6,6 +6,8 @@
 
 #include <set>
 
+#include "settings/product_formats.h"
+
 namespace tessaro::test {
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "batch/font_flags.h"
+#include "platform/drawing_api.h"
 
 namespace tessaro::test {
 namespace {
@@ -54,8 +54,9 @@ TEST(WatermarkFont, StyleFlagsChangeTheFace) {
     for (int32_t mode : {tessaroTextRaster, tessaroTextSmooth}) {
         const double regular = width(0, mode);
         EXPECT_GT(regular, 50.0);
-        EXPECT_GT(width(fontFlagBold, mode), regular);
-        EXPECT_NE(width(fontFlagItalic | fontFlagUnderline | fontFlagStrikeout, mode), 0.0);
+        EXPECT_GT(width(tessaroFontBold, mode), regular);
+        EXPECT_NE(width(tessaroFontItalic | tessaroFontUnderline | tessaroFontStrikeout, mode),
+                  0.0);
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/naming/text_case.h"
 #include "l10n/letter_case.h"
+#include "l10n/text_case.h"
 
 namespace tessaro {
 namespace {

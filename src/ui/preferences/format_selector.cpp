@@ -1,6 +1,6 @@
 #include "ui/preferences/format_selector.h"
 
-#include "engine/naming/text_case.h"
+#include "l10n/text_case.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/qt_text.h"
 

@@ -1,6 +1,6 @@
 #include "ui/preferences/input_page.h"
 
-#include "engine/format_registry.h"
+#include "settings/product_formats.h"
 
 namespace tessaro {
 

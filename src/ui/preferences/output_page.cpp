@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/format_registry.h"
+#include "settings/product_formats.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/qt_text.h"
 

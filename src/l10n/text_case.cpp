@@ -1,4 +1,4 @@
-#include "engine/naming/text_case.h"
+#include "l10n/text_case.h"
 
 #include <locale.h>
 #include <wctype.h>
