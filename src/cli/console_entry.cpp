@@ -12,6 +12,7 @@
 #include "cli/first_argument_command.h"
 #include "cli/help_text.h"
 #include "cli/program_outcome.h"
+#include "l10n/product_identity.h"
 #include "platform/console_key.h"
 #include "platform/console_output.h"
 #include "platform/single_instance.h"

@@ -11,16 +11,16 @@
 #include "batch/conversion_worker.h"
 #include "batch/run_setup.h"
 #include "cli/console_stop_signals.h"
-#include "cli/help_text.h"
 #include "cli/settings_listing.h"
 #include "engine/format_registry.h"
 #include "engine/output_depth.h"
 #include "engine/solid_frame.h"
 #include "engine/watermark_font.h"
+#include "l10n/format_message.h"
+#include "l10n/product_identity.h"
 #include "l10n/string_table.h"
 #include "platform/console_output.h"
 #include "settings/product_formats.h"
-#include "update/vendor_endpoints.h"
 
 namespace tessaro {
 

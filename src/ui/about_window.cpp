@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "cli/help_text.h"
+#include "l10n/product_identity.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/shell_open.h"

@@ -9,9 +9,9 @@
 
 #include "batch/input_queue.h"
 #include "batch/run_setup.h"
-#include "cli/help_text.h"
 #include "engine/output_depth.h"
 #include "engine/solid_frame.h"
+#include "l10n/format_message.h"
 #include "l10n/string_table.h"
 #include "ui/folder_history.h"
 #include "ui/progress_window.h"

@@ -12,7 +12,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
-#include "cli/help_text.h"
+#include "l10n/product_identity.h"
 #include "ui/qt_text.h"
 #include "ui/window_numbers.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "cli/help_text.h"
+#include "l10n/format_message.h"
 #include "l10n/string_table.h"
 #include "ui/qt_text.h"
 #include "ui/user_dialogs.h"

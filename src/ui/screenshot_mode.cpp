@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <iostream>
 
+#include "l10n/product_identity.h"
 #include "platform/program_folder.h"
 #include "settings/product_formats.h"
 #include "ui/qt_text.h"
 #include "ui/window_mode.h"
 #include "ui/window_startup.h"
-#include "update/vendor_endpoints.h"
 
 namespace tessaro {
 

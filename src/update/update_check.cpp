@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "cli/help_text.h"
+#include "l10n/product_identity.h"
 #include "l10n/string_table.h"
 #include "update/http_client.h"
 #include "update/vendor_endpoints.h"

@@ -1,6 +1,6 @@
 #include "update/vendor_endpoints.h"
 
-#include "cli/help_text.h"
+#include "l10n/product_identity.h"
 
 namespace tessaro {
 

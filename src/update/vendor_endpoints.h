@@ -5,15 +5,8 @@
 
 namespace tessaro {
 
-// Everything the program reaches outside itself at the vendor: one web host
-// over plain HTTP and a support mail address. The host lies under the
-// reserved ".example" domain, so no request ever reaches somebody else's
-// server. The constants are usable without linking the update library (the
-// console banner shows the home page address).
-inline constexpr std::string_view vendorHost = "www.brimvale.example";
-inline constexpr std::string_view homePageAddress = "http://www.brimvale.example/";
-inline constexpr std::string_view supportAddress = "support@brimvale.example";
-
+// The addresses the program reaches at the vendor, built on the vendor host
+// and support address of l10n/product_identity.h.
 inline constexpr std::string_view versionFilePath = "/files/tessaro.dat";
 inline constexpr std::string_view productPagePath = "/tessaro/";
 inline constexpr std::string_view uninstallPagePath = "/tessaro/uninstall.html";

@@ -22,43 +22,6 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-TEST(HelpText, WritesVersionNumbersAsDottedText) {
-    const std::pair<int32_t, const char*> cases[] = {
-        {270, "2.7"}, {271, "2.7.1"}, {300, "3.0"}, {309, "3.0.9"},
-        {1, "1"},     {10, "1.0"},    {27, "2.7"},
-    };
-    for (const auto& [number, text] : cases)
-        EXPECT_EQ(versionText(number), text) << number;
-    // The build's own version text and the program's version number agree.
-    EXPECT_EQ(versionText(programVersion), TESSARO_VERSION_TEXT);
-    EXPECT_EQ(productTitle(productName, programVersion), "Brimvale ICO to JPG 2.7");
-}
-
-TEST(HelpText, FillsPlaceholdersInAnyLetterCase) {
-    struct FormatCase {
-        const char* text;
-        std::vector<std::string_view> values;
-        const char* result;
-    };
-    const FormatCase cases[] = {
-        {"Files converted: %s1% of %s2%", {"3", ""}, "Files converted: 3 of %s2%"},
-        {"Files converted: %s1% of %s2%", {"3", "4"}, "Files converted: 3 of 4"},
-        {"%S1% and %s1%, %s1%", {"x"}, "x and x, x"},
-        {"(%s1%/%s2%)", {"%s2%", "b"}, "(b/b)"},
-        {"%s4%%s3%%s2%%s1%", {"a", "b", "c", "d"}, "dcba"},
-        {"%s1", {"a"}, "%s1"},
-        {"", {"a"}, ""},
-        {"no placeholder", {"a", "b"}, "no placeholder"},
-    };
-    for (const FormatCase& format : cases) {
-        std::vector<std::string_view> values = format.values;
-        values.resize(4);
-        EXPECT_EQ(formatMessage(format.text, values[0], values[1], values[2], values[3]),
-                  format.result)
-            << format.text;
-    }
-}
-
 TEST(HelpText, FillsUsageWithCommandAndInputFormats) {
     const std::vector<std::string> formats = {"ico", "cur", "png"};
     std::set<std::string> named;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "l10n/product_identity.h"
 #include "update/vendor_endpoints.h"
 
 namespace tessaro::test {
