@@ -5,7 +5,7 @@
 set -eu
 
 packages="
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3
   libfreeimage-dev zlib1g-dev libarchive-dev
   qt6-base-dev libxcb1-dev libcairo2-dev libpango1.0-dev libfontconfig-dev
   fonts-liberation fonts-dejavu-core
