@@ -21,6 +21,7 @@
 #include "l10n/string_table.h"
 #include "platform/console_output.h"
 #include "settings/product_formats.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 
@@ -177,7 +178,7 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
         printer.debugSection(ListingSection::threshold);
 
     printer.debugSection(ListingSection::frame);
-    if (settings.frame.doFrame == 1)
+    if (settings.frame.doFrame == storedCode(FrameType::solid))
         printer.debugSection(ListingSection::frameDetails);
     // A frame that cannot be drawn would leave every page without it, unreported.
     if (std::string failure = frameDrawingFailure(settings); !failure.empty())
@@ -187,14 +188,14 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     std::unique_ptr<WatermarkFont> font;
     const WatermarkSettings& watermark = settings.watermark;
     printer.debugSection(ListingSection::watermark);
-    if (watermark.doWatermark == 1) {
+    if (watermark.doWatermark == storedCode(WatermarkType::text)) {
         printer.debugSection(ListingSection::textWatermark);
         WatermarkFontLoad load = loadRunWatermarkFont(watermark, consoleDotsPerInch);
         if (!load.font)
             return fail("Error: Invalid watermark font: " + load.failure);
         font = std::move(load.font);
     }
-    if (watermark.doWatermark == 2) {
+    if (watermark.doWatermark == storedCode(WatermarkType::picture)) {
         printer.debugSection(ListingSection::imageWatermark);
         if (!isNonEmptyFile(watermark.image))
             return fail("Error: Invalid watermark image");

@@ -7,6 +7,7 @@
 
 #include "cli/option_table.h"
 #include "settings/keywords.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
@@ -173,9 +174,8 @@ constexpr ListingLine imageWatermarkLines[] = {
 };
 
 // The custom time of written files matters only when it is the one chosen.
-constexpr int32_t customTimestampCode = 2;
 bool customTimestampChosen(const Settings& settings) {
-    return settings.advanced.fileTimestamp == customTimestampCode;
+    return settings.advanced.fileTimestamp == storedCode(FileTimestamp::custom);
 }
 
 constexpr ListingLine advancedLines[] = {

@@ -1,15 +1,13 @@
 #include <cmath>
+#include <optional>
 
 #include "engine/geometry.h"
 #include "engine/rounding.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 
 namespace {
-
-constexpr int8_t pixelUnit = 0;
-constexpr int8_t percentUnit = 1;
-constexpr int8_t largeImagesOnly = 1;
 
 // A resized page larger than this (16384 by 16384) fails instead of asking the
 // library for gigabytes; it also keeps both sides within the library's int.
@@ -23,16 +21,20 @@ struct PixelSize {
 };
 
 // Percentages round to the nearest pixel with halves to the even neighbour
-// (the default rounding mode): 50 percent of 35 is 18, of 33 is 16.
-double targetSide(int32_t value, int8_t unit, int32_t currentSide) {
-    switch (unit) {
-        case pixelUnit:
-            return value;
-        case percentUnit:
-            return roundHalfToEven(value / 100.0 * currentSide);
-        default:
-            return 0.0;
+// (the default rounding mode): 50 percent of 35 is 18, of 33 is 16. A unit
+// that is no unit gives 0, which leaves the page as it is.
+double targetSide(int32_t value, int8_t storedUnit, int32_t currentSide) {
+    const std::optional<SizeUnit> unit = codeOf<SizeUnit>(storedUnit);
+    if (!unit) {
+        return 0.0;
     }
+    switch (*unit) {
+        case SizeUnit::pixels:
+            return value;
+        case SizeUnit::percent:
+            return roundHalfToEven(value / 100.0 * currentSide);
+    }
+    return 0.0;
 }
 
 double roundHalfUp(float value) {
@@ -54,21 +56,25 @@ bool isDrawable(PixelSize size) {
     return size.width >= 1.0 && size.height >= 1.0 && size.width * size.height <= largestPixelCount;
 }
 
-FREE_IMAGE_FILTER filterOf(int8_t algorithm) {
+// An algorithm that is no algorithm resizes as bicubic does.
+FREE_IMAGE_FILTER filterOf(int8_t storedAlgorithm) {
+    const ResizeAlgorithm algorithm =
+        codeOf<ResizeAlgorithm>(storedAlgorithm).value_or(ResizeAlgorithm::bicubic);
     switch (algorithm) {
-        case 0:
+        case ResizeAlgorithm::box:
             return FILTER_BOX;
-        case 1:
+        case ResizeAlgorithm::bilinear:
             return FILTER_BILINEAR;
-        case 2:
+        case ResizeAlgorithm::bspline:
             return FILTER_BSPLINE;
-        case 4:
-            return FILTER_CATMULLROM;
-        case 5:
-            return FILTER_LANCZOS3;
-        default:
+        case ResizeAlgorithm::bicubic:
             return FILTER_BICUBIC;
+        case ResizeAlgorithm::catmullRom:
+            return FILTER_CATMULLROM;
+        case ResizeAlgorithm::lanczos:
+            return FILTER_LANCZOS3;
     }
+    return FILTER_BICUBIC;
 }
 
 }  // namespace
@@ -88,7 +94,7 @@ Image resizeImage(Image image, int32_t width, int32_t height, const Settings& se
         return image;
     }
     const bool smallerBothWays = width < target.width && height < target.height;
-    if (transform.imageResizeType == largeImagesOnly && smallerBothWays) {
+    if (transform.imageResizeType == storedCode(ResizeType::largeImages) && smallerBothWays) {
         return image;
     }
 

@@ -1,14 +1,13 @@
+#include <optional>
 #include <string>
 
 #include "engine/geometry.h"
 #include "engine/hex_color.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 
 namespace {
-
-constexpr int8_t simpleRotation = 0;
-constexpr int8_t advancedRotation = 1;
 
 // The rotation works on true-colour pixels only: palette, greyscale and 16-bit
 // pages are widened first, 24- and 32-bit pages (with their alpha) stay.
@@ -52,14 +51,17 @@ Image rotateImage(Image image, const Settings& settings) {
         }
     }
 
-    switch (transform.imageRotationType) {
-        case simpleRotation:
-            return rotateOnGrownCanvas(image, angle, transform.imageRotationBackColor);
-        case advancedRotation:
-            return rotateInPlace(image, angle);
-        default:
-            return image;
+    const std::optional<RotationType> type = codeOf<RotationType>(transform.imageRotationType);
+    if (!type) {
+        return image;
     }
+    switch (*type) {
+        case RotationType::simple:
+            return rotateOnGrownCanvas(image, angle, transform.imageRotationBackColor);
+        case RotationType::advanced:
+            return rotateInPlace(image, angle);
+    }
+    return image;
 }
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 #include "engine/hex_color.h"
 #include "engine/overlay.h"
 #include "platform/drawing_module.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
@@ -68,7 +69,7 @@ FrameBands frameBands(const FrameSettings& frame, int32_t width, int32_t height)
 }
 
 std::string frameDrawingFailure(const Settings& settings) {
-    if (settings.frame.doFrame != 1) {
+    if (settings.frame.doFrame != storedCode(FrameType::solid)) {
         return {};
     }
     return drawingModule().failure;
@@ -76,11 +77,11 @@ std::string frameDrawingFailure(const Settings& settings) {
 
 Image drawFrame(Image image, int32_t width, int32_t height, const Settings& settings) {
     const FrameSettings& frame = settings.frame;
-    if (!image || frame.doFrame == 0) {
+    if (!image || frame.doFrame == storedCode(FrameType::none)) {
         return image;
     }
     image = toTwentyFourBits(std::move(image));
-    if (!image || frame.doFrame != 1 || width <= 0 || height <= 0) {
+    if (!image || frame.doFrame != storedCode(FrameType::solid) || width <= 0 || height <= 0) {
         return image;
     }
     const DrawingModule& module = drawingModule();

@@ -8,12 +8,10 @@
 #include "engine/watermark_font.h"
 #include "engine/watermark_geometry.h"
 #include "engine/watermark_overlays.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
-
-constexpr int8_t textWatermark = 1;
-constexpr int8_t pictureWatermark = 2;
 
 // An overlay turned by an odd angle is turned whole while its width and height
 // add up to no more than this, or than the page's when those are more: its
@@ -169,10 +167,10 @@ std::optional<OverlaySource> pictureSource(const WatermarkSettings& watermark) {
 
 std::optional<OverlaySource> overlaySource(const Settings& settings, const ConversionJob& job,
                                            const WatermarkFont* font, int64_t pageExtent) {
-    if (settings.watermark.doWatermark == textWatermark) {
+    if (settings.watermark.doWatermark == storedCode(WatermarkType::text)) {
         return textSource(settings, job, font, pageExtent);
     }
-    if (settings.watermark.doWatermark == pictureWatermark) {
+    if (settings.watermark.doWatermark == storedCode(WatermarkType::picture)) {
         return pictureSource(settings.watermark);
     }
     return std::nullopt;
@@ -182,7 +180,7 @@ std::optional<OverlaySource> overlaySource(const Settings& settings, const Conve
 
 Image drawWatermark(Image image, int32_t width, int32_t height, const Settings& settings,
                     const ConversionJob& job, const WatermarkFont* font) {
-    if (!image || settings.watermark.doWatermark == 0) {
+    if (!image || settings.watermark.doWatermark == storedCode(WatermarkType::none)) {
         return image;
     }
     image = toTwentyFourBits(std::move(image));

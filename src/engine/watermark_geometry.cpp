@@ -6,11 +6,10 @@
 
 #include "engine/rounding.h"
 #include "engine/solid_frame.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
-
-constexpr int8_t textWatermark = 1;
 
 // Pixels around the part of an overlay that turns into the shown part: each of
 // the three shears blends a pixel with its neighbour, and the turned piece
@@ -59,7 +58,8 @@ SineCosine sineCosine(int32_t degrees) {
 }
 
 PixelRect placementArea(const Settings& settings, int8_t boundary, int32_t width, int32_t height) {
-    if (settings.frame.doFrame == 0 || boundary != 1) {
+    if (settings.frame.doFrame == storedCode(FrameType::none) ||
+        boundary != storedCode(PlacementArea::frame)) {
         return {0, 0, width, height};
     }
     const FrameBands bands = frameBands(settings.frame, width, height);
@@ -68,11 +68,11 @@ PixelRect placementArea(const Settings& settings, int8_t boundary, int32_t width
 }
 
 // The part's top-left corner for one of the nine positions, numbered row by
-// row from the top-left; centred coordinates ignore the offsets. Any other
-// value puts the part in the area's top-left corner.
+// row from the top-left; centred coordinates ignore the offsets. A number
+// that is no position puts the part in the area's top-left corner.
 std::pair<int64_t, int64_t> cornerFor(const PixelRect& area, const Placement& placement,
                                       PixelSize part) {
-    if (placement.position < 0 || placement.position > 8) {
+    if (!codeOf<AnchorPosition>(placement.position)) {
         return {area.left, area.top};
     }
     const std::array<int64_t, 3> columns{placement.xOffset, (area.width - part.width) / 2,
@@ -85,7 +85,7 @@ std::pair<int64_t, int64_t> cornerFor(const PixelRect& area, const Placement& pl
 }  // namespace
 
 Placement placementOf(const WatermarkSettings& watermark) {
-    if (watermark.doWatermark == textWatermark) {
+    if (watermark.doWatermark == storedCode(WatermarkType::text)) {
         return {watermark.textRotation, watermark.textXOffset, watermark.textYOffset,
                 watermark.textBoundary, watermark.textPosition};
     }

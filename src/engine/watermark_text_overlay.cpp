@@ -10,6 +10,7 @@
 #include "engine/overlay.h"
 #include "engine/rounding.h"
 #include "engine/watermark_overlays.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
@@ -61,18 +62,21 @@ std::optional<TextBlock> layoutBlock(const WatermarkFont& font, std::vector<std:
     return TextBlock{std::move(lines), {width, height}, lineAdvance};
 }
 
-int64_t lineX(int32_t alignment, int64_t blockWidth, int32_t lineWidth, int32_t padding) {
-    switch (alignment) {
-        case 0:
+int64_t lineX(int32_t storedAlignment, int64_t blockWidth, int32_t lineWidth, int32_t padding) {
+    const std::optional<TextAlignment> alignment = codeOf<TextAlignment>(storedAlignment);
+    if (!alignment) {
+        return 0;
+    }
+    switch (*alignment) {
+        case TextAlignment::left:
             return padding;
-        case 1:
+        case TextAlignment::center:
             return static_cast<int64_t>(
                 std::floor(static_cast<double>(blockWidth - lineWidth) / 2.0 + 0.5));
-        case 2:
+        case TextAlignment::right:
             return blockWidth - lineWidth - padding;
-        default:
-            return 0;
     }
+    return 0;
 }
 
 // A line's position in the piece, for the drawing module. Lines are drawn only

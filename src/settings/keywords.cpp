@@ -4,6 +4,7 @@
 #include <span>
 
 #include "l10n/text_case.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
@@ -21,12 +22,19 @@ struct KeywordTable {
     bool acceptsText = true;  // false for the tables that only name codes
 };
 
-constexpr Keyword ddsLoadMode[] = {{"AUTO", 0}, {"BGRA", 1}, {"RGBA", 2}};
-constexpr Keyword rawLoadMode[] = {{"AUTO", 0}, {"8", 1},    {"16", 2},
-                                   {"24", 3},   {"48HS", 4}, {"48", 5}};
-constexpr Keyword frameSelection[] = {
-    {"ALL", 0}, {"FIRST", 1}, {"MIDDLE", 2}, {"LAST", 3}, {"RANDOM", 4}};
-constexpr Keyword toneMapping[] = {{"NONE", 0}, {"LINEAR", 1}, {"AL", 2}, {"DRR", 3}, {"GD", 4}};
+// The keyword table of a coded setting, one row per value in code order.
+template <typename Code>
+constexpr auto keywordsOf() {
+    std::array<Keyword, codeCount<Code>()> keywords{};
+    for (int32_t code = 0; code < codeCount<Code>(); ++code) {
+        keywords[code] = {nameOf(static_cast<Code>(code)).keyword, code};
+    }
+    return keywords;
+}
+
+template <typename Code>
+constexpr auto keywords = keywordsOf<Code>();
+
 constexpr Keyword compression[] = {
     {"NONE", 0},
     {"RLE", 1, {"bmp", "tga"}},
@@ -46,39 +54,31 @@ constexpr Keyword compression[] = {
     {"JPEG", 7, {"tiff"}},
     {"LOGLUV", 8, {"tiff"}},
 };
-constexpr Keyword bmpPalette[] = {{"AUTO", 0}, {"EXACT", 1}};
-constexpr Keyword tiffColorModel[] = {{"RGB", 0}, {"CMYK", 1}, {"LAB", 2}};
-constexpr Keyword jpegChroma[] = {{"NONE", 0}, {"LOW", 1}, {"MEDIUM", 2}, {"HIGH", 3}};
-constexpr Keyword jpegEncoding[] = {
-    {"STANDARD", 0}, {"SIMPLE", 1}, {"OPTIMIZED", 2}, {"PROGRESSIVE", 3}};
-constexpr Keyword rotationType[] = {{"SIMPLE", 0}, {"ADVANCED", 1}};
-constexpr Keyword sizeUnit[] = {{"PIXELS", 0}, {"PERCENT", 1}};
-constexpr Keyword resizeType[] = {{"ALLIMAGES", 0}, {"LARGEIMAGES", 1}};
-constexpr Keyword resizeFilter[] = {{"BOX", 0},     {"BILINEAR", 1},   {"BSPLINE", 2},
-                                    {"BICUBIC", 3}, {"CATMULLROM", 4}, {"LANCZOS", 5}};
-constexpr Keyword frameKind[] = {{"NONE", 0}, {"SOLID", 1}};
-constexpr Keyword watermarkKind[] = {{"NONE", 0}, {"TEXT", 1}, {"IMAGE", 2}};
-constexpr Keyword fontStyle[] = {{"REGULAR", 0}, {"BOLD", 1}, {"ITALIC", 2}, {"BOLDITALIC", 3}};
-// The misspelling is the keyword users type; it stays as it is.
-constexpr Keyword fontEffect[] = {{"NONE", 0}, {"UNDERLINE", 1}, {"STRIKETHROUGHT", 2}};
-constexpr Keyword textAlignment[] = {{"LEFT", 0}, {"CENTER", 1}, {"RIGHT", 2}};
-constexpr Keyword placementArea[] = {{"IMAGE", 0}, {"FRAME", 1}};
-constexpr Keyword anchorPosition[] = {{"TOPLEFT", 0},    {"TOPCENTER", 1},    {"TOPRIGHT", 2},
-                                      {"MIDDLELEFT", 3}, {"MIDDLECENTER", 4}, {"MIDDLERIGHT", 5},
-                                      {"BOTTOMLEFT", 6}, {"BOTTOMCENTER", 7}, {"BOTTOMRIGHT", 8}};
-constexpr Keyword watermarkSizeMode[] = {{"FIXED", 0}};
-constexpr Keyword fileTimestamp[] = {{"CURRENT", 0}, {"ORIGINAL", 1}, {"CUSTOM", 2}};
 
 // Indexed by the numbers of keyword_table.
 constexpr KeywordTable keywordTables[] = {
-    {ddsLoadMode},    {rawLoadMode},      {frameSelection},
-    {toneMapping},    {compression},      {bmpPalette},
-    {tiffColorModel}, {jpegChroma},       {jpegEncoding},
-    {rotationType},   {sizeUnit},         {resizeType},
-    {resizeFilter},   {frameKind, false}, {watermarkKind, false},
-    {fontStyle},      {fontEffect},       {textAlignment},
-    {placementArea},  {anchorPosition},   {watermarkSizeMode},
-    {fileTimestamp},
+    {keywords<DdsLoadMode>},
+    {keywords<RawLoadMode>},
+    {keywords<FrameLoading>},
+    {keywords<ToneMapping>},
+    {compression},
+    {keywords<BmpPalette>},
+    {keywords<TiffColorModel>},
+    {keywords<JpegChroma>},
+    {keywords<JpegEncoding>},
+    {keywords<RotationType>},
+    {keywords<SizeUnit>},
+    {keywords<ResizeType>},
+    {keywords<ResizeAlgorithm>},
+    {keywords<FrameType>, false},
+    {keywords<WatermarkType>, false},
+    {keywords<FontStyle>},
+    {keywords<FontEffect>},
+    {keywords<TextAlignment>},
+    {keywords<PlacementArea>},
+    {keywords<AnchorPosition>},
+    {keywords<WatermarkSizeMode>},
+    {keywords<FileTimestamp>},
 };
 static_assert(std::size(keywordTables) == keyword_table::fileTimestamp + 1);
 

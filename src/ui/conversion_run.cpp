@@ -13,6 +13,7 @@
 #include "engine/solid_frame.h"
 #include "l10n/format_message.h"
 #include "l10n/string_table.h"
+#include "settings/setting_codes.h"
 #include "ui/folder_history.h"
 #include "ui/progress_window.h"
 #include "ui/qt_text.h"
@@ -44,19 +45,19 @@ bool isFolder(const std::string& path) {
 // watermark's font is left in `font`.
 bool checkWatermark(MainWindow& window, const WatermarkSettings& watermark,
                     std::unique_ptr<WatermarkFont>& font) {
-    if (watermark.doWatermark == 1) {
+    if (watermark.doWatermark == storedCode(WatermarkType::text)) {
         WatermarkFontLoad load = loadRunWatermarkFont(watermark, window.logicalDpiY());
         if (!load.font) {
             // The name alone would hide a size that cannot be drawn.
             refuseRunWithMessage(
-                window, toQString(formatMessage(getText("Msg", "Invalid watermark font"),
-                                                watermark.font) +
-                                  "\n" + load.failure));
+                window,
+                toQString(formatMessage(getText("Msg", "Invalid watermark font"), watermark.font) +
+                          "\n" + load.failure));
             return false;
         }
         font = std::move(load.font);
     }
-    if (watermark.doWatermark == 2) {
+    if (watermark.doWatermark == storedCode(WatermarkType::picture)) {
         if (watermark.image.empty()) {
             refuseRun(window, "Empty watermark image");
             return false;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/setting_codes.h"
 #include "support/program_runner.h"
 
 namespace tessaro::test {
@@ -171,10 +172,18 @@ TEST(CommandLine, ReadsNumbersInDecimalHexadecimalAndBinary) {
 
 TEST(CommandLine, ReadsKeywordsInAnyCase) {
     checkFields<int32_t>({
-        {{"--jpg-chroma=medium"}, [](const Parsed& p) { return p.settings.output.jpgChroma; }, 2},
-        {{"--jpg-chroma=foo"}, [](const Parsed& p) { return p.settings.output.jpgChroma; }, 0},
-        {{"--JPG-CHROMA= High "}, [](const Parsed& p) { return p.settings.output.jpgChroma; }, 3},
-        {{"--raw-load-as=48hs"}, [](const Parsed& p) { return p.settings.input.rawLoadAs; }, 4},
+        {{"--jpg-chroma=medium"},
+         [](const Parsed& p) { return p.settings.output.jpgChroma; },
+         storedCode(JpegChroma::medium)},
+        {{"--jpg-chroma=foo"},
+         [](const Parsed& p) { return p.settings.output.jpgChroma; },
+         storedCode(JpegChroma::none)},
+        {{"--JPG-CHROMA= High "},
+         [](const Parsed& p) { return p.settings.output.jpgChroma; },
+         storedCode(JpegChroma::high)},
+        {{"--raw-load-as=48hs"},
+         [](const Parsed& p) { return p.settings.input.rawLoadAs; },
+         storedCode(RawLoadMode::rgb48HalfSize)},
         {{"--png-compression=zlib9"},
          [](const Parsed& p) { return p.settings.output.pngCompression; },
          3},
@@ -183,19 +192,19 @@ TEST(CommandLine, ReadsKeywordsInAnyCase) {
          6},
         {{"--resize-algorithm=Lanczos"},
          [](const Parsed& p) { return int32_t{p.settings.transform.imageResizeAlgorithm}; },
-         5},
+         storedCode(ResizeAlgorithm::lanczos)},
         {{"--wm-text-position=topleft"},
          [](const Parsed& p) { return int32_t{p.settings.watermark.textPosition}; },
-         0},
+         storedCode(AnchorPosition::topLeft)},
         {{"--wm-image-position=MiddleCenter"},
          [](const Parsed& p) { return int32_t{p.settings.watermark.imagePosition}; },
-         4},
+         storedCode(AnchorPosition::middleCenter)},
         {{"--file-timestamp=custom"},
          [](const Parsed& p) { return int32_t{p.settings.advanced.fileTimestamp}; },
-         2},
+         storedCode(FileTimestamp::custom)},
         {{"--wm-font-effect=strikethrought"},
          [](const Parsed& p) { return int32_t{p.settings.watermark.fontEffect}; },
-         2},
+         storedCode(FontEffect::strikeout)},
     });
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/option_table.h"
+#include "settings/setting_codes.h"
 #include "support/program_runner.h"
 
 namespace tessaro::test {
@@ -82,10 +83,10 @@ TEST_F(ProfileFile, ReadsValueKindsAsTheCommandLineDoes) {
     EXPECT_FLOAT_EQ(settings.adjustment.imageGamma, 2.5f);
     EXPECT_EQ(settings.adjustment.doImageColorCorrection, 1);
     EXPECT_EQ(settings.adjustment.imageBrightness, 10);
-    EXPECT_EQ(settings.output.jpgChroma, 2);
-    EXPECT_EQ(settings.transform.imageResizeAlgorithm, 5);
-    EXPECT_EQ(settings.watermark.fontStyle, 3);
-    EXPECT_EQ(settings.output.jpgSaveAs, 0);
+    EXPECT_EQ(settings.output.jpgChroma, storedCode(JpegChroma::medium));
+    EXPECT_EQ(settings.transform.imageResizeAlgorithm, storedCode(ResizeAlgorithm::lanczos));
+    EXPECT_EQ(settings.watermark.fontStyle, storedCode(FontStyle::boldItalic));
+    EXPECT_EQ(settings.output.jpgSaveAs, storedCode(JpegEncoding::standard));
 }
 
 TEST_F(ProfileFile, AppliesValuelessKeysWhateverTheirValue) {

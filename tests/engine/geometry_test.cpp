@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/geometry.h"
+#include "settings/setting_codes.h"
 #include "support/test_bitmaps.h"
 
 namespace tessaro::test {
@@ -15,11 +16,11 @@ namespace {
 constexpr Rgba red{200, 0, 0};
 constexpr Rgba marker{0, 0, 255};
 
-Settings rotationSettings(int32_t angle, int8_t type, std::string backColor = "00FF00") {
+Settings rotationSettings(int32_t angle, RotationType type, std::string backColor = "00FF00") {
     Settings settings;
     settings.transform.doImageRotation = 1;
     settings.transform.imageRotation = angle;
-    settings.transform.imageRotationType = type;
+    settings.transform.imageRotationType = storedCode(type);
     settings.transform.imageRotationBackColor = std::move(backColor);
     return settings;
 }
@@ -42,7 +43,7 @@ std::vector<Rgba> cornersOf(const Image& image) {
 }
 
 TEST(GeometrySteps, PassNoImageThrough) {
-    Settings settings = rotationSettings(45, 0);
+    Settings settings = rotationSettings(45, RotationType::simple);
     settings.transform.doImageResize = 1;
     settings.transform.imageWidth = 10;
     settings.transform.imageHeight = 10;
@@ -54,7 +55,8 @@ TEST(GeometrySteps, PassNoImageThrough) {
 }
 
 TEST(RotateImage, QuarterTurnSwapsTheSizeAndShowsNoBackground) {
-    Image rotated = rotateImage(makeBitmap(32, 16, 24, red), rotationSettings(90, 0));
+    Image rotated =
+        rotateImage(makeBitmap(32, 16, 24, red), rotationSettings(90, RotationType::simple));
     ASSERT_TRUE(rotated);
     EXPECT_EQ(sizeOf(rotated), (Size{16, 32}));
     for (const Rgba& corner : cornersOf(rotated)) {
@@ -63,7 +65,8 @@ TEST(RotateImage, QuarterTurnSwapsTheSizeAndShowsNoBackground) {
 }
 
 TEST(RotateImage, SimpleRotationGrowsTheCanvasAndFillsCornersWithTheBackground) {
-    Image rotated = rotateImage(makeBitmap(32, 32, 24, red), rotationSettings(45, 0, "00FF00"));
+    Image rotated = rotateImage(makeBitmap(32, 32, 24, red),
+                                rotationSettings(45, RotationType::simple, "00FF00"));
     ASSERT_TRUE(rotated);
     EXPECT_EQ(FreeImage_GetBPP(rotated.get()), 24u);
     EXPECT_GT(FreeImage_GetWidth(rotated.get()), 40u);
@@ -76,7 +79,8 @@ TEST(RotateImage, SimpleRotationGrowsTheCanvasAndFillsCornersWithTheBackground) 
 }
 
 TEST(RotateImage, CornersOfATrueColourPageWithAlphaAreTransparent) {
-    Image rotated = rotateImage(makeBitmap(32, 32, 32, red), rotationSettings(45, 0, "0000FF"));
+    Image rotated = rotateImage(makeBitmap(32, 32, 32, red),
+                                rotationSettings(45, RotationType::simple, "0000FF"));
     ASSERT_TRUE(rotated);
     EXPECT_EQ(FreeImage_GetBPP(rotated.get()), 32u);
     for (const Rgba& corner : cornersOf(rotated)) {
@@ -86,7 +90,8 @@ TEST(RotateImage, CornersOfATrueColourPageWithAlphaAreTransparent) {
 }
 
 TEST(RotateImage, AdvancedRotationKeepsTheSizeAndMirrorsIntoTheCorners) {
-    Image rotated = rotateImage(makeBitmap(32, 32, 24, red), rotationSettings(45, 1, "00FF00"));
+    Image rotated = rotateImage(makeBitmap(32, 32, 24, red),
+                                rotationSettings(45, RotationType::advanced, "00FF00"));
     ASSERT_TRUE(rotated);
     EXPECT_EQ(sizeOf(rotated), (Size{32, 32}));
     for (const Rgba& corner : cornersOf(rotated)) {
@@ -98,11 +103,11 @@ TEST(RotateImage, AnglesOutsideOneTo359AndRotationOffLeaveThePageUntouched) {
     for (int32_t angle : {0, 360, -90, 400}) {
         Image page = atDepth(makeBitmap(8, 4, 24, red), 8);
         FIBITMAP* const original = page.get();
-        Image result = rotateImage(std::move(page), rotationSettings(angle, 0));
+        Image result = rotateImage(std::move(page), rotationSettings(angle, RotationType::simple));
         EXPECT_EQ(result.get(), original) << "angle " << angle;
         EXPECT_EQ(FreeImage_GetBPP(result.get()), 8u) << "angle " << angle;
     }
-    Settings off = rotationSettings(90, 0);
+    Settings off = rotationSettings(90, RotationType::simple);
     off.transform.doImageRotation = 0;
     Image page = makeBitmap(8, 4, 24, red);
     FIBITMAP* const original = page.get();
@@ -113,15 +118,17 @@ TEST(RotateImage, PagesOf16BitsOrLessAreWidenedTo24BeforeRotating) {
     const std::vector<std::pair<unsigned, unsigned>> depths = {{1, 24},  {4, 24},  {8, 24},
                                                                {16, 24}, {24, 24}, {32, 32}};
     for (const auto& [depth, expected] : depths) {
-        Image rotated =
-            rotateImage(atDepth(makeBitmap(8, 4, 24, red), depth), rotationSettings(1, 0));
+        Image rotated = rotateImage(atDepth(makeBitmap(8, 4, 24, red), depth),
+                                    rotationSettings(1, RotationType::simple));
         ASSERT_TRUE(rotated) << depth << " bits";
         EXPECT_EQ(FreeImage_GetBPP(rotated.get()), expected) << depth << " bits";
     }
 }
 
 TEST(RotateImage, UnknownRotationTypeOnlyWidensTheDepth) {
-    Image result = rotateImage(atDepth(makeBitmap(8, 4, 24, red), 8), rotationSettings(45, 2));
+    Settings settings = rotationSettings(45, RotationType::simple);
+    settings.transform.imageRotationType = 2;
+    Image result = rotateImage(atDepth(makeBitmap(8, 4, 24, red), 8), settings);
     ASSERT_TRUE(result);
     EXPECT_EQ(FreeImage_GetBPP(result.get()), 24u);
     EXPECT_EQ(sizeOf(result), (Size{8, 4}));
@@ -140,8 +147,10 @@ struct ResizeCase {
     bool rescaled;
 };
 
-constexpr int8_t pixels = 0;
-constexpr int8_t percent = 1;
+constexpr int8_t pixels = storedCode(SizeUnit::pixels);
+constexpr int8_t percent = storedCode(SizeUnit::percent);
+constexpr int8_t allImages = storedCode(ResizeType::allImages);
+constexpr int8_t largeImages = storedCode(ResizeType::largeImages);
 
 void PrintTo(const ResizeCase& row, std::ostream* out) {
     *out << row.name;
@@ -172,11 +181,30 @@ TEST_P(ResizeImageTest, GivesTheExpectedSize) {
 INSTANTIATE_TEST_SUITE_P(
     Sizes, ResizeImageTest,
     testing::Values(
+        ResizeCase{"PixelsWithoutProportions",
+                   {40, 20},
+                   10,
+                   pixels,
+                   30,
+                   pixels,
+                   0,
+                   allImages,
+                   {10, 30},
+                   true},
         ResizeCase{
-            "PixelsWithoutProportions", {40, 20}, 10, pixels, 30, pixels, 0, 0, {10, 30}, true},
-        ResizeCase{"HalfOf33RoundsTo16", {33, 33}, 50, percent, 50, percent, 0, 0, {16, 16}, true},
-        ResizeCase{"HalfOf35RoundsTo18", {35, 35}, 50, percent, 50, percent, 0, 0, {18, 18}, true},
-        ResizeCase{"PercentAndPixelsMixed", {20, 10}, 150, percent, 7, pixels, 0, 0, {30, 7}, true},
+            "HalfOf33RoundsTo16", {33, 33}, 50, percent, 50, percent, 0, allImages, {16, 16}, true},
+        ResizeCase{
+            "HalfOf35RoundsTo18", {35, 35}, 50, percent, 50, percent, 0, allImages, {18, 18}, true},
+        ResizeCase{"PercentAndPixelsMixed",
+                   {20, 10},
+                   150,
+                   percent,
+                   7,
+                   pixels,
+                   0,
+                   allImages,
+                   {30, 7},
+                   true},
         ResizeCase{"LandscapeKeepsProportionsByWidth",
                    {200, 100},
                    100,
@@ -184,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                    100,
                    pixels,
                    1,
-                   0,
+                   allImages,
                    {100, 50},
                    true},
         ResizeCase{"PortraitKeepsProportionsByHeight",
@@ -194,13 +222,31 @@ INSTANTIATE_TEST_SUITE_P(
                    100,
                    pixels,
                    1,
-                   0,
+                   allImages,
                    {33, 100},
                    true},
-        ResizeCase{"SquareFollowsTheWidth", {50, 50}, 20, pixels, 70, pixels, 1, 0, {20, 20}, true},
-        ResizeCase{"ProportionRoundsHalfUp", {40, 16}, 5, pixels, 5, pixels, 1, 0, {5, 2}, true},
+        ResizeCase{"SquareFollowsTheWidth",
+                   {50, 50},
+                   20,
+                   pixels,
+                   70,
+                   pixels,
+                   1,
+                   allImages,
+                   {20, 20},
+                   true},
         ResizeCase{
-            "LargeOnlyLeavesASmallPage", {48, 48}, 64, pixels, 64, pixels, 1, 1, {48, 48}, false},
+            "ProportionRoundsHalfUp", {40, 16}, 5, pixels, 5, pixels, 1, allImages, {5, 2}, true},
+        ResizeCase{"LargeOnlyLeavesASmallPage",
+                   {48, 48},
+                   64,
+                   pixels,
+                   64,
+                   pixels,
+                   1,
+                   largeImages,
+                   {48, 48},
+                   false},
         ResizeCase{"LargeOnlyShrinksAPageLargerOneWay",
                    {128, 32},
                    64,
@@ -208,17 +254,43 @@ INSTANTIATE_TEST_SUITE_P(
                    64,
                    pixels,
                    1,
-                   1,
+                   largeImages,
                    {64, 16},
                    true},
+        ResizeCase{"AllImagesEnlargesASmallPage",
+                   {48, 48},
+                   64,
+                   pixels,
+                   64,
+                   pixels,
+                   1,
+                   allImages,
+                   {64, 64},
+                   true},
+        ResizeCase{"SameSizeIsNotRescaled",
+                   {32, 32},
+                   32,
+                   pixels,
+                   32,
+                   pixels,
+                   0,
+                   allImages,
+                   {32, 32},
+                   false},
         ResizeCase{
-            "AllImagesEnlargesASmallPage", {48, 48}, 64, pixels, 64, pixels, 1, 0, {64, 64}, true},
+            "ZeroTargetIsIgnored", {32, 32}, 0, pixels, 16, pixels, 0, allImages, {32, 32}, false},
+        ResizeCase{"NegativeTargetIsIgnored",
+                   {32, 32},
+                   16,
+                   pixels,
+                   -16,
+                   pixels,
+                   0,
+                   allImages,
+                   {32, 32},
+                   false},
         ResizeCase{
-            "SameSizeIsNotRescaled", {32, 32}, 32, pixels, 32, pixels, 0, 0, {32, 32}, false},
-        ResizeCase{"ZeroTargetIsIgnored", {32, 32}, 0, pixels, 16, pixels, 0, 0, {32, 32}, false},
-        ResizeCase{
-            "NegativeTargetIsIgnored", {32, 32}, 16, pixels, -16, pixels, 0, 0, {32, 32}, false},
-        ResizeCase{"UnknownUnitIsIgnored", {32, 32}, 16, 2, 16, pixels, 0, 0, {32, 32}, false},
+            "UnknownUnitIsIgnored", {32, 32}, 16, 2, 16, pixels, 0, allImages, {32, 32}, false},
         ResizeCase{"PercentRoundingToZeroIsIgnored",
                    {3, 3},
                    10,
@@ -226,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
                    10,
                    percent,
                    0,
-                   0,
+                   allImages,
                    {3, 3},
                    false}),
     [](const testing::TestParamInfo<ResizeCase>& info) { return info.param.name; });
@@ -269,8 +341,14 @@ TEST(ResizeImage, SizesThatCannotBeDrawnGiveNoImage) {
 
 TEST(ResizeImage, EachAlgorithmSelectsItsFilter) {
     const std::vector<std::pair<int8_t, FREE_IMAGE_FILTER>> filters = {
-        {0, FILTER_BOX},        {1, FILTER_BILINEAR}, {2, FILTER_BSPLINE}, {3, FILTER_BICUBIC},
-        {4, FILTER_CATMULLROM}, {5, FILTER_LANCZOS3}, {6, FILTER_BICUBIC}, {-1, FILTER_BICUBIC}};
+        {storedCode(ResizeAlgorithm::box), FILTER_BOX},
+        {storedCode(ResizeAlgorithm::bilinear), FILTER_BILINEAR},
+        {storedCode(ResizeAlgorithm::bspline), FILTER_BSPLINE},
+        {storedCode(ResizeAlgorithm::bicubic), FILTER_BICUBIC},
+        {storedCode(ResizeAlgorithm::catmullRom), FILTER_CATMULLROM},
+        {storedCode(ResizeAlgorithm::lanczos), FILTER_LANCZOS3},
+        {6, FILTER_BICUBIC},  // numbers that are no algorithm resize as bicubic
+        {-1, FILTER_BICUBIC}};
     Image pattern = makeBitmap(7, 5, 24, red);
     for (int y = 0; y < 5; ++y) {
         for (int x = 0; x < 7; ++x) {

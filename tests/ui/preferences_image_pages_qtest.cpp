@@ -6,6 +6,7 @@
 
 #include "platform/drawing/font_resolver.h"
 #include "preferences_test_dialog.h"
+#include "settings/setting_codes.h"
 #include "ui/main_commands.h"
 #include "ui/preferences/adjustment_page.h"
 #include "ui/preferences/frame_page.h"
@@ -592,16 +593,16 @@ private slots:
         const Settings& stored = fixture.settings;
         const TransformSettings& t = stored.transform;
         QCOMPARE(t.doImageRotation, 1);
-        QCOMPARE(t.imageRotationType, 1);
+        QCOMPARE(t.imageRotationType, storedCode(RotationType::advanced));
         QCOMPARE(t.imageRotation, 45);
         QCOMPARE(t.doImageResize, 1);
         QCOMPARE(t.imageWidth, 640);
-        QCOMPARE(t.imageWidthUnit, 1);
+        QCOMPARE(t.imageWidthUnit, storedCode(SizeUnit::percent));
         QCOMPARE(t.imageHeight, 0);
-        QCOMPARE(t.imageHeightUnit, 1);
+        QCOMPARE(t.imageHeightUnit, storedCode(SizeUnit::percent));
         QCOMPARE(t.keepAspectRatio, 0);
-        QCOMPARE(t.imageResizeType, 1);
-        QCOMPARE(t.imageResizeAlgorithm, 5);
+        QCOMPARE(t.imageResizeType, storedCode(ResizeType::largeImages));
+        QCOMPARE(t.imageResizeAlgorithm, storedCode(ResizeAlgorithm::lanczos));
         QCOMPARE(t.doImageFlipHorizontal, 1);
         QCOMPARE(t.doImageFlipVertical, 1);
 

@@ -4,11 +4,10 @@
 #include <ctime>
 
 #include "engine/naming/output_path.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
-
-enum FileTimestamp : int8_t { currentTime = 0, originalTime = 1, customTime = 2 };
 
 // "Custom Timestamp" counts seconds on the local wall clock; the file system
 // wants the moment itself, so the calendar fields are read back as local time.
@@ -29,24 +28,28 @@ bool setModificationTime(const std::string& path, const timespec& modified) {
 
 bool applyOutputFileTime(const std::string& path, const Settings& settings,
                          const ConversionJob& job) {
-    switch (settings.advanced.fileTimestamp) {
-        case originalTime: {
+    // A number that is no timestamp leaves the time the file was written.
+    const FileTimestamp timestamp =
+        codeOf<FileTimestamp>(settings.advanced.fileTimestamp).value_or(FileTimestamp::current);
+    switch (timestamp) {
+        case FileTimestamp::current:
+            return true;
+        case FileTimestamp::original: {
             struct stat input {};
             if (stat(job.inputPath.c_str(), &input) != 0) {
                 return false;
             }
             return setModificationTime(path, input.st_mtim);
         }
-        case customTime: {
+        case FileTimestamp::custom: {
             std::time_t moment = momentOfLocalTimestamp(settings.advanced.customTimestamp);
             if (moment == static_cast<std::time_t>(-1)) {
                 return false;
             }
             return setModificationTime(path, timespec{moment, 0});
         }
-        default:
-            return true;
     }
+    return true;
 }
 
 }  // namespace tessaro

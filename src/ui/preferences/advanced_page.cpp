@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <limits>
 
+#include "settings/setting_codes.h"
 #include "ui/preferences/preferences_values.h"
 #include "ui/qt_text.h"
 
@@ -10,7 +11,6 @@ namespace tessaro {
 
 namespace {
 
-constexpr int timestampCustom = 2;
 constexpr int32_t secondsPerMinute = 60;
 
 // Date fields count local wall-clock seconds from 1970, so the picker shows
@@ -24,7 +24,7 @@ QDateTime timestampDateTime(int32_t seconds) {
 AdvancedPage::AdvancedPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     RowBuilder rows(this);
     filenameMask = rows.field("Filename Mask");
-    fileTimestamp = rows.list("File Timestamp", {"Current", "Original", "Custom"});
+    fileTimestamp = rows.list("File Timestamp", listTexts<FileTimestamp>());
     customTimestamp = rows.dateTime("Custom Timestamp");
     customTimestampRow_ = rows.lastRow();
     customTimestamp->setTimeSpec(Qt::UTC);
@@ -39,7 +39,8 @@ AdvancedPage::AdvancedPage(QWidget* pageArea) : PreferencesPage(pageArea) {
 }
 
 void AdvancedPage::updateTimestampControls() {
-    customTimestampRow_.setEnabled(fileTimestamp->currentIndex() == timestampCustom);
+    customTimestampRow_.setEnabled(fileTimestamp->currentIndex() ==
+                                   storedCode(FileTimestamp::custom));
 }
 
 void AdvancedPage::fill(const Settings& settings) {

@@ -1,5 +1,6 @@
 #include "ui/preferences/frame_page.h"
 
+#include "settings/setting_codes.h"
 #include "ui/preferences/color_choosers.h"
 
 namespace tessaro {
@@ -25,7 +26,7 @@ auto bandColorSettings(Frame& frame) {
 
 FramePage::FramePage(QWidget* pageArea) : PreferencesPage(pageArea) {
     RowBuilder selectorRow(this);
-    frameType = selectorRow.list("Frame Type", {"None", "Frame Solid"});
+    frameType = selectorRow.list("Frame Type", listTexts<FrameType>());
     solidPanel = selectorPanel(this);
 
     RowBuilder rows(scrollingContent(solidPanel, solidContentSize));

@@ -1,14 +1,14 @@
 #include "ui/preferences/input_page.h"
 
 #include "settings/product_formats.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 
 namespace {
 
 QComboBox* frameLoadingList(RowBuilder& rows) {
-    return rows.list("Frame Loading",
-                     {"All Frames", "First Frame", "Middle Frame", "Last Frame", "Random Frame"});
+    return rows.list("Frame Loading", listTexts<FrameLoading>());
 }
 
 }  // namespace
@@ -18,22 +18,21 @@ InputPage::InputPage(const PreferencesContext& context, QWidget* pageArea)
       format(RowBuilder(this).iconList("Input Format"), productInputFormats()),
       images_(context.images) {
     RowBuilder dds(format.addPanel("dds", this));
-    ddsLoadAs = dds.list("Load As", {"Auto", "BGRA", "RGBA"});
+    ddsLoadAs = dds.list("Load As", listTexts<DdsLoadMode>());
     RowBuilder gif(format.addPanel("gif", this));
     gifFrameLoading = frameLoadingList(gif);
     RowBuilder ico(format.addPanel("ico", this));
     icoFrameLoading = frameLoadingList(ico);
 
     RowBuilder raw(format.addPanel("raw", this));
-    rawLoadAs = raw.list("Load As", {"Auto", "RGB8", "RGB16", "RGB24", "RGB48HS", "RGB48"});
+    rawLoadAs = raw.list("Load As", listTexts<RawLoadMode>());
     rawHeaderSize = raw.numericField("Header Size", {"Bytes"});
     rawSizeRows_.push_back(raw.lastRow());
     rawImageWidth = raw.numericField("Image Width", {"Pixels"});
     rawSizeRows_.push_back(raw.lastRow());
     rawImageHeight = raw.numericField("Image Height", {"Pixels"});
     rawSizeRows_.push_back(raw.lastRow());
-    rawToneMapping = raw.list("Tone Mapping", {"None", "Linear", "Adaptive Logarithmic",
-                                               "DR Reduction", "Gradient Domain"});
+    rawToneMapping = raw.list("Tone Mapping", listTexts<ToneMapping>());
     rawToneMappingRow_ = raw.lastRow();
     connect(rawLoadAs, &QComboBox::currentIndexChanged, this, &InputPage::updateRawControls);
 
@@ -43,8 +42,10 @@ InputPage::InputPage(const PreferencesContext& context, QWidget* pageArea)
 
 void InputPage::updateRawControls() {
     const int code = rawLoadAs->currentIndex();
-    const bool sized = code == 1 || code == 2;
-    const bool toneMapped = code == 4 || code == 5;
+    const bool sized =
+        code == storedCode(RawLoadMode::rgb8) || code == storedCode(RawLoadMode::rgb16);
+    const bool toneMapped =
+        code == storedCode(RawLoadMode::rgb48HalfSize) || code == storedCode(RawLoadMode::rgb48);
     for (const PreferencesRow& row : rawSizeRows_)
         row.setEnabled(sized);
     rawToneMappingRow_.setEnabled(toneMapped);

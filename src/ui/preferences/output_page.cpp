@@ -4,6 +4,7 @@
 
 #include "engine/format_registry.h"
 #include "settings/product_formats.h"
+#include "settings/setting_codes.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/qt_text.h"
 
@@ -33,7 +34,7 @@ const std::vector<OutputPanel>& outputPanels() {
         {"bmp",
          &O::bmpBpp,
          {{"Compression", {"None", "RLE"}, &O::bmpCompression},
-          {"Color Table", {"Auto", "Exact"}, &O::bmpColorTable}}},
+          {"Color Table", listTexts<BmpPalette>(), &O::bmpColorTable}}},
         {"dds", &O::ddsBpp, noLists},
         {"exr",
          &O::exrBpp,
@@ -46,10 +47,8 @@ const std::vector<OutputPanel>& outputPanels() {
         {"jp2", &O::jp2Bpp, noLists},
         {"jpg",
          &O::jpgBpp,
-         {{"Chroma Subsampling", {"None", "Low", "Medium", "High"}, &O::jpgChroma},
-          {"Save As",
-           {"Baseline Standard", "Baseline Simple", "Baseline Optimized", "Progressive"},
-           &O::jpgSaveAs}}},
+         {{"Chroma Subsampling", listTexts<JpegChroma>(), &O::jpgChroma},
+          {"Save As", listTexts<JpegEncoding>(), &O::jpgSaveAs}}},
         {"jxr", &O::jxrBpp, noLists},
         {"pbm", &O::pbmBpp, noLists},
         {"pcx", &O::pcxBpp, {{"Compression", {"RLE"}}}},
@@ -67,7 +66,7 @@ const std::vector<OutputPanel>& outputPanels() {
            {"None", "CCITTFAX3", "CCITTFAX4", "PACKBITS", "DEFLATE", "ADOBEDEFLATE", "LZW", "JPEG",
             "LOGLUV"},
            &O::tiffCompression},
-          {"Color Model", {"RGB", "CMYK"}, &O::tiffColorModel}}},
+          {"Color Model", listTexts<TiffColorModel>(), &O::tiffColorModel}}},
         {"wbmp", &O::wbmpBpp, noLists},
         {"webp", &O::webpBpp, noLists},
         {"xpm", &O::xpmBpp, noLists},

@@ -41,8 +41,7 @@ QString preferencesText(std::string_view key) {
     return uiText("Preferences", key);
 }
 
-template <typename Keys>
-QComboBox* newList(QWidget* parent, const Keys& choiceKeys) {
+QComboBox* newList(QWidget* parent, const std::vector<std::string_view>& choiceKeys) {
     auto* list = new QComboBox(parent);
     list->setEditable(false);
     for (const std::string_view key : choiceKeys)
@@ -105,7 +104,7 @@ QLineEdit* RowBuilder::field(std::string_view labelKey) {
 }
 
 NumericFieldRow RowBuilder::numericField(std::string_view labelKey,
-                                         std::initializer_list<std::string_view> unitKeys) {
+                                         const std::vector<std::string_view>& unitKeys) {
     startRow(labelKey);
     NumericFieldRow row;
     // A unit list too narrow for its longest unit ("Percent") takes the room

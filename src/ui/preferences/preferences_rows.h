@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QSize>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,7 +78,7 @@ public:
     QCheckBox* checkBox(std::string_view labelKey);
     QLineEdit* field(std::string_view labelKey);
     NumericFieldRow numericField(std::string_view labelKey,
-                                 std::initializer_list<std::string_view> unitKeys);
+                                 const std::vector<std::string_view>& unitKeys);
     SliderSpinPair* sliderSpin(std::string_view labelKey, PairRange range);
     ColorRow colorButton(std::string_view labelKey);
     ChooserListRow chooserList(std::string_view labelKey);

@@ -1,5 +1,6 @@
 #include "ui/preferences/transform_page.h"
 
+#include "settings/setting_codes.h"
 #include "ui/preferences/color_choosers.h"
 
 namespace tessaro {
@@ -14,7 +15,7 @@ TransformPage::TransformPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     content = scrollingContent(this, contentSize);
     RowBuilder rows(content);
     imageRotation = rows.checkBox("Image Rotation");
-    rotationType = rows.list("Rotation Type", {"Simple Rotation", "Advanced Rotation"});
+    rotationType = rows.list("Rotation Type", listTexts<RotationType>());
     rotationRows_.push_back(rows.lastRow());
     rotationAngle = rows.sliderSpin("Rotation Angle", {0, 360});
     rotationRows_.push_back(rows.lastRow());
@@ -22,16 +23,15 @@ TransformPage::TransformPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     rotationRows_.push_back(rows.lastRow());
 
     imageResize = rows.checkBox("Image Resize");
-    imageWidth = rows.numericField("Image Width", {"Pixels", "Percent"});
+    imageWidth = rows.numericField("Image Width", listTexts<SizeUnit>());
     resizeRows_.push_back(rows.lastRow());
-    imageHeight = rows.numericField("Image Height", {"Pixels", "Percent"});
+    imageHeight = rows.numericField("Image Height", listTexts<SizeUnit>());
     resizeRows_.push_back(rows.lastRow());
     keepAspectRatio = rows.checkBox("Keep Aspect Ratio");
     resizeRows_.push_back(rows.lastRow());
-    resizeType = rows.list("Resize Type", {"All Images", "Large Images"});
+    resizeType = rows.list("Resize Type", listTexts<ResizeType>());
     resizeRows_.push_back(rows.lastRow());
-    resizeAlgorithm = rows.list("Resize Algorithm",
-                                {"Box", "Bilinear", "Bspline", "Bicubic", "Catmullrom", "Lanczos"});
+    resizeAlgorithm = rows.list("Resize Algorithm", listTexts<ResizeAlgorithm>());
     resizeRows_.push_back(rows.lastRow());
 
     flipHorizontal = rows.checkBox("Image Flip Horizontal");

@@ -1,15 +1,13 @@
 #include "ui/preferences/watermark_page.h"
 
+#include "settings/setting_codes.h"
 namespace tessaro {
 
 namespace {
 
-constexpr int textWatermarkCode = 1;
-constexpr int imageWatermarkCode = 2;
-
 QComboBox* newWatermarkTypeList(QWidget* page) {
     RowBuilder selectorRow(page);
-    return selectorRow.list("Watermark Type", {"None", "Watermark Text", "Watermark Image"});
+    return selectorRow.list("Watermark Type", listTexts<WatermarkType>());
 }
 
 }  // namespace
@@ -37,8 +35,9 @@ void WatermarkPage::store(Settings& settings) const {
 }
 
 void WatermarkPage::updateWatermarkPanels() {
-    textPanel.panel->setVisible(watermarkType->currentIndex() == textWatermarkCode);
-    imagePanel.panel->setVisible(watermarkType->currentIndex() == imageWatermarkCode);
+    textPanel.panel->setVisible(watermarkType->currentIndex() == storedCode(WatermarkType::text));
+    imagePanel.panel->setVisible(watermarkType->currentIndex() ==
+                                 storedCode(WatermarkType::picture));
 }
 
 }  // namespace tessaro

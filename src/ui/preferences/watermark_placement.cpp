@@ -2,15 +2,11 @@
 
 #include <string_view>
 #include <vector>
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
 
-const std::vector<std::string_view> boundaryKeys = {"Bound Image", "Bound Frame"};
-const std::vector<std::string_view> positionKeys = {
-    "Top-Left",     "Top-Center",  "Top-Right",     "Middle-Left", "Middle-Center",
-    "Middle-Right", "Bottom-Left", "Bottom-Center", "Bottom-Right"};
-const std::vector<std::string_view> sizeKeys = {"Fixed"};
 constexpr PairRange rotationRange{0, 360};
 constexpr PairRange scaleRange{1, 200};
 // The size code that shows the "Scale" row.
@@ -19,12 +15,12 @@ constexpr int scaledSize = 1;
 }  // namespace
 
 void WatermarkPlacementRows::addRows(RowBuilder& rows, QWidget* panel) {
-    boundary = rows.list("Boundary", boundaryKeys);
-    position = rows.list("Position", positionKeys);
+    boundary = rows.list("Boundary", listTexts<PlacementArea>());
+    position = rows.list("Position", listTexts<AnchorPosition>());
     xOffset = rows.numericField("X-Offset", {"Pixels"});
     yOffset = rows.numericField("Y-Offset", {"Pixels"});
     rotation = rows.sliderSpin("Rotation Angle", rotationRange);
-    size = rows.list("Size", sizeKeys);
+    size = rows.list("Size", listTexts<WatermarkSizeMode>());
     scale = rows.sliderSpin("Scale", scaleRange);
     scaleRow_ = rows.lastRow();
     QObject::connect(size, &QComboBox::currentIndexChanged, panel, [this] { updateScaleRow(); });

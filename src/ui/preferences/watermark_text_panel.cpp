@@ -1,5 +1,6 @@
 #include "ui/preferences/watermark_text_panel.h"
 
+#include "settings/setting_codes.h"
 #include "ui/preferences/color_choosers.h"
 #include "ui/preferences/preferences_values.h"
 #include "ui/preferences/watermark_font_list.h"
@@ -22,10 +23,10 @@ WatermarkTextPanel::WatermarkTextPanel(QWidget* page, WatermarkSettings& listSet
     fontSize = rows.numericField("Font Size", {"Points"});
     fontLeading = rows.numericField("Font Leading", {"Pixels"});
     fontColor = rows.chooserList("Font Color");
-    fontStyle = rows.list("Font Style", {"Regular", "Bold", "Italic", "Bold Italic"});
-    fontEffect = rows.list("Font Effect", {"None", "Underline", "Strikeout"});
+    fontStyle = rows.list("Font Style", listTexts<FontStyle>());
+    fontEffect = rows.list("Font Effect", listTexts<FontEffect>());
     antialiasing = rows.checkBox("Antialiasing");
-    alignment = rows.list("Text Alignment", {"Align Left", "Align Center", "Align Right"});
+    alignment = rows.list("Text Alignment", listTexts<TextAlignment>());
     padding = rows.numericField("Text Padding", {"Pixels"});
     textOpacity = rows.sliderSpin("Text Opacity", watermarkOpacityRange);
     backgroundColor = rows.chooserList("Background Color");

@@ -1,0 +1,360 @@
+#pragma once
+
+#include <cstdint>
+
+#include "settings/setting_code.h"
+
+// Every coded setting of the Settings record, one enum class each, with the
+// names of its values (see setting_code.h). The record stores the numbers.
+
+namespace tessaro {
+
+// input.ddsLoadAs
+enum class DdsLoadMode : int32_t { automatic, bgra, rgba };
+
+constexpr CodeName nameOf(DdsLoadMode mode) {
+    switch (mode) {
+        case DdsLoadMode::automatic:
+            return {"AUTO", "Auto"};
+        case DdsLoadMode::bgra:
+            return {"BGRA", "BGRA"};
+        case DdsLoadMode::rgba:
+            return {"RGBA", "RGBA"};
+    }
+    return {};
+}
+
+// input.rawLoadAs
+enum class RawLoadMode : int32_t { automatic, rgb8, rgb16, rgb24, rgb48HalfSize, rgb48 };
+
+constexpr CodeName nameOf(RawLoadMode mode) {
+    switch (mode) {
+        case RawLoadMode::automatic:
+            return {"AUTO", "Auto"};
+        case RawLoadMode::rgb8:
+            return {"8", "RGB8"};
+        case RawLoadMode::rgb16:
+            return {"16", "RGB16"};
+        case RawLoadMode::rgb24:
+            return {"24", "RGB24"};
+        case RawLoadMode::rgb48HalfSize:
+            return {"48HS", "RGB48HS"};
+        case RawLoadMode::rgb48:
+            return {"48", "RGB48"};
+    }
+    return {};
+}
+
+// input.gifFrameLoading, input.icoFrameLoading, input.tiffFrameLoading
+enum class FrameLoading : int32_t { all, first, middle, last, random };
+
+constexpr CodeName nameOf(FrameLoading loading) {
+    switch (loading) {
+        case FrameLoading::all:
+            return {"ALL", "All Frames"};
+        case FrameLoading::first:
+            return {"FIRST", "First Frame"};
+        case FrameLoading::middle:
+            return {"MIDDLE", "Middle Frame"};
+        case FrameLoading::last:
+            return {"LAST", "Last Frame"};
+        case FrameLoading::random:
+            return {"RANDOM", "Random Frame"};
+    }
+    return {};
+}
+
+// input.rawToneMapping
+enum class ToneMapping : int32_t { none, linear, adaptiveLogarithmic, rangeReduction, gradient };
+
+constexpr CodeName nameOf(ToneMapping mapping) {
+    switch (mapping) {
+        case ToneMapping::none:
+            return {"NONE", "None"};
+        case ToneMapping::linear:
+            return {"LINEAR", "Linear"};
+        case ToneMapping::adaptiveLogarithmic:
+            return {"AL", "Adaptive Logarithmic"};
+        case ToneMapping::rangeReduction:
+            return {"DRR", "DR Reduction"};
+        case ToneMapping::gradient:
+            return {"GD", "Gradient Domain"};
+    }
+    return {};
+}
+
+// output.bmpColorTable
+enum class BmpPalette : int32_t { automatic, exact };
+
+constexpr CodeName nameOf(BmpPalette palette) {
+    switch (palette) {
+        case BmpPalette::automatic:
+            return {"AUTO", "Auto"};
+        case BmpPalette::exact:
+            return {"EXACT", "Exact"};
+    }
+    return {};
+}
+
+// output.tiffColorModel; the preferences list does not offer LAB.
+enum class TiffColorModel : int32_t { rgb, cmyk, lab };
+
+constexpr CodeName nameOf(TiffColorModel model) {
+    switch (model) {
+        case TiffColorModel::rgb:
+            return {"RGB", "RGB"};
+        case TiffColorModel::cmyk:
+            return {"CMYK", "CMYK"};
+        case TiffColorModel::lab:
+            return {"LAB", ""};
+    }
+    return {};
+}
+
+// output.jpgChroma
+enum class JpegChroma : int32_t { none, low, medium, high };
+
+constexpr CodeName nameOf(JpegChroma chroma) {
+    switch (chroma) {
+        case JpegChroma::none:
+            return {"NONE", "None"};
+        case JpegChroma::low:
+            return {"LOW", "Low"};
+        case JpegChroma::medium:
+            return {"MEDIUM", "Medium"};
+        case JpegChroma::high:
+            return {"HIGH", "High"};
+    }
+    return {};
+}
+
+// output.jpgSaveAs
+enum class JpegEncoding : int32_t { standard, simple, optimized, progressive };
+
+constexpr CodeName nameOf(JpegEncoding encoding) {
+    switch (encoding) {
+        case JpegEncoding::standard:
+            return {"STANDARD", "Baseline Standard"};
+        case JpegEncoding::simple:
+            return {"SIMPLE", "Baseline Simple"};
+        case JpegEncoding::optimized:
+            return {"OPTIMIZED", "Baseline Optimized"};
+        case JpegEncoding::progressive:
+            return {"PROGRESSIVE", "Progressive"};
+    }
+    return {};
+}
+
+// transform.imageRotationType
+enum class RotationType : int8_t { simple, advanced };
+
+constexpr CodeName nameOf(RotationType type) {
+    switch (type) {
+        case RotationType::simple:
+            return {"SIMPLE", "Simple Rotation"};
+        case RotationType::advanced:
+            return {"ADVANCED", "Advanced Rotation"};
+    }
+    return {};
+}
+
+// transform.imageWidthUnit, transform.imageHeightUnit
+enum class SizeUnit : int8_t { pixels, percent };
+
+constexpr CodeName nameOf(SizeUnit unit) {
+    switch (unit) {
+        case SizeUnit::pixels:
+            return {"PIXELS", "Pixels"};
+        case SizeUnit::percent:
+            return {"PERCENT", "Percent"};
+    }
+    return {};
+}
+
+// transform.imageResizeType
+enum class ResizeType : int8_t { allImages, largeImages };
+
+constexpr CodeName nameOf(ResizeType type) {
+    switch (type) {
+        case ResizeType::allImages:
+            return {"ALLIMAGES", "All Images"};
+        case ResizeType::largeImages:
+            return {"LARGEIMAGES", "Large Images"};
+    }
+    return {};
+}
+
+// transform.imageResizeAlgorithm
+enum class ResizeAlgorithm : int8_t { box, bilinear, bspline, bicubic, catmullRom, lanczos };
+
+constexpr CodeName nameOf(ResizeAlgorithm algorithm) {
+    switch (algorithm) {
+        case ResizeAlgorithm::box:
+            return {"BOX", "Box"};
+        case ResizeAlgorithm::bilinear:
+            return {"BILINEAR", "Bilinear"};
+        case ResizeAlgorithm::bspline:
+            return {"BSPLINE", "Bspline"};
+        case ResizeAlgorithm::bicubic:
+            return {"BICUBIC", "Bicubic"};
+        case ResizeAlgorithm::catmullRom:
+            return {"CATMULLROM", "Catmullrom"};
+        case ResizeAlgorithm::lanczos:
+            return {"LANCZOS", "Lanczos"};
+    }
+    return {};
+}
+
+// frame.doFrame: whether and which frame is drawn.
+enum class FrameType : int8_t { none, solid };
+
+constexpr CodeName nameOf(FrameType type) {
+    switch (type) {
+        case FrameType::none:
+            return {"NONE", "None"};
+        case FrameType::solid:
+            return {"SOLID", "Frame Solid"};
+    }
+    return {};
+}
+
+// watermark.doWatermark: whether and which watermark is drawn.
+enum class WatermarkType : int8_t { none, text, picture };
+
+constexpr CodeName nameOf(WatermarkType type) {
+    switch (type) {
+        case WatermarkType::none:
+            return {"NONE", "None"};
+        case WatermarkType::text:
+            return {"TEXT", "Watermark Text"};
+        case WatermarkType::picture:
+            return {"IMAGE", "Watermark Image"};
+    }
+    return {};
+}
+
+// watermark.fontStyle
+enum class FontStyle : int8_t { regular, bold, italic, boldItalic };
+
+constexpr CodeName nameOf(FontStyle style) {
+    switch (style) {
+        case FontStyle::regular:
+            return {"REGULAR", "Regular"};
+        case FontStyle::bold:
+            return {"BOLD", "Bold"};
+        case FontStyle::italic:
+            return {"ITALIC", "Italic"};
+        case FontStyle::boldItalic:
+            return {"BOLDITALIC", "Bold Italic"};
+    }
+    return {};
+}
+
+// watermark.fontEffect; the misspelt keyword is the one users type.
+enum class FontEffect : int8_t { none, underline, strikeout };
+
+constexpr CodeName nameOf(FontEffect effect) {
+    switch (effect) {
+        case FontEffect::none:
+            return {"NONE", "None"};
+        case FontEffect::underline:
+            return {"UNDERLINE", "Underline"};
+        case FontEffect::strikeout:
+            return {"STRIKETHROUGHT", "Strikeout"};
+    }
+    return {};
+}
+
+// watermark.textAlignment
+enum class TextAlignment : int8_t { left, center, right };
+
+constexpr CodeName nameOf(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::left:
+            return {"LEFT", "Align Left"};
+        case TextAlignment::center:
+            return {"CENTER", "Align Center"};
+        case TextAlignment::right:
+            return {"RIGHT", "Align Right"};
+    }
+    return {};
+}
+
+// watermark.textBoundary, watermark.imageBoundary: what the watermark is
+// placed within.
+enum class PlacementArea : int8_t { image, frame };
+
+constexpr CodeName nameOf(PlacementArea area) {
+    switch (area) {
+        case PlacementArea::image:
+            return {"IMAGE", "Bound Image"};
+        case PlacementArea::frame:
+            return {"FRAME", "Bound Frame"};
+    }
+    return {};
+}
+
+// watermark.textPosition, watermark.imagePosition
+enum class AnchorPosition : int8_t {
+    topLeft,
+    topCenter,
+    topRight,
+    middleLeft,
+    middleCenter,
+    middleRight,
+    bottomLeft,
+    bottomCenter,
+    bottomRight,
+};
+
+constexpr CodeName nameOf(AnchorPosition position) {
+    switch (position) {
+        case AnchorPosition::topLeft:
+            return {"TOPLEFT", "Top-Left"};
+        case AnchorPosition::topCenter:
+            return {"TOPCENTER", "Top-Center"};
+        case AnchorPosition::topRight:
+            return {"TOPRIGHT", "Top-Right"};
+        case AnchorPosition::middleLeft:
+            return {"MIDDLELEFT", "Middle-Left"};
+        case AnchorPosition::middleCenter:
+            return {"MIDDLECENTER", "Middle-Center"};
+        case AnchorPosition::middleRight:
+            return {"MIDDLERIGHT", "Middle-Right"};
+        case AnchorPosition::bottomLeft:
+            return {"BOTTOMLEFT", "Bottom-Left"};
+        case AnchorPosition::bottomCenter:
+            return {"BOTTOMCENTER", "Bottom-Center"};
+        case AnchorPosition::bottomRight:
+            return {"BOTTOMRIGHT", "Bottom-Right"};
+    }
+    return {};
+}
+
+// watermark.textSize, watermark.imageSize
+enum class WatermarkSizeMode : int8_t { fixed };
+
+constexpr CodeName nameOf(WatermarkSizeMode mode) {
+    switch (mode) {
+        case WatermarkSizeMode::fixed:
+            return {"FIXED", "Fixed"};
+    }
+    return {};
+}
+
+// advanced.fileTimestamp: the time the output file is given.
+enum class FileTimestamp : int8_t { current, original, custom };
+
+constexpr CodeName nameOf(FileTimestamp timestamp) {
+    switch (timestamp) {
+        case FileTimestamp::current:
+            return {"CURRENT", "Current"};
+        case FileTimestamp::original:
+            return {"ORIGINAL", "Original"};
+        case FileTimestamp::custom:
+            return {"CUSTOM", "Custom"};
+    }
+    return {};
+}
+
+}  // namespace tessaro
