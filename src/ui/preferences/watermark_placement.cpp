@@ -1,7 +1,5 @@
 #include "ui/preferences/watermark_placement.h"
 
-#include <string_view>
-#include <vector>
 #include "settings/setting_codes.h"
 
 namespace tessaro {
