@@ -10,6 +10,7 @@
 
 #include "batch/conversion_worker.h"
 #include "engine/naming/output_path.h"
+#include "settings/setting_codes.h"
 #include "support/fifo_guard.h"
 #include "support/program_runner.h"
 
@@ -153,7 +154,7 @@ TEST_F(ConversionWorker, EveryWrittenPageGetsTheCustomTime) {
     engine.writes = {(scratch.root() / "a[1].jpg").string(),
                      (scratch.root() / "a[2].jpg").string()};
     queue({"/in/a.ico"});
-    settings.advanced.fileTimestamp = 2;
+    settings.advanced.fileTimestamp = storedCode(FileTimestamp::custom);
     settings.advanced.customTimestamp = 1000000000;
     runToEnd();
     // The reference gets the time straight from the file-time step.

@@ -267,19 +267,20 @@ TEST(CommandLine, SetsDoFlagsAndNeverClearsThem) {
     Parsed resize = parse({"--width=800", "--height-unit=percent"});
     EXPECT_EQ(resize.settings.transform.doImageResize, 1);
     EXPECT_EQ(resize.settings.transform.imageWidth, 800);
-    EXPECT_EQ(resize.settings.transform.imageHeightUnit, 1);
+    EXPECT_EQ(resize.settings.transform.imageHeightUnit, storedCode(SizeUnit::percent));
 
     Parsed watermark = parse({"--wm-text=Sample", "--wm-image=logo.png"});
-    EXPECT_EQ(watermark.settings.watermark.doWatermark, 2);
+    EXPECT_EQ(watermark.settings.watermark.doWatermark, storedCode(WatermarkType::picture));
     EXPECT_EQ(watermark.settings.watermark.text, "Sample");
     EXPECT_EQ(watermark.settings.watermark.image, "logo.png");
-    EXPECT_EQ(parse({"--wm-image=l.png", "--wm-text=S"}).settings.watermark.doWatermark, 1);
+    EXPECT_EQ(parse({"--wm-image=l.png", "--wm-text=S"}).settings.watermark.doWatermark,
+              storedCode(WatermarkType::text));
 
     Parsed frame = parse({"--fr-solid-top=4", "--fr-solid-top-color=FF0000"});
-    EXPECT_EQ(frame.settings.frame.doFrame, 1);
+    EXPECT_EQ(frame.settings.frame.doFrame, storedCode(FrameType::solid));
     EXPECT_EQ(frame.settings.frame.solidTop, 4);
     EXPECT_EQ(frame.settings.frame.solidTopColor, "FF0000");
-    EXPECT_EQ(parse({"--fr-solid-opacity=9"}).settings.frame.doFrame, 0);
+    EXPECT_EQ(parse({"--fr-solid-opacity=9"}).settings.frame.doFrame, storedCode(FrameType::none));
 
     Parsed switches = parse({"--invert", "--greyscale", "--png-interlaced", "--flip-vertical",
                              "--keep-aspect-ratio", "--wm-text-antialiasing",
@@ -310,7 +311,7 @@ TEST(CommandLine, AppliesAProfileWhereItStands) {
               "Incorrect number of parameters");
 
     Parsed applied = parse({option});
-    EXPECT_EQ(applied.settings.watermark.doWatermark, 1);
+    EXPECT_EQ(applied.settings.watermark.doWatermark, storedCode(WatermarkType::text));
     EXPECT_EQ(applied.settings.watermark.text, "Proof");
     // A profile never names an input.
     EXPECT_EQ(applied.job.consoleMode, 0);

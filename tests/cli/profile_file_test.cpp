@@ -31,7 +31,7 @@ protected:
 TEST_F(ProfileFile, AppliesTheKeysOfGroupCliInAnyCase) {
     Settings settings = load("[cli]\r\n--jpg-quality = 70\r\n--Wm-Text=Proof\r\n");
     EXPECT_EQ(settings.output.jpgQuality, 70);
-    EXPECT_EQ(settings.watermark.doWatermark, 1);
+    EXPECT_EQ(settings.watermark.doWatermark, storedCode(WatermarkType::text));
     EXPECT_EQ(settings.watermark.text, "Proof");
 }
 
@@ -64,7 +64,7 @@ TEST_F(ProfileFile, KnowsTheFrameOpacityByItsProfileKey) {
     EXPECT_EQ(load("[CLI]\n--FR-SOLID-OPACITY=128\n").frame.solidOpacity, 255);
     Settings settings = load("[CLI]\n--wm-solid-opacity=128\n");
     EXPECT_EQ(settings.frame.solidOpacity, 128);
-    EXPECT_EQ(settings.frame.doFrame, 0);
+    EXPECT_EQ(settings.frame.doFrame, storedCode(FrameType::none));
 }
 
 TEST_F(ProfileFile, KeepsQuotesExceptAroundTheMask) {

@@ -13,6 +13,7 @@
 #include "engine/output_depth.h"
 #include "engine/page_suffix.h"
 #include "settings/reset_settings.h"
+#include "settings/setting_codes.h"
 #include "support/icon_writer.h"
 #include "support/program_runner.h"
 
@@ -332,7 +333,7 @@ TEST_F(ConvertImageFile, SinglePageSelectionsWriteOneFileWithoutNumber) {
 }
 
 TEST_F(ConvertImageFile, RandomFrameConvertsOneOfThePages) {
-    settings_.input.icoFrameLoading = 4;
+    settings_.input.icoFrameLoading = storedCode(FrameLoading::random);
     const std::vector<IconPage> pages = pagesOfColours(5);
     std::set<int32_t> widthsSeen;
     for (int attempt = 0; attempt < 40; ++attempt) {
@@ -392,7 +393,7 @@ TEST_F(ConvertImageFile, ConvertedOnlyWhenEverySelectedPageWasSaved) {
     EXPECT_EQ(result.failedPages[0].reason, "page 2: unsupported bit count");
     EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("name[1].jpg")});
 
-    settings_.input.icoFrameLoading = 1;
+    settings_.input.icoFrameLoading = storedCode(FrameLoading::first);
     fs::remove(path("name[1].jpg"));
     EXPECT_TRUE(convert(folder_ / "name.ico").converted);
 }

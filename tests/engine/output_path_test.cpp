@@ -1,4 +1,5 @@
 #include "engine/naming/output_path.h"
+#include "settings/setting_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -207,7 +208,7 @@ TEST_F(OutputFileTime, CurrentKeepsTheWrittenTime) {
 
 TEST_F(OutputFileTime, OriginalCopiesTheInputTime) {
     Settings settings;
-    settings.advanced.fileTimestamp = 1;
+    settings.advanced.fileTimestamp = storedCode(FileTimestamp::original);
     setModified(input_, 1'234'567'890);
     EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, job()));
     EXPECT_EQ(modified(output_), 1'234'567'890);
@@ -219,7 +220,7 @@ TEST_F(OutputFileTime, OriginalCopiesTheInputTime) {
 
 TEST_F(OutputFileTime, CustomIsLocalWallClockTime) {
     Settings settings;
-    settings.advanced.fileTimestamp = 2;
+    settings.advanced.fileTimestamp = storedCode(FileTimestamp::custom);
     struct Case {
         int year, month, day, hour, minute, second;
     };

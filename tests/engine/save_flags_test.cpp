@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "settings/setting_codes.h"
+
 namespace tessaro::test {
 namespace {
 
@@ -19,21 +21,21 @@ TEST(SaveFlags, FollowTheEncoderSettings) {
         {"jpg",
          [](OutputSettings& o) {
              o.jpgQuality = 80;
-             o.jpgChroma = 1;
-             o.jpgSaveAs = 1;
+             o.jpgChroma = storedCode(JpegChroma::low);
+             o.jpgSaveAs = storedCode(JpegEncoding::simple);
          },
          80 | 0x8000 | 0x40000},
         {"jpg",
          [](OutputSettings& o) {
-             o.jpgChroma = 2;
-             o.jpgSaveAs = 2;
+             o.jpgChroma = storedCode(JpegChroma::medium);
+             o.jpgSaveAs = storedCode(JpegEncoding::optimized);
          },
          95 | 0x4000 | 0x20000},
         {"jpg",
          [](OutputSettings& o) {
              o.jpgQuality = 1;
-             o.jpgChroma = 3;
-             o.jpgSaveAs = 3;
+             o.jpgChroma = storedCode(JpegChroma::high);
+             o.jpgSaveAs = storedCode(JpegEncoding::progressive);
          },
          1 | 0x1000 | 0x2000},
         {"jpg",
@@ -63,13 +65,13 @@ TEST(SaveFlags, FollowTheEncoderSettings) {
         {"tiff",
          [](OutputSettings& o) {
              o.tiffCompression = 6;
-             o.tiffColorModel = 1;
+             o.tiffColorModel = storedCode(TiffColorModel::cmyk);
          },
          0x4000 | 1},
         {"tiff",
          [](OutputSettings& o) {
              o.tiffCompression = 8;
-             o.tiffColorModel = 2;
+             o.tiffColorModel = storedCode(TiffColorModel::lab);
          },
          0x10000},
         {"jxr", [](OutputSettings&) {}, 100},

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "settings/setting_codes.h"
 #include "support/bitmap_pixels.h"
 
 namespace tessaro::test {
@@ -13,7 +14,7 @@ constexpr RGBQUAD pageColour = rgb(30, 60, 90);
 
 Settings frameSettings(int32_t left, int32_t right, int32_t top, int32_t bottom) {
     Settings settings;
-    settings.frame.doFrame = 1;
+    settings.frame.doFrame = storedCode(FrameType::solid);
     settings.frame.solidLeft = left;
     settings.frame.solidRight = right;
     settings.frame.solidTop = top;
@@ -120,7 +121,7 @@ TEST(SolidFrame, BandsWiderThanThePictureShareItAndCoverIt) {
 
 TEST(SolidFrame, OffOrUnknownModeOrNoImage) {
     Settings off = frameSettings(10, 10, 10, 10);
-    off.frame.doFrame = 0;
+    off.frame.doFrame = storedCode(FrameType::none);
     Image untouched = framed(off, 100, 80, 32);
     ASSERT_TRUE(untouched);
     EXPECT_EQ(FreeImage_GetBPP(untouched.get()), 32u);

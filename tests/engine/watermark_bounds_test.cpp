@@ -16,6 +16,7 @@
 #include "engine/watermark_font.h"
 #include "engine/watermark_geometry.h"
 #include "engine/watermark_overlays.h"
+#include "settings/setting_codes.h"
 #include "support/bitmap_pixels.h"
 
 namespace tessaro::test {
@@ -89,7 +90,7 @@ protected:
         WatermarkFontLoad load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, 0);
         ASSERT_TRUE(load.font) << load.failure;
         font_ = std::move(load.font);
-        settings_.watermark.doWatermark = 1;
+        settings_.watermark.doWatermark = storedCode(WatermarkType::text);
         settings_.watermark.backColor = "0000FF";
         settings_.watermark.backOpacity = 255;
         settings_.watermark.fontColor = "FFFF00";

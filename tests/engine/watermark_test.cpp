@@ -5,11 +5,12 @@
 
 #include <limits>
 #include <optional>
-#include <utility>
 #include <set>
+#include <utility>
 
 #include "engine/watermark_font.h"
 #include "engine/watermark_overlays.h"
+#include "settings/setting_codes.h"
 #include "support/bitmap_pixels.h"
 #include "support/fifo_guard.h"
 #include "support/program_runner.h"
@@ -62,7 +63,7 @@ protected:
     void usePicture(const Image& picture) {
         const std::string path = (home_.root() / "mark.png").string();
         ASSERT_TRUE(FreeImage_Save(FIF_PNG, picture.get(), path.c_str(), 0));
-        settings_.watermark.doWatermark = 2;
+        settings_.watermark.doWatermark = storedCode(WatermarkType::picture);
         settings_.watermark.image = path;
         settings_.watermark.imageXOffset = 0;
         settings_.watermark.imageYOffset = 0;
@@ -106,7 +107,7 @@ TEST_F(PictureWatermark, ABlockWiderThanThePageKeepsItsLeftPart) {
     }
     usePicture(picture);
     settings_.watermark.imageXOffset = 10;
-    settings_.watermark.imagePosition = 8;
+    settings_.watermark.imagePosition = storedCode(AnchorPosition::bottomRight);
     Image image = mark();
     ASSERT_TRUE(image);
     EXPECT_EQ(markedBox(image), (Box{0, 70, 89, 79}));
@@ -116,23 +117,23 @@ TEST_F(PictureWatermark, ABlockWiderThanThePageKeepsItsLeftPart) {
 
 TEST_F(PictureWatermark, StaysInsideTheFrameWithTheFrameBoundary) {
     usePicture(solidBitmap(20, 10, 24, red));
-    settings_.frame.doFrame = 1;
+    settings_.frame.doFrame = storedCode(FrameType::solid);
     settings_.frame.solidLeft = 7;
     settings_.frame.solidTop = 4;
     settings_.frame.solidRight = 5;
     settings_.frame.solidBottom = 5;
-    settings_.watermark.imageBoundary = 1;
-    settings_.watermark.imagePosition = 0;
+    settings_.watermark.imageBoundary = storedCode(PlacementArea::frame);
+    settings_.watermark.imagePosition = storedCode(AnchorPosition::topLeft);
     EXPECT_EQ(markedBox(mark()), (Box{7, 4, 26, 13}));
-    settings_.watermark.imagePosition = 8;
+    settings_.watermark.imagePosition = storedCode(AnchorPosition::bottomRight);
     EXPECT_EQ(markedBox(mark()), (Box{75, 65, 94, 74}));
-    settings_.watermark.imageBoundary = 0;
+    settings_.watermark.imageBoundary = storedCode(PlacementArea::image);
     EXPECT_EQ(markedBox(mark()), (Box{80, 70, 99, 79}));
 }
 
 TEST_F(PictureWatermark, ANegativeOffsetDrawsNothing) {
     usePicture(solidBitmap(20, 10, 24, red));
-    settings_.watermark.imagePosition = 0;
+    settings_.watermark.imagePosition = storedCode(AnchorPosition::topLeft);
     settings_.watermark.imageXOffset = -5;
     Image image = mark();
     ASSERT_TRUE(image);
@@ -145,8 +146,11 @@ TEST_F(PictureWatermark, OffsetsAtTheEndsOfTheLongRangeDrawNothing) {
     constexpr int32_t smallest = std::numeric_limits<int32_t>::min();
     constexpr int32_t largest = std::numeric_limits<int32_t>::max();
     for (const int8_t position : {0, 2, 4, 6, 8}) {
-        for (const auto& [xOffset, yOffset] : {std::pair{smallest, 0}, {largest, 0},
-                                               {0, smallest}, {0, largest}, {smallest, largest}}) {
+        for (const auto& [xOffset, yOffset] : {std::pair{smallest, 0},
+                                               {largest, 0},
+                                               {0, smallest},
+                                               {0, largest},
+                                               {smallest, largest}}) {
             settings_.watermark.imagePosition = position;
             settings_.watermark.imageXOffset = xOffset;
             settings_.watermark.imageYOffset = yOffset;
@@ -185,7 +189,7 @@ TEST_F(PictureWatermark, KeepsThePicturesOwnTransparency) {
 
 TEST_F(PictureWatermark, TurnsByItsAngleOnAGrownTransparentCanvas) {
     usePicture(solidBitmap(100, 20, 24, red));
-    settings_.watermark.imagePosition = 0;
+    settings_.watermark.imagePosition = storedCode(AnchorPosition::topLeft);
     settings_.watermark.imageRotation = 90;
     EXPECT_EQ(markedBox(mark(200, 200)), (Box{0, 0, 19, 99}));
 
@@ -198,14 +202,14 @@ TEST_F(PictureWatermark, TurnsByItsAngleOnAGrownTransparentCanvas) {
 }
 
 TEST_F(PictureWatermark, AMissingPictureLeavesTheConvertedPage) {
-    settings_.watermark.doWatermark = 2;
+    settings_.watermark.doWatermark = storedCode(WatermarkType::picture);
     settings_.watermark.image = (home_.root() / "absent.png").string();
     Image image = drawWatermark(solidBitmap(30, 30, 32, white), 30, 30, settings_, job_, nullptr);
     ASSERT_TRUE(image);
     EXPECT_EQ(FreeImage_GetBPP(image.get()), 24u);
     EXPECT_FALSE(markedBox(image));
 
-    settings_.watermark.doWatermark = 0;
+    settings_.watermark.doWatermark = storedCode(WatermarkType::none);
     Image untouched =
         drawWatermark(solidBitmap(30, 30, 32, white), 30, 30, settings_, job_, nullptr);
     EXPECT_EQ(FreeImage_GetBPP(untouched.get()), 32u);
@@ -366,7 +370,7 @@ TEST_F(TextWatermark, AlignsShortLinesWithinTheBlock) {
 TEST_F(TextWatermark, SitsTenPixelsFromTheBottomRightByDefault) {
     Settings settings;
     settings.watermark = watermark_;
-    settings.watermark.doWatermark = 1;
+    settings.watermark.doWatermark = storedCode(WatermarkType::text);
     settings.watermark.text = "Copyright";
     ConversionJob job;
     Image image =

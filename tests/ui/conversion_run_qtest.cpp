@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "engine/output_depth.h"
+#include "settings/setting_codes.h"
 #include "ui/conversion_run.h"
 #include "ui/folder_history.h"
 #include "ui/main_commands.h"
@@ -85,7 +86,7 @@ private slots:
         const auto textWatermarkAt = [&input](int32_t points) {
             return [&input, points](WindowFixture& fixture) {
                 input(fixture);
-                fixture.settings.watermark.doWatermark = 1;
+                fixture.settings.watermark.doWatermark = storedCode(WatermarkType::text);
                 fixture.settings.watermark.fontSize = points;
             };
         };
@@ -126,7 +127,7 @@ private slots:
             {"watermark font that cannot be loaded",
              [&](WindowFixture& fixture) {
                  input(fixture);
-                 fixture.settings.watermark.doWatermark = 1;
+                 fixture.settings.watermark.doWatermark = storedCode(WatermarkType::text);
                  fixture.settings.watermark.font = "Nosuchface Tessaroid";
              },
              fixed("warning|Warning|Unable to load selected font for a watermark: Nosuchface "
@@ -140,7 +141,7 @@ private slots:
             {"empty watermark image",
              [&](WindowFixture& fixture) {
                  input(fixture);
-                 fixture.settings.watermark.doWatermark = 2;
+                 fixture.settings.watermark.doWatermark = storedCode(WatermarkType::picture);
                  fixture.settings.watermark.image.clear();
              },
              fixed("warning|Warning|Selected watermark image is invalid/empty!")},
@@ -166,7 +167,7 @@ private slots:
         fixture.start();
         fixture.window().inputField->setText(toQString(fixture.makeIcon("in/a.ico")));
         chooseOutputFolder(fixture.window(), fixture.makeFolder("out"));
-        fixture.settings.watermark.doWatermark = 2;
+        fixture.settings.watermark.doWatermark = storedCode(WatermarkType::picture);
         for (const std::string& image :
              {(fixture.root() / "none.png").string(), fixture.makeFolder("pictures"),
               fixture.makeFile("empty.png", 0)}) {

@@ -144,7 +144,7 @@ private slots:
     void framePanelShowsForSolidFrames() {
         WindowFixture fixture;
         fixture.start();
-        fixture.settings.frame.doFrame = 0;
+        fixture.settings.frame.doFrame = storedCode(FrameType::none);
         PreferencesDialog* dialog = openPreferences(fixture);
         dialog->pageList->setCurrentItem(dialog->pageList->topLevelItem(framePage));
         auto* frame = pageOf<FramePage>(dialog, framePage);
@@ -161,8 +161,8 @@ private slots:
     void watermarkPanelsFollowTheTypeAndScaleRowsStayHidden() {
         WindowFixture fixture;
         fixture.start();
-        fixture.settings.watermark.doWatermark = 0;
-        fixture.settings.watermark.textSize = 0;
+        fixture.settings.watermark.doWatermark = storedCode(WatermarkType::none);
+        fixture.settings.watermark.textSize = storedCode(WatermarkSizeMode::fixed);
         fixture.settings.watermark.imageSize = 5;
         PreferencesDialog* dialog = openPreferences(fixture);
         dialog->pageList->setCurrentItem(dialog->pageList->topLevelItem(watermarkPage));
@@ -323,8 +323,8 @@ private slots:
         fixture.settings.watermark.fonts = "Arial,Tahoma";
         fixture.settings.watermark.font = "Tahoma";
         fixture.settings.watermark.fontSize = 14;
-        fixture.settings.watermark.fontStyle = 3;
-        fixture.settings.watermark.fontEffect = 2;
+        fixture.settings.watermark.fontStyle = storedCode(FontStyle::boldItalic);
+        fixture.settings.watermark.fontEffect = storedCode(FontEffect::strikeout);
         WatermarkTextPanel* text =
             &pageOf<WatermarkPage>(openPreferences(fixture), watermarkPage)->textPanel;
 
@@ -424,11 +424,11 @@ private slots:
     void wheelOverControlsWithoutFocusChangesNothing() {
         WindowFixture fixture;
         fixture.start();
-        fixture.settings.watermark.doWatermark = 1;
-        fixture.settings.watermark.fontStyle = 0;
+        fixture.settings.watermark.doWatermark = storedCode(WatermarkType::text);
+        fixture.settings.watermark.fontStyle = storedCode(FontStyle::regular);
         fixture.settings.watermark.textOpacity = 100;
         fixture.settings.transform.doImageResize = 1;
-        fixture.settings.transform.imageResizeAlgorithm = 0;
+        fixture.settings.transform.imageResizeAlgorithm = storedCode(ResizeAlgorithm::box);
         PreferencesDialog* dialog = openPreferences(fixture);
         WatermarkTextPanel& text = pageOf<WatermarkPage>(dialog, watermarkPage)->textPanel;
         auto* transform = pageOf<TransformPage>(dialog, transformPage);
@@ -444,8 +444,8 @@ private slots:
         QCOMPARE(transform->resizeAlgorithm->currentIndex(), 0);
         QCOMPARE(transform->imageWidth.unit->currentIndex(), 0);
         dialog->okButton->click();
-        QCOMPARE(fixture.settings.watermark.fontStyle, 0);
-        QCOMPARE(fixture.settings.transform.imageResizeAlgorithm, 0);
+        QCOMPARE(fixture.settings.watermark.fontStyle, storedCode(FontStyle::regular));
+        QCOMPARE(fixture.settings.transform.imageResizeAlgorithm, storedCode(ResizeAlgorithm::box));
     }
 
     // Every unit list shows its longest unit whole ("Percent", not "Percen").
@@ -617,7 +617,7 @@ private slots:
         QCOMPARE(a.doImageColorCorrection, 1);
 
         const FrameSettings& f = stored.frame;
-        QCOMPARE(f.doFrame, 1);
+        QCOMPARE(f.doFrame, storedCode(FrameType::solid));
         QCOMPARE(f.solidLeft, 3);
         QCOMPARE(f.solidRight, 4);
         QCOMPARE(f.solidTop, 5);
@@ -625,36 +625,36 @@ private slots:
         QCOMPARE(f.solidOpacity, 128);
 
         const WatermarkSettings& w = stored.watermark;
-        QCOMPARE(w.doWatermark, 2);
+        QCOMPARE(w.doWatermark, storedCode(WatermarkType::picture));
         QCOMPARE(w.text, std::string("Brimvale"));
         QCOMPARE(w.font, std::string("Verdana"));
         QCOMPARE(w.fontSize, 30);
         QCOMPARE(w.fontLeading, 4);
         QCOMPARE(w.fontColor, std::string("FF0000"));
-        QCOMPARE(w.fontStyle, 3);
-        QCOMPARE(w.fontEffect, 1);
+        QCOMPARE(w.fontStyle, storedCode(FontStyle::boldItalic));
+        QCOMPARE(w.fontEffect, storedCode(FontEffect::underline));
         QCOMPARE(w.textAntialiasing, 1);
-        QCOMPARE(w.textAlignment, 2);
+        QCOMPARE(w.textAlignment, storedCode(TextAlignment::right));
         QCOMPARE(w.textPadding, 6);
         QCOMPARE(w.textOpacity, 100);
         QCOMPARE(w.backColor, std::string("8000FF"));
         QCOMPARE(w.backOpacity, 90);
-        QCOMPARE(w.textBoundary, 1);
-        QCOMPARE(w.textPosition, 4);
+        QCOMPARE(w.textBoundary, storedCode(PlacementArea::frame));
+        QCOMPARE(w.textPosition, storedCode(AnchorPosition::middleCenter));
         QCOMPARE(w.textXOffset, 11);
         QCOMPARE(w.textYOffset, 12);
         QCOMPARE(w.textRotation, 300);
-        QCOMPARE(w.textSize, 0);
+        QCOMPARE(w.textSize, storedCode(WatermarkSizeMode::fixed));
         QCOMPARE(w.textScale, 10);
         QCOMPARE(w.image, std::string("/tmp/wm.png"));
         QCOMPARE(w.imageGreyscale, 1);
         QCOMPARE(w.imageOpacity, 77);
-        QCOMPARE(w.imageBoundary, 1);
-        QCOMPARE(w.imagePosition, 0);
+        QCOMPARE(w.imageBoundary, storedCode(PlacementArea::frame));
+        QCOMPARE(w.imagePosition, storedCode(AnchorPosition::topLeft));
         QCOMPARE(w.imageXOffset, 21);
         QCOMPARE(w.imageYOffset, 22);
         QCOMPARE(w.imageRotation, 90);
-        QCOMPARE(w.imageSize, 0);
+        QCOMPARE(w.imageSize, storedCode(WatermarkSizeMode::fixed));
         QCOMPARE(w.imageScale, 10);
 
         QCOMPARE(fixture.configLine("Text"), std::string("Text = Brimvale"));

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "preferences_test_dialog.h"
+#include "settings/setting_codes.h"
 #include "ui/main_commands.h"
 #include "ui/preferences/advanced_page.h"
 #include "ui/preferences/general_page.h"
@@ -220,7 +221,7 @@ private slots:
         advanced->filenameMask->setText(QStringLiteral("  %file\tname%.%ext%  "));
         dialog->okButton->click();
         QCOMPARE(fixture.settings.advanced.filenameMask, std::string("%filename%.%ext%"));
-        QCOMPARE(fixture.settings.advanced.fileTimestamp, 2);
+        QCOMPARE(fixture.settings.advanced.fileTimestamp, storedCode(FileTimestamp::custom));
         // The picker shows minutes, and the 20 seconds it cannot show are not kept.
         QCOMPARE(fixture.settings.advanced.customTimestamp, 1700000000 - 20);
         QCOMPARE(fixture.settings.advanced.keepSubfolders, 0);
@@ -252,7 +253,7 @@ private slots:
         const Settings& settings = fixture.settings;
         QCOMPARE(settings.general.updateRange, 1);
         QCOMPARE(settings.interface.uiSize, 1);
-        QCOMPARE(settings.input.icoFrameLoading, 3);
+        QCOMPARE(settings.input.icoFrameLoading, storedCode(FrameLoading::last));
         QCOMPARE(settings.output.jpgQuality, 77);
         QCOMPARE(settings.output.format, std::string("jpg"));
         QCOMPARE(settings.advanced.outFoldersNumber, 12);
