@@ -75,8 +75,9 @@ TEST(ReplaceFileAtomically, ReplacesOrFailsLeavingNoTemporaryFile) {
          [](const fs::path& folder) {
              std::ofstream(folder / "owned.txt") << "old";
              fs::permissions(folder / "owned.txt", fs::perms(0640));
-             if (geteuid() == 0)
+             if (geteuid() == 0) {
                  ASSERT_EQ(chown((folder / "owned.txt").c_str(), 65534, 65534), 0);
+             }
          },
          "",
          {"owned.txt"},
