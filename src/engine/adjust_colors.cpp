@@ -1,4 +1,4 @@
-#include "engine/colour_adjustments.h"
+#include "engine/adjust_colors.h"
 
 namespace tessaro {
 

@@ -1,6 +1,6 @@
-#include <algorithm>
+#include "engine/apply_threshold.h"
 
-#include "engine/colour_adjustments.h"
+#include <algorithm>
 
 namespace tessaro {
 

@@ -1,4 +1,4 @@
-#include "engine/geometry.h"
+#include "engine/flip_image.h"
 
 namespace tessaro {
 

@@ -1,4 +1,4 @@
-#include "engine/colour_adjustments.h"
+#include "engine/make_greyscale.h"
 
 namespace tessaro {
 

@@ -1,7 +1,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/geometry.h"
+#include "engine/resize_image.h"
 #include "engine/rounding.h"
 #include "settings/setting_codes.h"
 

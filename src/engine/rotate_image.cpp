@@ -1,8 +1,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/geometry.h"
 #include "engine/hex_color.h"
+#include "engine/rotate_image.h"
 #include "settings/setting_codes.h"
 
 namespace tessaro {

@@ -4,7 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/colour_adjustments.h"
+#include "engine/adjust_colors.h"
+#include "engine/apply_threshold.h"
+#include "engine/make_greyscale.h"
 #include "support/test_bitmaps.h"
 
 namespace tessaro::test {

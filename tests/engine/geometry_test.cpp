@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/geometry.h"
+#include "engine/flip_image.h"
+#include "engine/resize_image.h"
+#include "engine/rotate_image.h"
 #include "settings/setting_codes.h"
 #include "support/test_bitmaps.h"
 

@@ -5,8 +5,6 @@
 
 namespace tessaro {
 
-Image adjustColors(Image image, const Settings& settings);
 Image makeGreyscale(Image image, const Settings& settings);
-Image applyThreshold(Image image, const Settings& settings);
 
 }  // namespace tessaro

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "engine/image.h"
+#include "settings/settings.h"
+
+namespace tessaro {
+
+Image rotateImage(Image image, const Settings& settings);
+
+}  // namespace tessaro
