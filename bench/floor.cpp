@@ -23,9 +23,9 @@ FIBITMAP* flattenOntoWhite(FIBITMAP* page) {
         FreeImage_Unload(page);
         return flat;
     }
-    FIBITMAP* colour = FreeImage_ConvertTo24Bits(page);
+    FIBITMAP* color = FreeImage_ConvertTo24Bits(page);
     FreeImage_Unload(page);
-    return colour;
+    return color;
 }
 
 }  // namespace

@@ -46,10 +46,10 @@ std::string fileText(const fs::path& path) {
 Seeds iconSeeds() {
     Seeds seeds;
     for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
-        const Rgba colour = bitCount == 1 ? Rgba{255, 255, 255, 255} : kRed;
+        const Rgba color = bitCount == 1 ? Rgba{255, 255, 255, 255} : kRed;
         seeds.emplace_back("classic-" + std::to_string(bitCount),
                            text(tessaro::test::encodeIcon(
-                               {tessaro::test::filledPage(8, 8, bitCount, colour, false, true)})));
+                               {tessaro::test::filledPage(8, 8, bitCount, color, false, true)})));
     }
     IconPage version5 = tessaro::test::quadrantPage(6, 6, 32, kQuadrants);
     version5.header = tessaro::test::BitmapHeader::version5;

@@ -50,13 +50,13 @@ IconPage drawFace(int32_t size, int32_t bitCount, bool png) {
             }
             int red = 0, green = 0, blue = 0, covered = 0;
             for (int sample = 0; sample < 16; ++sample) {
-                const Rgba colour = faceAt((x + (sample % 4 + 0.5) / 4) / size,
-                                           (y + (sample / 4 + 0.5) / 4) / size);
-                if (colour.alpha == 0)
+                const Rgba color = faceAt((x + (sample % 4 + 0.5) / 4) / size,
+                                          (y + (sample / 4 + 0.5) / 4) / size);
+                if (color.alpha == 0)
                     continue;
-                red += colour.red;
-                green += colour.green;
-                blue += colour.blue;
+                red += color.red;
+                green += color.green;
+                blue += color.blue;
                 ++covered;
             }
             const int divisor = covered == 0 ? 1 : covered;

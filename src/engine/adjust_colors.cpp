@@ -7,7 +7,7 @@ namespace {
 // The library adjusts 8-bit pages through their palette or grey levels and
 // 24- and 32-bit pages pixel by pixel; every other depth, 16-bit pages
 // included, is widened so that the correction is never silently skipped.
-bool needsTrueColour(FIBITMAP* bitmap) {
+bool needsTrueColor(FIBITMAP* bitmap) {
     const unsigned depth = FreeImage_GetBPP(bitmap);
     return depth != 8 && depth != 24 && depth != 32;
 }
@@ -19,7 +19,7 @@ Image adjustColors(Image image, const Settings& settings) {
     if (!image || !adjustment.doImageColorCorrection) {
         return image;
     }
-    if (needsTrueColour(image.get())) {
+    if (needsTrueColor(image.get())) {
         image = Image(FreeImage_ConvertTo24Bits(image.get()));
         if (!image) {
             return image;

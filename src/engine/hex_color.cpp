@@ -7,7 +7,7 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::size_t colourTextLength = 6;
+constexpr std::size_t colorTextLength = 6;
 
 int hexDigitValue(char character) {
     if (character >= '0' && character <= '9') {
@@ -38,34 +38,34 @@ BYTE readPair(char high, char low) {
 }  // namespace
 
 RGBQUAD parseHexColor(std::string_view text) {
-    RGBQUAD colour{};
+    RGBQUAD color{};
     // The length counts characters, not bytes. Every character outside ASCII
     // stands in as a non-digit, so a non-ASCII character ends its pair.
-    std::array<char, colourTextLength> characters{};
+    std::array<char, colorTextLength> characters{};
     std::size_t count = 0;
     for (const char byte : text) {
         const bool continuesCharacter = (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
         if (continuesCharacter) {
             continue;
         }
-        if (count == colourTextLength) {
-            return colour;
+        if (count == colorTextLength) {
+            return color;
         }
         characters[count++] = static_cast<unsigned char>(byte) < 0x80 ? byte : '\0';
     }
-    if (count != colourTextLength) {
-        return colour;
+    if (count != colorTextLength) {
+        return color;
     }
-    colour.rgbRed = readPair(characters[0], characters[1]);
-    colour.rgbGreen = readPair(characters[2], characters[3]);
-    colour.rgbBlue = readPair(characters[4], characters[5]);
-    return colour;
+    color.rgbRed = readPair(characters[0], characters[1]);
+    color.rgbGreen = readPair(characters[2], characters[3]);
+    color.rgbBlue = readPair(characters[4], characters[5]);
+    return color;
 }
 
 RGBQUAD parseHexColorAlpha(std::string_view text, BYTE alpha) {
-    RGBQUAD colour = parseHexColor(text);
-    colour.rgbReserved = alpha;
-    return colour;
+    RGBQUAD color = parseHexColor(text);
+    color.rgbReserved = alpha;
+    return color;
 }
 
 }  // namespace tessaro

@@ -20,7 +20,7 @@ static_assert(sizeof(IconDirectoryHeader) == 6);
 struct IconDirectoryEntry {
     uint8_t width;
     uint8_t height;
-    uint8_t colourCount;
+    uint8_t colorCount;
     uint8_t reserved;
     uint16_t planes;
     uint16_t bitCount;
@@ -87,7 +87,7 @@ IconDirectoryEntry readDirectoryEntry(ByteReader reader) {
     IconDirectoryEntry entry{};
     entry.width = reader.u8();
     entry.height = reader.u8();
-    entry.colourCount = reader.u8();
+    entry.colorCount = reader.u8();
     entry.reserved = reader.u8();
     entry.planes = reader.u16();
     entry.bitCount = reader.u16();
@@ -269,10 +269,10 @@ IconPageCheck checkBitmapPage(std::span<const uint8_t> page) {
     const uint64_t paletteAt = paletteOffset(header);
     check.paletteAt = static_cast<uint32_t>(paletteAt);
 
-    const uint64_t paletteColours = header.bitCount <= 8 ? uint64_t{1} << header.bitCount : 0;
-    if (header.coloursUsed > paletteColours)
+    const uint64_t paletteColors = header.bitCount <= 8 ? uint64_t{1} << header.bitCount : 0;
+    if (header.coloursUsed > paletteColors)
         return fail(IconFault::paletteTooLarge);
-    const uint64_t paletteEnd = paletteAt + paletteColours * 4;
+    const uint64_t paletteEnd = paletteAt + paletteColors * 4;
     if (paletteEnd > page.size())
         return fail(IconFault::paletteBeyondEntry);
     const uint64_t pixelsEnd = paletteEnd + rowBytes(width, header.bitCount) * height;

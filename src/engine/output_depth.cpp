@@ -43,7 +43,7 @@ constexpr std::array<std::string_view, 4> greyEightBitFormats{"j2k", "jp2", "jpg
 // Formats whose 16-bit pixels are 5-5-5 rather than 5-6-5.
 constexpr std::array<std::string_view, 2> rgb555Formats{"ico", "tga"};
 
-constexpr int32_t colourDepth = 24;
+constexpr int32_t colorDepth = 24;
 
 bool isOneOf(std::span<const std::string_view> keys, std::string_view key) {
     return std::ranges::find(keys, key) != keys.end();
@@ -57,7 +57,7 @@ bool isPaletteOrGreyscale(FIBITMAP* bitmap) {
 
 // Dithering to 1 bit and the 4-bit conversion always give grey levels, and so
 // does 8 bits for the formats whose 8-bit images are greyscale.
-bool greysColourPages(int32_t depth, std::string_view formatKey) {
+bool greysColorPages(int32_t depth, std::string_view formatKey) {
     return depth == 1 || depth == 4 || (depth == 8 && isOneOf(greyEightBitFormats, formatKey));
 }
 
@@ -65,13 +65,13 @@ bool greysColourPages(int32_t depth, std::string_view formatKey) {
 // a small palette page a colour page since (flattened transparency, a frame,
 // a watermark). Such a page goes to the format's first colour depth instead
 // of being greyed; a format without one keeps the depth it has.
-int32_t depthKeepingColour(const ConversionJob& job, FIBITMAP* page) {
-    if (isPaletteOrGreyscale(page) || !greysColourPages(job.targetBpp, job.outputFormat)) {
+int32_t depthKeepingColor(const ConversionJob& job, FIBITMAP* page) {
+    if (isPaletteOrGreyscale(page) || !greysColorPages(job.targetBpp, job.outputFormat)) {
         return job.targetBpp;
     }
     std::vector<int32_t> depths = allowedBppList(job.outputFormat);
-    auto colour = std::ranges::find_if(depths, [](int32_t depth) { return depth >= colourDepth; });
-    return colour == depths.end() ? job.targetBpp : *colour;
+    auto color = std::ranges::find_if(depths, [](int32_t depth) { return depth >= colorDepth; });
+    return color == depths.end() ? job.targetBpp : *color;
 }
 
 Image toSixteenBits(Image image, std::string_view formatKey) {
@@ -136,7 +136,7 @@ Image convertToTargetDepth(Image image, ConversionJob& job) {
     }
     const std::string& formatKey = job.outputFormat;
     if (job.autoBpp != 0) {
-        job.targetBpp = depthKeepingColour(job, image.get());
+        job.targetBpp = depthKeepingColor(job, image.get());
     }
     if (FreeImage_GetBPP(image.get()) == static_cast<unsigned>(job.targetBpp)) {
         return image;

@@ -6,8 +6,8 @@ Canvas createCanvas(const TessaroDrawingApi& api, int32_t width, int32_t height)
     return Canvas(api.createCanvas(width, height), CanvasDestroyer{&api});
 }
 
-TessaroColor drawingColor(RGBQUAD colour) {
-    return {colour.rgbRed, colour.rgbGreen, colour.rgbBlue, colour.rgbReserved};
+TessaroColor drawingColor(RGBQUAD color) {
+    return {color.rgbRed, color.rgbGreen, color.rgbBlue, color.rgbReserved};
 }
 
 Image canvasToBitmap(const TessaroDrawingApi& api, const TessaroCanvas& canvas, int32_t width,

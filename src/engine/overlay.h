@@ -21,7 +21,7 @@ using Canvas = std::unique_ptr<TessaroCanvas, CanvasDestroyer>;
 Canvas createCanvas(const TessaroDrawingApi& api, int32_t width, int32_t height);
 
 // A colour for the drawing module; the quad's reserved byte is the alpha.
-TessaroColor drawingColor(RGBQUAD colour);
+TessaroColor drawingColor(RGBQUAD color);
 
 // The canvas as a 32-bit bitmap with straight alpha, top row first as drawn.
 Image canvasToBitmap(const TessaroDrawingApi& api, const TessaroCanvas& canvas, int32_t width,

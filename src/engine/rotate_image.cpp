@@ -11,7 +11,7 @@ namespace {
 
 // The rotation works on true-colour pixels only: palette, greyscale and 16-bit
 // pages are widened first, 24- and 32-bit pages (with their alpha) stay.
-bool needsTrueColour(FIBITMAP* bitmap) {
+bool needsTrueColor(FIBITMAP* bitmap) {
     const unsigned depth = FreeImage_GetBPP(bitmap);
     return depth <= 16 || depth > 32;
 }
@@ -44,7 +44,7 @@ Image rotateImage(Image image, const Settings& settings) {
         return image;
     }
 
-    if (needsTrueColour(image.get())) {
+    if (needsTrueColor(image.get())) {
         image = Image(FreeImage_ConvertTo24Bits(image.get()));
         if (!image) {
             return image;

@@ -104,7 +104,7 @@ TEST_F(CommandLineExamples, TheInputFileIsNeverOverwritten) {
     EXPECT_EQ(fs::file_size(work / "a.ico"), before);
 }
 
-TEST_F(CommandLineExamples, BitDepthOptionPicksGreyOrColourJpeg) {
+TEST_F(CommandLineExamples, BitDepthOptionPicksGreyOrColorJpeg) {
     ASSERT_EQ(run({"-q", "-i", "a.ico", "--ico-frame-loading=LAST"}).exitStatus, 0);
     EXPECT_EQ(jpegShape(work / "a.jpg").second, 24u);
     ASSERT_EQ(run({"-q", "-i", "a.ico", "--ico-frame-loading=LAST", "--jpg-bpp=8"}).exitStatus, 0);

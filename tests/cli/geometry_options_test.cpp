@@ -124,7 +124,7 @@ TEST(GeometryOptions, RotateResizeAndFlipAPageAsTheOptionsSay) {
     }
 }
 
-TEST(GeometryOptions, RotationShowsTheBackgroundColourOnlyOnOpaquePages) {
+TEST(GeometryOptions, RotationShowsTheBackgroundColorOnlyOnOpaquePages) {
     ScratchHome scratch;
     const std::vector<std::string> options = {"--ROTATION=45", "--ROTATION-BACK-COLOR=00C000"};
     // A page without alpha shows the background colour in the corners; the

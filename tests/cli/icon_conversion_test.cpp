@@ -23,11 +23,11 @@ struct BitmapOwner {
 };
 using Bitmap = std::unique_ptr<FIBITMAP, BitmapOwner>;
 
-constexpr Rgba kColours[4] = {
+constexpr Rgba kColors[4] = {
     {200, 30, 30, 255}, {30, 160, 60, 255}, {20, 40, 220, 255}, {240, 220, 40, 255}};
 constexpr Rgba kTranslucent[4] = {
     {200, 30, 30, 255}, {30, 160, 60, 200}, {20, 40, 220, 128}, {240, 220, 40, 0}};
-constexpr Rgba kTwoColours[4] = {
+constexpr Rgba kTwoColors[4] = {
     {0, 0, 0, 255}, {250, 250, 250, 255}, {250, 250, 250, 255}, {0, 0, 0, 255}};
 
 // Masks the top left 4 x 4 pixels, so the AND mask shows in the picture.
@@ -74,16 +74,16 @@ struct IconKind {
 
 std::vector<IconKind> iconKinds() {
     return {
-        {"bits1", {withMaskedCorner(quadrantPage(16, 16, 1, kTwoColours))}},
-        {"bits4", {withMaskedCorner(quadrantPage(16, 16, 4, kColours))}},
-        {"bits8", {withMaskedCorner(quadrantPage(32, 32, 8, kColours))}},
-        {"bits24", {withMaskedCorner(quadrantPage(32, 32, 24, kColours))}},
+        {"bits1", {withMaskedCorner(quadrantPage(16, 16, 1, kTwoColors))}},
+        {"bits4", {withMaskedCorner(quadrantPage(16, 16, 4, kColors))}},
+        {"bits8", {withMaskedCorner(quadrantPage(32, 32, 8, kColors))}},
+        {"bits24", {withMaskedCorner(quadrantPage(32, 32, 24, kColors))}},
         {"bits32", {quadrantPage(32, 32, 32, kTranslucent)}},
         {"png", {quadrantPage(256, 256, 32, kTranslucent, true)}},
         {"pages",
-         {withMaskedCorner(quadrantPage(16, 16, 4, kColours)),
+         {withMaskedCorner(quadrantPage(16, 16, 4, kColors)),
           quadrantPage(32, 32, 32, kTranslucent),
-          withMaskedCorner(quadrantPage(48, 48, 8, kColours)),
+          withMaskedCorner(quadrantPage(48, 48, 8, kColors)),
           quadrantPage(64, 64, 32, kTranslucent, true)}},
     };
 }
@@ -112,7 +112,7 @@ TEST(IconConversion, EveryPageFileGetsTheOriginalTime) {
     ScratchHome scratch;
     const fs::path icon = scratch.root() / "app.ico";
     ASSERT_TRUE(writeIcon(
-        icon, {quadrantPage(16, 16, 8, kColours), quadrantPage(32, 32, 32, kTranslucent)}));
+        icon, {quadrantPage(16, 16, 8, kColors), quadrantPage(32, 32, 32, kTranslucent)}));
     // Whole seconds, as file times are kept.
     const fs::file_time_type original = std::chrono::time_point_cast<std::chrono::seconds>(
         fs::last_write_time(icon) - std::chrono::hours(24 * 400));

@@ -67,7 +67,7 @@ TEST(SettingsListing, ListsTheGeometryLines) {
               (Lines{"Flip Horizontal: 0", "Flip Vertical: 1"}));
 }
 
-TEST(SettingsListing, ListsTheColourLines) {
+TEST(SettingsListing, ListsTheColorLines) {
     Settings settings = settingsFrom(
         {"--brightness=-40", "--contrast=$10", "--gamma=2.5", "--invert", "--threshold=128"});
     EXPECT_EQ(processingLines(settings, ListingSection::brightness), Lines{"Brightness: -40"});

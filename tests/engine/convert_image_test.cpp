@@ -84,10 +84,9 @@ protected:
 struct Bitmap {
     std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap;
     RGBQUAD at(int32_t x, int32_t y) const {
-        RGBQUAD colour{};
-        FreeImage_GetPixelColor(bitmap.get(), x, FreeImage_GetHeight(bitmap.get()) - 1 - y,
-                                &colour);
-        return colour;
+        RGBQUAD color{};
+        FreeImage_GetPixelColor(bitmap.get(), x, FreeImage_GetHeight(bitmap.get()) - 1 - y, &color);
+        return color;
     }
 };
 
@@ -134,19 +133,19 @@ TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
     const Rgba halfBlue{30, 40, 210, 128};
     const Rgba clear{10, 10, 10, 0};
     const Rgba withAlpha[4] = {kRed, halfBlue, clear, kYellow};
-    const Rgba twoColours[4] = {kRed, kBlue, kBlue, kRed};
+    const Rgba twoColors[4] = {kRed, kBlue, kBlue, kRed};
     struct Row {
         std::string name;
         IconPage page;
     };
     const std::vector<Row> rows = {
-        {"1 bit", test::quadrantPage(32, 32, 1, twoColours)},
+        {"1 bit", test::quadrantPage(32, 32, 1, twoColors)},
         {"4 bits", test::quadrantPage(32, 32, 4, kQuadrants)},
         {"8 bits", test::quadrantPage(48, 32, 8, kQuadrants)},
         {"24 bits", test::quadrantPage(32, 48, 24, kQuadrants)},
         {"32 bits with alpha", test::quadrantPage(64, 64, 32, withAlpha)},
         {"PNG with alpha", test::quadrantPage(256, 256, 32, withAlpha, true)},
-        {"1 bit masked", withMaskedQuadrant(test::quadrantPage(32, 32, 1, twoColours))},
+        {"1 bit masked", withMaskedQuadrant(test::quadrantPage(32, 32, 1, twoColors))},
         {"4 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 4, kQuadrants))},
         {"8 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 8, kQuadrants))},
         {"24 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 24, kQuadrants))},
@@ -170,10 +169,10 @@ TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
 // any other way are refused, but for bit fields in that very layout, which
 // come out as the same pixels stored uncompressed.
 TEST_F(ConvertImageFile, OnlyPagesStoredAsTheDecoderReadsThemConvert) {
-    const Rgba twoColours[4] = {kRed, kBlue, kBlue, kRed};
+    const Rgba twoColors[4] = {kRed, kBlue, kBlue, kRed};
     for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
         const IconPage plain =
-            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColours : kQuadrants);
+            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColors : kQuadrants);
         const std::string plainJpeg = convertToJpegBytes(test::encodeIcon({plain}));
         ASSERT_TRUE(lastResult_.converted) << bitCount;
         expectJpegShows(path("page.jpg"), plain);
@@ -202,10 +201,10 @@ TEST_F(ConvertImageFile, OnlyPagesStoredAsTheDecoderReadsThemConvert) {
 // offset and size are never read) give the pixels of the same page with a
 // 40-byte header, masked pixels included, at the depth the page states.
 TEST_F(ConvertImageFile, PagesWithLargerBitmapHeadersShowTheirPixels) {
-    const Rgba twoColours[4] = {kRed, kBlue, kBlue, kRed};
+    const Rgba twoColors[4] = {kRed, kBlue, kBlue, kRed};
     for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
         const IconPage plain = withMaskedQuadrant(
-            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColours : kQuadrants));
+            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColors : kQuadrants));
         const std::string plainJpeg = convertToJpegBytes(test::encodeIcon({plain}));
         ASSERT_FALSE(plainJpeg.empty()) << bitCount;
         for (const test::BitmapHeader header :
@@ -233,8 +232,8 @@ TEST_F(ConvertImageFile, PagesWithLargerBitmapHeadersShowTheirPixels) {
     }
 }
 
-IconPage pngPage(test::PngLayout layout, const Rgba (&colours)[4]) {
-    IconPage page = test::quadrantPage(24, 16, 32, colours, true);
+IconPage pngPage(test::PngLayout layout, const Rgba (&colors)[4]) {
+    IconPage page = test::quadrantPage(24, 16, 32, colors, true);
     page.pngLayout = layout;
     return page;
 }
@@ -277,18 +276,18 @@ TEST_F(ConvertImageFile, SixteenBitPngPagesComeOutAsTheirPicture) {
     }
 }
 
-std::vector<IconPage> pagesOfColours(size_t count) {
-    const Rgba colours[5] = {kRed, kGreen, kBlue, kYellow, {120, 60, 160, 255}};
+std::vector<IconPage> pagesOfColors(size_t count) {
+    const Rgba colors[5] = {kRed, kGreen, kBlue, kYellow, {120, 60, 160, 255}};
     std::vector<IconPage> pages;
     for (size_t index = 0; index < count; ++index) {
         const int32_t size = 16 * static_cast<int32_t>(index + 1);
-        pages.push_back(test::filledPage(size, size, index % 2 ? 24 : 8, colours[index]));
+        pages.push_back(test::filledPage(size, size, index % 2 ? 24 : 8, colors[index]));
     }
     return pages;
 }
 
 TEST_F(ConvertImageFile, AllFramesNumbersEveryPageFile) {
-    const std::vector<IconPage> pages = pagesOfColours(3);
+    const std::vector<IconPage> pages = pagesOfColors(3);
     const ConversionResult result = convert(write("name.ico", pages));
     EXPECT_TRUE(result.converted);
     EXPECT_EQ(
@@ -303,7 +302,7 @@ TEST_F(ConvertImageFile, AllFramesNumbersEveryPageFile) {
 }
 
 TEST_F(ConvertImageFile, NonAsciiPathsOpenEveryPage) {
-    const ConversionResult result = convert(write("bild-äöü 图.ico", pagesOfColours(2)));
+    const ConversionResult result = convert(write("bild-äöü 图.ico", pagesOfColors(2)));
     EXPECT_TRUE(result.converted);
     EXPECT_EQ(result.writtenFiles,
               (std::vector<std::string>{path("bild-äöü 图[1].jpg"), path("bild-äöü 图[2].jpg")}));
@@ -323,7 +322,7 @@ TEST_F(ConvertImageFile, SinglePageSelectionsWriteOneFileWithoutNumber) {
         SCOPED_TRACE("mode " + std::to_string(row.frameLoading) + " of " +
                      std::to_string(row.pageCount) + " pages");
         settings_.input.icoFrameLoading = row.frameLoading;
-        const std::vector<IconPage> pages = pagesOfColours(row.pageCount);
+        const std::vector<IconPage> pages = pagesOfColors(row.pageCount);
         fs::remove(path("name.jpg"));
         const ConversionResult result = convert(write("name.ico", pages));
         EXPECT_TRUE(result.converted);
@@ -334,7 +333,7 @@ TEST_F(ConvertImageFile, SinglePageSelectionsWriteOneFileWithoutNumber) {
 
 TEST_F(ConvertImageFile, RandomFrameConvertsOneOfThePages) {
     settings_.input.icoFrameLoading = storedCode(FrameLoading::random);
-    const std::vector<IconPage> pages = pagesOfColours(5);
+    const std::vector<IconPage> pages = pagesOfColors(5);
     std::set<int32_t> widthsSeen;
     for (int attempt = 0; attempt < 40; ++attempt) {
         const ConversionResult result = convert(write("name.ico", pages));
@@ -382,7 +381,7 @@ TEST_F(ConvertImageFile, NeverOverwritesTheInputFile) {
 }
 
 TEST_F(ConvertImageFile, ConvertedOnlyWhenEverySelectedPageWasSaved) {
-    std::vector<uint8_t> bytes = test::encodeIcon(pagesOfColours(2));
+    std::vector<uint8_t> bytes = test::encodeIcon(pagesOfColors(2));
     test::patchU16(bytes, test::pageDataAt(bytes, 1) + test::kHeaderBitCount, 5);
     ASSERT_TRUE(test::writeBytes(folder_ / "name.ico", bytes));
     const ConversionResult result = convert(folder_ / "name.ico");

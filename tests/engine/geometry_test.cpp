@@ -80,7 +80,7 @@ TEST(RotateImage, SimpleRotationGrowsTheCanvasAndFillsCornersWithTheBackground) 
     EXPECT_EQ(pixelAt(rotated, middle, middle), red);
 }
 
-TEST(RotateImage, CornersOfATrueColourPageWithAlphaAreTransparent) {
+TEST(RotateImage, CornersOfATrueColorPageWithAlphaAreTransparent) {
     Image rotated = rotateImage(makeBitmap(32, 32, 32, red),
                                 rotationSettings(45, RotationType::simple, "0000FF"));
     ASSERT_TRUE(rotated);

@@ -5,7 +5,7 @@
 namespace tessaro::test {
 namespace {
 
-TEST(HexColorAlpha, ReadsTheColourAndCarriesTheAlpha) {
+TEST(HexColorAlpha, ReadsTheColorAndCarriesTheAlpha) {
     const RGBQUAD orange = parseHexColorAlpha("FF8000", 77);
     EXPECT_EQ(orange.rgbRed, 0xFF);
     EXPECT_EQ(orange.rgbGreen, 0x80);

@@ -18,11 +18,11 @@ class HexColorTest : public testing::TestWithParam<HexColorCase> {};
 
 TEST_P(HexColorTest, ReadsRedGreenBlueWithReservedZero) {
     const HexColorCase& row = GetParam();
-    const RGBQUAD colour = parseHexColor(row.text);
-    EXPECT_EQ(colour.rgbRed, row.red);
-    EXPECT_EQ(colour.rgbGreen, row.green);
-    EXPECT_EQ(colour.rgbBlue, row.blue);
-    EXPECT_EQ(colour.rgbReserved, 0);
+    const RGBQUAD color = parseHexColor(row.text);
+    EXPECT_EQ(color.rgbRed, row.red);
+    EXPECT_EQ(color.rgbGreen, row.green);
+    EXPECT_EQ(color.rgbBlue, row.blue);
+    EXPECT_EQ(color.rgbReserved, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

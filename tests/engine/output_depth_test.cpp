@@ -10,13 +10,13 @@
 namespace tessaro::test {
 namespace {
 
-enum class Pixels { colourPalette, greyPalette, colour, colourRgb16 };
+enum class Pixels { colorPalette, greyPalette, color, colorRgb16 };
 
 // A small page of the given depth whose content is what its kind says: a
 // palette of reds and blues, a grey ramp, or coloured pixels.
 Image makePage(Pixels kind, unsigned bpp) {
     constexpr int size = 8;
-    if (kind == Pixels::colourRgb16) {
+    if (kind == Pixels::colorRgb16) {
         Image page(FreeImage_AllocateT(FIT_RGB16, size, size));
         for (int y = 0; y < size; ++y) {
             auto* line = reinterpret_cast<FIRGB16*>(FreeImage_GetScanLine(page.get(), y));
@@ -29,16 +29,16 @@ Image makePage(Pixels kind, unsigned bpp) {
     Image page(FreeImage_Allocate(size, size, static_cast<int>(bpp)));
     if (bpp <= 8) {
         RGBQUAD* palette = FreeImage_GetPalette(page.get());
-        unsigned colours = FreeImage_GetColorsUsed(page.get());
-        for (unsigned i = 0; i < colours; ++i) {
-            BYTE level = static_cast<BYTE>(i * 255 / (colours - 1));
+        unsigned colors = FreeImage_GetColorsUsed(page.get());
+        for (unsigned i = 0; i < colors; ++i) {
+            BYTE level = static_cast<BYTE>(i * 255 / (colors - 1));
             bool grey = kind == Pixels::greyPalette;
             palette[i] = RGBQUAD{static_cast<BYTE>(grey ? level : 255 - level),
                                  grey ? level : BYTE{0}, level, 0};
         }
         for (unsigned y = 0; y < size; ++y) {
             for (unsigned x = 0; x < size; ++x) {
-                BYTE index = static_cast<BYTE>((x + y) % colours);
+                BYTE index = static_cast<BYTE>((x + y) % colors);
                 FreeImage_SetPixelIndex(page.get(), x, y, &index);
             }
         }
@@ -46,8 +46,8 @@ Image makePage(Pixels kind, unsigned bpp) {
     }
     for (unsigned y = 0; y < size; ++y) {
         for (unsigned x = 0; x < size; ++x) {
-            RGBQUAD colour{static_cast<BYTE>(x * 30), 40, static_cast<BYTE>(200 - y * 20), 255};
-            FreeImage_SetPixelColor(page.get(), x, y, &colour);
+            RGBQUAD color{static_cast<BYTE>(x * 30), 40, static_cast<BYTE>(200 - y * 20), 255};
+            FreeImage_SetPixelColor(page.get(), x, y, &color);
         }
     }
     return page;
@@ -111,7 +111,7 @@ TEST(OutputDepth, AutomaticDepthFollowsTheAllowedList) {
     }
 }
 
-TEST(OutputDepth, ConvertsToTheTargetDepthAndColourType) {
+TEST(OutputDepth, ConvertsToTheTargetDepthAndColorType) {
     struct Case {
         const char* what;
         Pixels kind;
@@ -120,40 +120,39 @@ TEST(OutputDepth, ConvertsToTheTargetDepthAndColourType) {
         int32_t targetBpp;
         bool automatic;
         unsigned expectedBpp;
-        FREE_IMAGE_COLOR_TYPE expectedColour;
+        FREE_IMAGE_COLOR_TYPE expectedColor;
         int32_t expectedTargetBpp;
     };
     const Case cases[] = {
-        {"palette page at its depth stays palette", Pixels::colourPalette, 8, "jpg", 8, true, 8,
+        {"palette page at its depth stays palette", Pixels::colorPalette, 8, "jpg", 8, true, 8,
          FIC_PALETTE, 8},
-        {"widened palette page stays colour", Pixels::colour, 24, "jpg", 8, true, 24, FIC_RGB, 24},
-        {"widened page in 32 bits stays colour", Pixels::colour, 32, "jp2", 8, true, 24, FIC_RGB,
+        {"widened palette page stays colour", Pixels::color, 24, "jpg", 8, true, 24, FIC_RGB, 24},
+        {"widened page in 32 bits stays colour", Pixels::color, 32, "jp2", 8, true, 24, FIC_RGB,
          24},
-        {"widened page for jxr stays colour", Pixels::colour, 24, "jxr", 8, true, 24, FIC_RGB, 24},
+        {"widened page for jxr stays colour", Pixels::color, 24, "jxr", 8, true, 24, FIC_RGB, 24},
         {"greyscale page is written at 8", Pixels::greyPalette, 8, "jpg", 8, true, 8,
          FIC_MINISBLACK, 8},
-        {"16-colour page widens its palette", Pixels::colourPalette, 4, "jpg", 8, true, 8,
+        {"16-colour page widens its palette", Pixels::colorPalette, 4, "jpg", 8, true, 8,
          FIC_PALETTE, 8},
-        {"widened 16-colour page for png stays colour", Pixels::colour, 24, "png", 4, true, 24,
+        {"widened 16-colour page for png stays colour", Pixels::color, 24, "png", 4, true, 24,
          FIC_RGB, 24},
-        {"widened 2-colour page for bmp stays colour", Pixels::colour, 32, "bmp", 1, true, 24,
+        {"widened 2-colour page for bmp stays colour", Pixels::color, 32, "bmp", 1, true, 24,
          FIC_RGB, 24},
-        {"still a 2-colour page", Pixels::colourPalette, 1, "png", 1, true, 1, FIC_PALETTE, 1},
-        {"wbmp has no colour depth", Pixels::colour, 24, "wbmp", 1, true, 1, FIC_MINISBLACK, 1},
-        {"automatic 16 bits keep colour", Pixels::colour, 24, "tga", 16, true, 16, FIC_RGB, 16},
-        {"32-bit page for jpg", Pixels::colour, 32, "jpg", 24, true, 24, FIC_RGB, 24},
-        {"chosen 8 bits for jpg is grey", Pixels::colour, 24, "jpg", 8, false, 8, FIC_MINISBLACK,
+        {"still a 2-colour page", Pixels::colorPalette, 1, "png", 1, true, 1, FIC_PALETTE, 1},
+        {"wbmp has no colour depth", Pixels::color, 24, "wbmp", 1, true, 1, FIC_MINISBLACK, 1},
+        {"automatic 16 bits keep colour", Pixels::color, 24, "tga", 16, true, 16, FIC_RGB, 16},
+        {"32-bit page for jpg", Pixels::color, 32, "jpg", 24, true, 24, FIC_RGB, 24},
+        {"chosen 8 bits for jpg is grey", Pixels::color, 24, "jpg", 8, false, 8, FIC_MINISBLACK, 8},
+        {"automatic 8 bits for png quantizes", Pixels::color, 24, "png", 8, true, 8, FIC_PALETTE,
          8},
-        {"automatic 8 bits for png quantizes", Pixels::colour, 24, "png", 8, true, 8, FIC_PALETTE,
-         8},
-        {"chosen 8 bits for png from 32", Pixels::colour, 32, "png", 8, false, 8, FIC_PALETTE, 8},
-        {"palette to 4 bits", Pixels::colourPalette, 8, "png", 4, false, 4, FIC_PALETTE, 4},
-        {"dither to 1 bit", Pixels::colour, 24, "png", 1, false, 1, FIC_MINISBLACK, 1},
-        {"palette to 32 bits", Pixels::colourPalette, 8, "png", 32, false, 32, FIC_RGB, 32},
-        {"16 bits for bmp", Pixels::colour, 24, "bmp", 16, false, 16, FIC_RGB, 16},
-        {"48 bits down to 16", Pixels::colourRgb16, 48, "bmp", 16, false, 16, FIC_RGB, 16},
-        {"24 to 48 bits", Pixels::colour, 24, "png", 48, false, 48, FIC_RGB, 48},
-        {"24 to 96 bits", Pixels::colour, 24, "exr", 96, false, 96, FIC_RGB, 96},
+        {"chosen 8 bits for png from 32", Pixels::color, 32, "png", 8, false, 8, FIC_PALETTE, 8},
+        {"palette to 4 bits", Pixels::colorPalette, 8, "png", 4, false, 4, FIC_PALETTE, 4},
+        {"dither to 1 bit", Pixels::color, 24, "png", 1, false, 1, FIC_MINISBLACK, 1},
+        {"palette to 32 bits", Pixels::colorPalette, 8, "png", 32, false, 32, FIC_RGB, 32},
+        {"16 bits for bmp", Pixels::color, 24, "bmp", 16, false, 16, FIC_RGB, 16},
+        {"48 bits down to 16", Pixels::colorRgb16, 48, "bmp", 16, false, 16, FIC_RGB, 16},
+        {"24 to 48 bits", Pixels::color, 24, "png", 48, false, 48, FIC_RGB, 48},
+        {"24 to 96 bits", Pixels::color, 24, "exr", 96, false, 96, FIC_RGB, 96},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +160,7 @@ TEST(OutputDepth, ConvertsToTheTargetDepthAndColourType) {
         Image result = convertToTargetDepth(makePage(c.kind, c.sourceBpp), job);
         ASSERT_TRUE(result);
         EXPECT_EQ(FreeImage_GetBPP(result.get()), c.expectedBpp);
-        EXPECT_EQ(FreeImage_GetColorType(result.get()), c.expectedColour);
+        EXPECT_EQ(FreeImage_GetColorType(result.get()), c.expectedColor);
         EXPECT_EQ(job.targetBpp, c.expectedTargetBpp);
     }
 }
@@ -177,7 +176,7 @@ TEST(OutputDepth, SixteenBitsFollowTheFormatsPixelLayout) {
                           {"jxr", FI16_565_GREEN_MASK}};
     for (const Case& c : cases) {
         ConversionJob job = jobFor(c.key, 16, false);
-        Image result = convertToTargetDepth(makePage(Pixels::colour, 24), job);
+        Image result = convertToTargetDepth(makePage(Pixels::color, 24), job);
         ASSERT_TRUE(result) << c.key;
         EXPECT_EQ(FreeImage_GetGreenMask(result.get()), c.greenMask) << c.key;
     }
@@ -185,7 +184,7 @@ TEST(OutputDepth, SixteenBitsFollowTheFormatsPixelLayout) {
 
 TEST(OutputDepth, UnknownDepthOrNoImageGivesNoImage) {
     ConversionJob job = jobFor("jpg", 13, false);
-    EXPECT_FALSE(convertToTargetDepth(makePage(Pixels::colour, 24), job));
+    EXPECT_FALSE(convertToTargetDepth(makePage(Pixels::color, 24), job));
     ConversionJob automatic = jobFor("jpg", 8, true);
     EXPECT_FALSE(convertToTargetDepth(Image(), automatic));
     EXPECT_EQ(automatic.targetBpp, 8);
@@ -193,7 +192,7 @@ TEST(OutputDepth, UnknownDepthOrNoImageGivesNoImage) {
 
 // What matters to the user is the file: a colour page saved in automatic mode
 // must come back in colour, a grey page in grey.
-TEST(OutputDepth, SavedJpegKeepsColourPagesInColour) {
+TEST(OutputDepth, SavedJpegKeepsColorPagesInColor) {
     std::filesystem::path file = std::filesystem::temp_directory_path() /
                                  ("tessaro-depth-" + std::to_string(::getpid()) + ".jpg");
     struct Case {
@@ -201,8 +200,8 @@ TEST(OutputDepth, SavedJpegKeepsColourPagesInColour) {
         unsigned sourceBpp;
         FREE_IMAGE_COLOR_TYPE reloaded;
     };
-    const Case cases[] = {{Pixels::colour, 24, FIC_RGB},
-                          {Pixels::colourPalette, 8, FIC_RGB},
+    const Case cases[] = {{Pixels::color, 24, FIC_RGB},
+                          {Pixels::colorPalette, 8, FIC_RGB},
                           {Pixels::greyPalette, 8, FIC_MINISBLACK}};
     for (const Case& c : cases) {
         ConversionJob job = jobFor("jpg", autoTargetDepth("jpg", 8), true);

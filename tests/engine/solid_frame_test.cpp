@@ -10,7 +10,7 @@
 namespace tessaro::test {
 namespace {
 
-constexpr RGBQUAD pageColour = rgb(30, 60, 90);
+constexpr RGBQUAD pageColor = rgb(30, 60, 90);
 
 Settings frameSettings(int32_t left, int32_t right, int32_t top, int32_t bottom) {
     Settings settings;
@@ -28,14 +28,14 @@ Settings frameSettings(int32_t left, int32_t right, int32_t top, int32_t bottom)
 
 Image framed(const Settings& settings, int32_t width = 100, int32_t height = 80,
              unsigned bitsPerPixel = 24) {
-    return drawFrame(solidBitmap(width, height, bitsPerPixel, pageColour), width, height, settings);
+    return drawFrame(solidBitmap(width, height, bitsPerPixel, pageColor), width, height, settings);
 }
 
 TEST(SolidFrame, PaintsEveryPixelWithinTheBandsAndLeavesTheInsideAlone) {
     Settings settings = frameSettings(10, 10, 10, 10);
-    for (std::string* colour : {&settings.frame.solidLeftColor, &settings.frame.solidRightColor,
-                                &settings.frame.solidTopColor, &settings.frame.solidBottomColor}) {
-        *colour = "FF0000";
+    for (std::string* color : {&settings.frame.solidLeftColor, &settings.frame.solidRightColor,
+                               &settings.frame.solidTopColor, &settings.frame.solidBottomColor}) {
+        *color = "FF0000";
     }
     Image image = framed(settings);
     ASSERT_TRUE(image);
@@ -45,7 +45,7 @@ TEST(SolidFrame, PaintsEveryPixelWithinTheBandsAndLeavesTheInsideAlone) {
     for (int32_t y = 0; y < 80; ++y) {
         for (int32_t x = 0; x < 100; ++x) {
             const bool inBand = x < 10 || x >= 90 || y < 10 || y >= 70;
-            ASSERT_TRUE(sameColour(pixelAt(image, x, y), inBand ? rgb(255, 0, 0) : pageColour))
+            ASSERT_TRUE(sameColor(pixelAt(image, x, y), inBand ? rgb(255, 0, 0) : pageColor))
                 << "pixel " << x << "," << y;
         }
     }
@@ -54,15 +54,15 @@ TEST(SolidFrame, PaintsEveryPixelWithinTheBandsAndLeavesTheInsideAlone) {
 TEST(SolidFrame, SplitsACornerAlongItsDiagonalWithoutShowingThePage) {
     Image image = framed(frameSettings(10, 0, 10, 0));
     ASSERT_TRUE(image);
-    EXPECT_TRUE(sameColour(pixelAt(image, 7, 2), rgb(255, 0, 0)));  // top band above the diagonal
-    EXPECT_TRUE(sameColour(pixelAt(image, 2, 7), rgb(0, 255, 0)));  // left band below it
+    EXPECT_TRUE(sameColor(pixelAt(image, 7, 2), rgb(255, 0, 0)));  // top band above the diagonal
+    EXPECT_TRUE(sameColor(pixelAt(image, 2, 7), rgb(0, 255, 0)));  // left band below it
     for (int32_t i = 0; i < 10; ++i) {
         // The joint blends the two band colours; the page never shines through.
         const RGBQUAD joint = pixelAt(image, i, i);
         EXPECT_EQ(joint.rgbBlue, 0) << "diagonal pixel " << i;
         EXPECT_EQ(joint.rgbRed + joint.rgbGreen, 255) << "diagonal pixel " << i;
     }
-    EXPECT_TRUE(sameColour(pixelAt(image, 50, 40), pageColour));
+    EXPECT_TRUE(sameColor(pixelAt(image, 50, 40), pageColor));
 }
 
 TEST(SolidFrame, BlendsTheWholeFrameWithItsOpacity) {
@@ -74,7 +74,7 @@ TEST(SolidFrame, BlendsTheWholeFrameWithItsOpacity) {
     const RGBQUAD band = pixelAt(image, 50, 4);
     EXPECT_LE(std::abs(band.rgbRed - 128), 1);
     EXPECT_LE(std::abs(band.rgbBlue - 128), 1);
-    EXPECT_TRUE(sameColour(pixelAt(image, 50, 40), rgb(0, 0, 0)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 50, 40), rgb(0, 0, 0)));
 }
 
 TEST(SolidFrame, OpacityZeroOnlyTurnsThePageTo24Bits) {
@@ -84,27 +84,27 @@ TEST(SolidFrame, OpacityZeroOnlyTurnsThePageTo24Bits) {
     ASSERT_TRUE(image);
     EXPECT_EQ(FreeImage_GetBPP(image.get()), 24u);
     for (auto [x, y] : {std::pair{0, 0}, {5, 40}, {99, 79}, {50, 40}}) {
-        EXPECT_TRUE(sameColour(pixelAt(image, x, y), pageColour)) << x << "," << y;
+        EXPECT_TRUE(sameColor(pixelAt(image, x, y), pageColor)) << x << "," << y;
     }
 }
 
 TEST(SolidFrame, AMissingBandLeavesItsSideAndCutsTheNeighboursStraight) {
     Image image = framed(frameSettings(0, 10, 10, 10));
     ASSERT_TRUE(image);
-    EXPECT_TRUE(sameColour(pixelAt(image, 0, 40), pageColour));
-    EXPECT_TRUE(sameColour(pixelAt(image, 0, 1), rgb(255, 0, 0)));
-    EXPECT_TRUE(sameColour(pixelAt(image, 0, 9), rgb(255, 0, 0)));
-    EXPECT_TRUE(sameColour(pixelAt(image, 0, 70), rgb(255, 255, 0)));
-    EXPECT_TRUE(sameColour(pixelAt(image, 0, 78), rgb(255, 255, 0)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 0, 40), pageColor));
+    EXPECT_TRUE(sameColor(pixelAt(image, 0, 1), rgb(255, 0, 0)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 0, 9), rgb(255, 0, 0)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 0, 70), rgb(255, 255, 0)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 0, 78), rgb(255, 255, 0)));
 }
 
-TEST(SolidFrame, AColourTextOfTheWrongLengthPaintsBlack) {
+TEST(SolidFrame, AColorTextOfTheWrongLengthPaintsBlack) {
     Settings settings = frameSettings(10, 10, 10, 10);
     settings.frame.solidTopColor = "F00";
     Image image = framed(settings);
     ASSERT_TRUE(image);
-    EXPECT_TRUE(sameColour(pixelAt(image, 50, 5), rgb(0, 0, 0)));
-    EXPECT_TRUE(sameColour(pixelAt(image, 95, 40), rgb(0, 0, 255)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 50, 5), rgb(0, 0, 0)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 95, 40), rgb(0, 0, 255)));
 }
 
 TEST(SolidFrame, BandsWiderThanThePictureShareItAndCoverIt) {
@@ -112,11 +112,11 @@ TEST(SolidFrame, BandsWiderThanThePictureShareItAndCoverIt) {
     ASSERT_TRUE(image);
     for (int32_t y = 0; y < 80; y += 7) {
         for (int32_t x = 0; x < 100; x += 3) {
-            ASSERT_FALSE(sameColour(pixelAt(image, x, y), pageColour)) << x << "," << y;
+            ASSERT_FALSE(sameColor(pixelAt(image, x, y), pageColor)) << x << "," << y;
         }
     }
-    EXPECT_TRUE(sameColour(pixelAt(image, 20, 40), rgb(0, 255, 0)));
-    EXPECT_TRUE(sameColour(pixelAt(image, 80, 40), rgb(0, 0, 255)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 20, 40), rgb(0, 255, 0)));
+    EXPECT_TRUE(sameColor(pixelAt(image, 80, 40), rgb(0, 0, 255)));
 }
 
 TEST(SolidFrame, OffOrUnknownModeOrNoImage) {
@@ -131,7 +131,7 @@ TEST(SolidFrame, OffOrUnknownModeOrNoImage) {
     Image converted = framed(unknown, 100, 80, 32);
     ASSERT_TRUE(converted);
     EXPECT_EQ(FreeImage_GetBPP(converted.get()), 24u);
-    EXPECT_TRUE(sameColour(pixelAt(converted, 0, 0), pageColour));
+    EXPECT_TRUE(sameColor(pixelAt(converted, 0, 0), pageColor));
 
     EXPECT_FALSE(drawFrame(Image(), 0, 0, frameSettings(10, 10, 10, 10)));
 }

@@ -248,7 +248,7 @@ TEST_F(WatermarkBounds, CanvasesStayWithinThePageWhateverTheBlocksSize) {
                 EXPECT_LE(canvas.height, limit) << c.what << " by " << angle;
             }
             if (rightAngle && c.shows) {
-                EXPECT_TRUE(sameColour(pixelAt(image, 2, 2), blue)) << c.what << " by " << angle;
+                EXPECT_TRUE(sameColor(pixelAt(image, 2, 2), blue)) << c.what << " by " << angle;
             }
         }
     }

@@ -42,7 +42,7 @@ std::optional<Box> markedBox(const Image& image) {
     const auto height = static_cast<int32_t>(FreeImage_GetHeight(image.get()));
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
-            if (sameColour(pixelAt(image, x, y), white)) {
+            if (sameColor(pixelAt(image, x, y), white)) {
                 continue;
             }
             if (!box) {
@@ -111,8 +111,8 @@ TEST_F(PictureWatermark, ABlockWiderThanThePageKeepsItsLeftPart) {
     Image image = mark();
     ASSERT_TRUE(image);
     EXPECT_EQ(markedBox(image), (Box{0, 70, 89, 79}));
-    EXPECT_TRUE(sameColour(pixelAt(image, 59, 75), red));
-    EXPECT_TRUE(sameColour(pixelAt(image, 60, 75), blue));
+    EXPECT_TRUE(sameColor(pixelAt(image, 59, 75), red));
+    EXPECT_TRUE(sameColor(pixelAt(image, 60, 75), blue));
 }
 
 TEST_F(PictureWatermark, StaysInsideTheFrameWithTheFrameBoundary) {
@@ -174,7 +174,7 @@ TEST_F(PictureWatermark, BlendsWithItsOpacityAndTurnsGrey) {
     usePicture(solidBitmap(20, 10, 24, rgb(200, 100, 50)));
     settings_.watermark.imageOpacity = 255;
     settings_.watermark.imageGreyscale = 1;
-    EXPECT_TRUE(sameColour(pixelAt(mark(), 90, 75), rgb(124, 124, 124)));
+    EXPECT_TRUE(sameColor(pixelAt(mark(), 90, 75), rgb(124, 124, 124)));
 }
 
 TEST_F(PictureWatermark, KeepsThePicturesOwnTransparency) {
@@ -183,8 +183,8 @@ TEST_F(PictureWatermark, KeepsThePicturesOwnTransparency) {
     FreeImage_SetPixelColor(picture.get(), 0, 9, &clear);  // the top-left pixel
     usePicture(picture);
     Image image = mark();
-    EXPECT_TRUE(sameColour(pixelAt(image, 80, 70), white));
-    EXPECT_TRUE(sameColour(pixelAt(image, 81, 70), red));
+    EXPECT_TRUE(sameColor(pixelAt(image, 80, 70), white));
+    EXPECT_TRUE(sameColor(pixelAt(image, 81, 70), red));
 }
 
 TEST_F(PictureWatermark, TurnsByItsAngleOnAGrownTransparentCanvas) {
@@ -198,7 +198,7 @@ TEST_F(PictureWatermark, TurnsByItsAngleOnAGrownTransparentCanvas) {
     const std::optional<Box> box = markedBox(turned);
     ASSERT_TRUE(box);
     EXPECT_GT(box->right - box->left, 80);
-    EXPECT_TRUE(sameColour(pixelAt(turned, box->left, box->top), white));
+    EXPECT_TRUE(sameColor(pixelAt(turned, box->left, box->top), white));
 }
 
 TEST_F(PictureWatermark, AMissingPictureLeavesTheConvertedPage) {
@@ -305,7 +305,7 @@ TEST_F(TextWatermark, PadsTheTextWithAnOpaqueBackground) {
             const bool border = x < 5 || y < 5 || x >= width - 5 || y >= height - 5;
             if (border) {
                 const RGBQUAD pixel = pixelAt(block, x, y);
-                ASSERT_TRUE(sameColour(pixel, red) && pixel.rgbReserved == 255) << x << "," << y;
+                ASSERT_TRUE(sameColor(pixel, red) && pixel.rgbReserved == 255) << x << "," << y;
             }
         }
     }
@@ -328,7 +328,7 @@ TEST_F(TextWatermark, PaddingOrLeadingNoCanvasCanHoldGivesNoBlock) {
 }
 
 TEST_F(TextWatermark, RasterTextHasNoSmoothingAndVectorTextHas) {
-    auto colours = [this](int8_t antialiasing) {
+    auto colors = [this](int8_t antialiasing) {
         watermark_.textAntialiasing = antialiasing;
         Image block = overlay("Smooth or sharp?");
         std::set<uint32_t> seen;
@@ -340,8 +340,8 @@ TEST_F(TextWatermark, RasterTextHasNoSmoothingAndVectorTextHas) {
         }
         return seen;
     };
-    EXPECT_EQ(colours(0), (std::set<uint32_t>{0xFF0000FF, 0xFFFFFFFF}));
-    EXPECT_GT(colours(1).size(), 10u);
+    EXPECT_EQ(colors(0), (std::set<uint32_t>{0xFF0000FF, 0xFFFFFFFF}));
+    EXPECT_GT(colors(1).size(), 10u);
 }
 
 TEST_F(TextWatermark, AlignsShortLinesWithinTheBlock) {

@@ -17,7 +17,7 @@ constexpr size_t kBitmapHeaderSize = 40;
 constexpr uint32_t kBitFieldsCompression = 3;
 // Colour space tags of the larger headers: "sRGB", and "MBED" for a profile
 // held in the page.
-constexpr uint32_t kStandardColourSpace = 0x73524742;
+constexpr uint32_t kStandardColorSpace = 0x73524742;
 constexpr uint32_t kEmbeddedProfile = 0x4D424544;
 const std::vector<uint8_t> kProfileBytes(48, 0xA5);
 
@@ -43,7 +43,7 @@ size_t rowBytes(int32_t width, int32_t bitCount) {
     return ((static_cast<size_t>(width) * bitCount + 31) / 32) * 4;
 }
 
-bool sameColour(Rgba a, Rgba b) {
+bool sameColor(Rgba a, Rgba b) {
     return a.red == b.red && a.green == b.green && a.blue == b.blue;
 }
 
@@ -60,7 +60,7 @@ std::optional<std::pair<std::vector<Rgba>, std::vector<uint8_t>>> indexPixels(
     indexes.reserve(page.pixels.size());
     for (const Rgba& pixel : page.pixels) {
         auto found = std::find_if(palette.begin(), palette.end(),
-                                  [&](Rgba entry) { return sameColour(entry, pixel); });
+                                  [&](Rgba entry) { return sameColor(entry, pixel); });
         if (found == palette.end()) {
             if (palette.size() == paletteSize)
                 return std::nullopt;
@@ -109,7 +109,7 @@ void appendBitmapHeader(std::vector<uint8_t>& bytes, const IconPage& page) {
     if (larger) {
         appendU32(bytes, page.bitCount == 32 ? 0xFF000000 : 0);
         const bool version5 = page.header == BitmapHeader::version5;
-        appendU32(bytes, version5 ? kEmbeddedProfile : kStandardColourSpace);
+        appendU32(bytes, version5 ? kEmbeddedProfile : kStandardColorSpace);
         // Colour end points, gamma, then the version 5 header's intent,
         // profile offset and size, and a reserved field: all zero until the
         // profile is placed.
@@ -212,10 +212,10 @@ IconPage pageOf(int32_t width, int32_t height, int32_t bitCount, bool png) {
 
 }  // namespace
 
-IconPage filledPage(int32_t width, int32_t height, int32_t bitCount, Rgba colour, bool png,
+IconPage filledPage(int32_t width, int32_t height, int32_t bitCount, Rgba color, bool png,
                     bool maskedBorder) {
     IconPage page = pageOf(width, height, bitCount, png);
-    std::fill(page.pixels.begin(), page.pixels.end(), colour);
+    std::fill(page.pixels.begin(), page.pixels.end(), color);
     if (maskedBorder) {
         page.mask.resize(page.pixels.size());
         for (int32_t y = 0; y < height; ++y) {
@@ -228,13 +228,13 @@ IconPage filledPage(int32_t width, int32_t height, int32_t bitCount, Rgba colour
     return page;
 }
 
-IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgba (&colours)[4],
+IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgba (&colors)[4],
                       bool png) {
     IconPage page = pageOf(width, height, bitCount, png);
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             const int quadrant = (y >= height / 2 ? 2 : 0) + (x >= width / 2 ? 1 : 0);
-            page.pixels[static_cast<size_t>(y) * width + x] = colours[quadrant];
+            page.pixels[static_cast<size_t>(y) * width + x] = colors[quadrant];
         }
     }
     return page;
@@ -448,7 +448,7 @@ std::vector<MalformedIcon> malformedIcons() {
         patched("bit count " + std::to_string(bitCount), classic, header + kHeaderBitCount,
                 bitCount, 2);
     }
-    patched("oversized palette", classic, header + kHeaderColoursUsed, 100000, 4);
+    patched("oversized palette", classic, header + kHeaderColorsUsed, 100000, 4);
     patched("unknown compression", classic, header + kHeaderCompression, 99, 4);
     IconPage sixteenBits = filledPage(16, 16, 16, red);
     sixteenBits.bitFields = true;

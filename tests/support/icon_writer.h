@@ -51,12 +51,12 @@ struct IconPage {
 };
 
 // A page of one colour; with `maskedBorder` the outermost ring of pixels is masked.
-IconPage filledPage(int32_t width, int32_t height, int32_t bitCount, Rgba colour, bool png = false,
+IconPage filledPage(int32_t width, int32_t height, int32_t bitCount, Rgba color, bool png = false,
                     bool maskedBorder = false);
 
 // A page whose four quadrants have the given colours (top left, top right,
 // bottom left, bottom right), so orientation and per-region colour show.
-IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgba (&colours)[4],
+IconPage quadrantPage(int32_t width, int32_t height, int32_t bitCount, const Rgba (&colors)[4],
                       bool png = false);
 
 // The colour a viewer shows for pixel (x, y) of the page on a white background:
@@ -96,7 +96,7 @@ enum BitmapField : size_t {
     kHeaderPlanes = 12,
     kHeaderBitCount = 14,
     kHeaderCompression = 16,
-    kHeaderColoursUsed = 32,
+    kHeaderColorsUsed = 32,
     kHeaderMasks = 40,           // red, green, blue: in a larger header, or after a 40-byte one
     kHeaderProfileOffset = 112,  // then the profile's size, in a version 5 header
 };

@@ -35,29 +35,28 @@ void expectDecodesAs(std::vector<uint8_t> bytes, const std::vector<IconPage>& pa
         EXPECT_EQ(FreeImage_GetBPP(bitmap), madeAlpha ? 32u : static_cast<unsigned>(page.bitCount));
         for (int32_t y = 0; y < page.height; ++y) {
             for (int32_t x = 0; x < page.width; ++x) {
-                RGBQUAD colour{};
+                RGBQUAD color{};
                 const unsigned row = static_cast<unsigned>(page.height - 1 - y);
                 if (FreeImage_GetBPP(bitmap) <= 8) {
                     BYTE entry = 0;
                     FreeImage_GetPixelIndex(bitmap, x, row, &entry);
-                    colour = FreeImage_GetPalette(bitmap)[entry];
-                    colour.rgbReserved = 255;
+                    color = FreeImage_GetPalette(bitmap)[entry];
+                    color.rgbReserved = 255;
                 } else {
-                    FreeImage_GetPixelColor(bitmap, x, row, &colour);
+                    FreeImage_GetPixelColor(bitmap, x, row, &color);
                 }
                 const size_t at = static_cast<size_t>(y) * page.width + x;
                 const bool masked = !page.mask.empty() && page.mask[at] != 0;
                 const Rgba expected = page.pixels[at];
                 if (masked && madeAlpha) {
-                    ASSERT_EQ(colour.rgbReserved, 0) << x << "," << y;
+                    ASSERT_EQ(color.rgbReserved, 0) << x << "," << y;
                     continue;
                 }
-                ASSERT_EQ(colour.rgbRed, expected.red) << x << "," << y;
-                ASSERT_EQ(colour.rgbGreen, expected.green) << x << "," << y;
-                ASSERT_EQ(colour.rgbBlue, expected.blue) << x << "," << y;
+                ASSERT_EQ(color.rgbRed, expected.red) << x << "," << y;
+                ASSERT_EQ(color.rgbGreen, expected.green) << x << "," << y;
+                ASSERT_EQ(color.rgbBlue, expected.blue) << x << "," << y;
                 if (FreeImage_GetBPP(bitmap) == 32) {
-                    ASSERT_EQ(colour.rgbReserved, madeAlpha ? 255 : expected.alpha)
-                        << x << "," << y;
+                    ASSERT_EQ(color.rgbReserved, madeAlpha ? 255 : expected.alpha) << x << "," << y;
                 }
             }
         }
@@ -69,11 +68,11 @@ const Rgba kBlack{0, 0, 0, 255};
 const Rgba kWhite{255, 255, 255, 255};
 const Rgba kQuadrants[4] = {
     {200, 20, 20, 255}, {20, 180, 40, 255}, {30, 40, 210, 255}, {240, 220, 10, 128}};
-const Rgba kTwoColours[4] = {kBlack, kWhite, kWhite, kBlack};
+const Rgba kTwoColors[4] = {kBlack, kWhite, kWhite, kBlack};
 
 TEST(IconWriter, EveryPageKindDecodesWithItsSizeDepthAndPixels) {
     const std::vector<IconPage> pages = {
-        quadrantPage(16, 16, 1, kTwoColours),       quadrantPage(20, 12, 4, kQuadrants),
+        quadrantPage(16, 16, 1, kTwoColors),        quadrantPage(20, 12, 4, kQuadrants),
         quadrantPage(33, 17, 8, kQuadrants),        quadrantPage(31, 31, 24, kQuadrants),
         quadrantPage(48, 48, 32, kQuadrants),       quadrantPage(256, 256, 32, kQuadrants, true),
         quadrantPage(64, 40, 32, kQuadrants, true),
@@ -90,10 +89,10 @@ TEST(IconWriter, AndMaskBecomesAlphaWhenFreeImageIsAskedForIt) {
 }
 
 TEST(IconWriter, RefusesPagesItCannotEncode) {
-    IconPage tooManyColours = quadrantPage(16, 16, 1, kQuadrants);
+    IconPage tooManyColors = quadrantPage(16, 16, 1, kQuadrants);
     IconPage wrongPixelCount = filledPage(16, 16, 32, kBlack);
     wrongPixelCount.pixels.pop_back();
-    EXPECT_TRUE(encodeIcon({tooManyColours}).empty());
+    EXPECT_TRUE(encodeIcon({tooManyColors}).empty());
     EXPECT_TRUE(encodeIcon({wrongPixelCount}).empty());
     IconPage bitFieldsAt24 = filledPage(16, 16, 24, kBlack);
     bitFieldsAt24.bitFields = true;

@@ -16,20 +16,20 @@ inline Rgba grey(uint8_t level) {
     return {level, level, level};
 }
 
-inline RGBQUAD toQuad(Rgba colour) {
+inline RGBQUAD toQuad(Rgba color) {
     RGBQUAD quad{};
-    quad.rgbRed = colour.red;
-    quad.rgbGreen = colour.green;
-    quad.rgbBlue = colour.blue;
-    quad.rgbReserved = colour.alpha;
+    quad.rgbRed = color.red;
+    quad.rgbGreen = color.green;
+    quad.rgbBlue = color.blue;
+    quad.rgbReserved = color.alpha;
     return quad;
 }
 
 // A true-colour bitmap (24 or 32 bits) filled with one colour; with 32 bits the
 // colour's reserved byte is the alpha.
-inline Image makeBitmap(int width, int height, unsigned depth, Rgba colour) {
+inline Image makeBitmap(int width, int height, unsigned depth, Rgba color) {
     Image image(FreeImage_Allocate(width, height, static_cast<int>(depth)));
-    RGBQUAD fill = toQuad(colour);
+    RGBQUAD fill = toQuad(color);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             FreeImage_SetPixelColor(image.get(), x, y, &fill);
@@ -57,8 +57,8 @@ inline Image atDepth(const Image& image, unsigned depth) {
     }
 }
 
-inline void setPixel(const Image& image, int x, int y, Rgba colour) {
-    RGBQUAD quad = toQuad(colour);
+inline void setPixel(const Image& image, int x, int y, Rgba color) {
+    RGBQUAD quad = toQuad(color);
     FreeImage_SetPixelColor(image.get(), x, y, &quad);
 }
 

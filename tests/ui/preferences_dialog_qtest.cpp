@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(fixture.job.uiRefresh, 0);
     }
 
-    void okDerivesTheColourCorrection_data() {
+    void okDerivesTheColorCorrection_data() {
         QTest::addColumn<int>("brightness");
         QTest::addColumn<int>("contrast");
         QTest::addColumn<float>("gamma");
@@ -145,7 +145,7 @@ private slots:
         QTest::newRow("invert") << 0 << 0 << 1.0f << 1 << 1;
     }
 
-    void okDerivesTheColourCorrection() {
+    void okDerivesTheColorCorrection() {
         QFETCH(int, brightness);
         QFETCH(int, contrast);
         QFETCH(float, gamma);
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(readHundredths(text), hundredths);
     }
 
-    void colorRowsAndListsNameTheirColours() {
+    void colorRowsAndListsNameTheirColors() {
         QWidget panel;
         RowBuilder rows(&panel);
         const ColorRow back = rows.colorButton("Background Color");

@@ -241,7 +241,7 @@ private slots:
         openDialog(fixture)->cancelButton->click();
     }
 
-    void colorButtonsChangeOnlyForAnotherColour() {
+    void colorButtonsChangeOnlyForAnotherColor() {
         WindowFixture fixture;
         fixture.start();
         fixture.settings.frame.solidTopColor = "00ff00";
@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(fixture.settings.transform.imageRotationBackColor, std::string("FF0000"));
     }
 
-    void colourListChooserAddsNewColoursAtOnce() {
+    void colorListChooserAddsNewColorsAtOnce() {
         WindowFixture fixture;
         fixture.start();
         fixture.settings.watermark.fontColors = "000000,ff8000";

@@ -15,7 +15,7 @@ namespace {
 constexpr Rgba white{255, 255, 255};
 constexpr Rgba black{0, 0, 0};
 
-Settings colourCorrection(int32_t brightness, int32_t contrast, float gamma, int8_t invert) {
+Settings colorCorrection(int32_t brightness, int32_t contrast, float gamma, int8_t invert) {
     Settings settings;
     settings.adjustment.doImageColorCorrection = 1;
     settings.adjustment.imageBrightness = brightness;
@@ -39,8 +39,8 @@ Image twoGreys() {
     return page;
 }
 
-TEST(ColourSteps, PassNoImageThrough) {
-    Settings settings = colourCorrection(10, 10, 1.5f, 1);
+TEST(ColorSteps, PassNoImageThrough) {
+    Settings settings = colorCorrection(10, 10, 1.5f, 1);
     settings.adjustment.doImageGreyscale = 1;
     settings.adjustment.doImageThreshold = 1;
     EXPECT_FALSE(adjustColors(Image(), settings));
@@ -48,8 +48,8 @@ TEST(ColourSteps, PassNoImageThrough) {
     EXPECT_FALSE(applyThreshold(Image(), settings));
 }
 
-TEST(ColourSteps, SwitchedOffLeaveThePageUntouched) {
-    Settings settings = colourCorrection(50, 50, 2.0f, 1);
+TEST(ColorSteps, SwitchedOffLeaveThePageUntouched) {
+    Settings settings = colorCorrection(50, 50, 2.0f, 1);
     settings.adjustment.doImageColorCorrection = 0;
     settings.adjustment.imageThreshold = 128;
     Image page = atDepth(twoGreys(), 4);
@@ -67,7 +67,7 @@ TEST(AdjustColors, NeutralValuesKeepThePixelsButWidenLowDepths) {
     for (const auto& [depth, expected] : depths) {
         Image source = atDepth(twoGreys(), depth);
         const Rgba before = pixelAt(source, 1, 0);
-        Image adjusted = adjustColors(std::move(source), colourCorrection(0, 0, 1.0f, 0));
+        Image adjusted = adjustColors(std::move(source), colorCorrection(0, 0, 1.0f, 0));
         ASSERT_TRUE(adjusted) << depth << " bits";
         EXPECT_EQ(FreeImage_GetBPP(adjusted.get()), expected) << depth << " bits";
         EXPECT_EQ(pixelAt(adjusted, 1, 0), before) << depth << " bits";
@@ -77,7 +77,7 @@ TEST(AdjustColors, NeutralValuesKeepThePixelsButWidenLowDepths) {
 TEST(AdjustColors, InversionTurnsWhiteBlackAndKeepsSizeAndDepth) {
     for (unsigned depth : {8u, 24u, 32u}) {
         Image page = atDepth(makeBitmap(3, 2, 24, white), depth);
-        Image inverted = adjustColors(std::move(page), colourCorrection(0, 0, 1.0f, 1));
+        Image inverted = adjustColors(std::move(page), colorCorrection(0, 0, 1.0f, 1));
         ASSERT_TRUE(inverted);
         EXPECT_EQ(FreeImage_GetBPP(inverted.get()), depth);
         EXPECT_EQ(FreeImage_GetWidth(inverted.get()), 3u);
@@ -88,7 +88,7 @@ TEST(AdjustColors, InversionTurnsWhiteBlackAndKeepsSizeAndDepth) {
 
 TEST(AdjustColors, SixteenBitPagesAreCorrectedToo) {
     Image page = atDepth(makeBitmap(2, 2, 24, white), 16);
-    Image inverted = adjustColors(std::move(page), colourCorrection(0, 0, 1.0f, 1));
+    Image inverted = adjustColors(std::move(page), colorCorrection(0, 0, 1.0f, 1));
     ASSERT_TRUE(inverted);
     EXPECT_EQ(FreeImage_GetBPP(inverted.get()), 24u);
     EXPECT_EQ(pixelAt(inverted, 1, 1), black);
@@ -112,7 +112,7 @@ TEST(AdjustColors, BrightnessContrastAndGammaMoveGreysTheExpectedWay) {
     auto sign = [](int value) { return (value > 0) - (value < 0); };
     for (const CorrectionCase& row : cases) {
         Image adjusted =
-            adjustColors(twoGreys(), colourCorrection(row.brightness, row.contrast, row.gamma, 0));
+            adjustColors(twoGreys(), colorCorrection(row.brightness, row.contrast, row.gamma, 0));
         ASSERT_TRUE(adjusted) << row.name;
         const Rgba dark = pixelAt(adjusted, 0, 0);
         const Rgba light = pixelAt(adjusted, 1, 0);
