@@ -15,8 +15,8 @@
 
 namespace tessaro::test {
 
-std::vector<std::function<QObject*()>>& uiTestClasses() {
-    static std::vector<std::function<QObject*()>> classes;
+std::vector<UiTestClass>& uiTestClasses() {
+    static std::vector<UiTestClass> classes;
     return classes;
 }
 

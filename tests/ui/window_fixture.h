@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/job_progress.h"
@@ -18,13 +19,21 @@
 
 namespace tessaro::test {
 
+// A QtTest class of the window mode, known by the name of its class.
+struct UiTestClass {
+    std::string name;
+    std::function<QObject*()> make;
+};
+
 // Every QtTest class of the window mode registers itself here; the test main
-// runs them in turn.
-std::vector<std::function<QObject*()>>& uiTestClasses();
+// runs the one named on its command line, or all of them in turn.
+std::vector<UiTestClass>& uiTestClasses();
 
 template <typename TestClass>
 bool registerUiTest() {
-    uiTestClasses().push_back([] { return new TestClass; });
+    std::string name = TestClass::staticMetaObject.className();
+    name.erase(0, name.rfind(':') + 1);
+    uiTestClasses().push_back({std::move(name), [] { return new TestClass; }});
     return true;
 }
 
