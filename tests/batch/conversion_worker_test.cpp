@@ -110,30 +110,35 @@ TEST_F(ConversionWorker, StopFinishesTheFileInHandAndTakesNoOther) {
 
 // Paused during its first file, the worker takes no other file and does not
 // end until it is resumed; what it does then depends only on `running`.
-TEST_F(ConversionWorker, PauseHoldsTheWorkerBeforeItsNextFileAndItsEnd) {
-    for (bool stopWhilePaused : {false, true}) {
-        SetUp();
-        queue({"/in/a.ico", "/in/b.ico", "/in/c.ico"});
-        engine.pauseDuringFirstFile = &progress;
-        std::jthread worker =
-            startConversionWorker(settings, job, progress, nullptr, fakeConversion);
-        finishedCalls.wait(0);
-        // Time enough for a worker that ignored the pause to take the next file.
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        {
-            std::lock_guard guard(progress.progressLock);
-            EXPECT_EQ(progress.processedCount, 1);
-            EXPECT_EQ(progress.finished, 0);
-        }
-        if (stopWhilePaused)
-            requestWorkerStop(progress);
-        resumeWorker(progress);
-        worker.join();
-        EXPECT_EQ(engine.inputs.size(), stopWhilePaused ? 1u : 3u);
-        EXPECT_EQ(progress.convertedCount, stopWhilePaused ? 1 : 3);
-        EXPECT_EQ(progress.finished, 1);
+class PausedConversionWorker : public ConversionWorker,
+                               public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PausedConversionWorker, TakesNoOtherFileAndDoesNotEndUntilResumed) {
+    const bool stopWhilePaused = GetParam();
+    queue({"/in/a.ico", "/in/b.ico", "/in/c.ico"});
+    engine.pauseDuringFirstFile = &progress;
+    std::jthread worker = startConversionWorker(settings, job, progress, nullptr, fakeConversion);
+    finishedCalls.wait(0);
+    // Time enough for a worker that ignored the pause to take the next file.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    {
+        std::lock_guard guard(progress.progressLock);
+        EXPECT_EQ(progress.processedCount, 1);
+        EXPECT_EQ(progress.finished, 0);
     }
+    if (stopWhilePaused)
+        requestWorkerStop(progress);
+    resumeWorker(progress);
+    worker.join();
+    EXPECT_EQ(engine.inputs.size(), stopWhilePaused ? 1u : 3u);
+    EXPECT_EQ(progress.convertedCount, stopWhilePaused ? 1 : 3);
+    EXPECT_EQ(progress.finished, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(StopOrGoOn, PausedConversionWorker, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "StoppedWhilePaused" : "ResumedToGoOn";
+                         });
 
 // The window mode queues whatever a drop names; a FIFO among it fails as a
 // file without holding the worker, whose stop question would then freeze.
