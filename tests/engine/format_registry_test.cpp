@@ -4,30 +4,57 @@
 
 #include <FreeImage.h>
 
+#include <algorithm>
+#include <functional>
 #include <set>
+#include <string_view>
+#include <vector>
 
 #include "settings/product_formats.h"
 
 namespace tessaro::test {
 namespace {
 
-TEST(FormatRegistry, TablesHoldEveryRowOnce) {
-    EXPECT_EQ(outputFormats.size(), 20u);
-    EXPECT_EQ(outputFormats.front().key, "bmp");
-    EXPECT_EQ(outputFormats.back().key, "xpm");
-    EXPECT_EQ(inputFormats.size(), 79u);
-    EXPECT_EQ(inputFormats.front().extension, "bmp");
-    EXPECT_EQ(inputFormats.back().extension, "rwl");
+bool isLowerCaseWord(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
 
-    std::set<std::string_view> keys;
+// A row left out of a table's initializer would be an empty row; a repeated
+// key would hide the row after it from every lookup.
+TEST(FormatRegistry, EveryOutputRowIsCompleteAndFoundByItsKey) {
+    std::set<int32_t> fifs;
     for (const ImageFormat& row : outputFormats) {
-        EXPECT_TRUE(keys.insert(row.key).second) << row.key;
+        SCOPED_TRACE(row.key);
+        EXPECT_TRUE(isLowerCaseWord(row.key));
+        EXPECT_FALSE(row.description.empty());
+        EXPECT_TRUE(fifs.insert(row.fif).second) << "one row per FreeImage format";
+        EXPECT_EQ(findOutputFormat(row.key), &row);
+        const std::vector<int32_t> depths = allowedBppList(row.key);
+        EXPECT_FALSE(depths.empty());
+        EXPECT_TRUE(std::ranges::adjacent_find(depths, std::greater_equal<>{}) == depths.end())
+            << "depths ascend: " << row.allowedBpps;
     }
-    std::set<std::string_view> extensions;
+    EXPECT_TRUE(std::ranges::is_sorted(outputFormats, {}, &ImageFormat::key));
+}
+
+// The extensions of one format follow each other, its key's own first, as the
+// open dialog lists them.
+TEST(FormatRegistry, EveryInputRowIsCompleteAndFoundByItsExtension) {
+    std::set<std::string_view> keysSeen;
+    std::string_view currentKey;
     for (const InputFormat& row : inputFormats) {
-        EXPECT_TRUE(extensions.insert(row.extension).second) << row.extension;
-        // Every format key is also one of its own extensions.
-        EXPECT_NE(findInputFormat(row.formatKey), nullptr) << row.formatKey;
+        SCOPED_TRACE(row.extension);
+        EXPECT_TRUE(isLowerCaseWord(row.extension));
+        EXPECT_FALSE(row.description.empty());
+        EXPECT_EQ(findInputFormat(row.extension), &row);
+        if (row.formatKey != currentKey) {
+            EXPECT_TRUE(keysSeen.insert(row.formatKey).second)
+                << "the rows of " << row.formatKey << " follow each other";
+            EXPECT_EQ(row.extension, row.formatKey) << "a format's own extension comes first";
+            currentKey = row.formatKey;
+        }
     }
 }
 
