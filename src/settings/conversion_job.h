@@ -9,6 +9,8 @@ namespace tessaro {
 struct InputFileEntry {
     int32_t queued = 0;
     std::string subfolder;  // relative to ConversionJob::inputBaseFolder, "" when none
+
+    bool operator==(const InputFileEntry&) const = default;
 };
 
 // The run being prepared or executed. Written only while no worker runs.
@@ -36,6 +38,8 @@ struct ConversionJob {
     int32_t imageWidth = 0;
     int32_t imageHeight = 0;
     int8_t preferencesPage = 0;
+
+    bool operator==(const ConversionJob&) const = default;
 };
 
 }  // namespace tessaro
