@@ -13,7 +13,7 @@ using tessaro::test::IconPage;
 using tessaro::test::quadrantPage;
 using tessaro::test::Rgba;
 
-constexpr Rgba kQuadrants[4] = {
+constexpr Rgba quadrants[4] = {
     {200, 40, 40, 255}, {40, 160, 60, 200}, {30, 60, 220, 128}, {240, 220, 40, 0}};
 
 }  // namespace
@@ -27,12 +27,12 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const bool written =
-        tessaro::test::writeIcon(folder / "single16.ico", {quadrantPage(16, 16, 32, kQuadrants)}) &&
+        tessaro::test::writeIcon(folder / "single16.ico", {quadrantPage(16, 16, 32, quadrants)}) &&
         tessaro::test::writeIcon(
             folder / "five-pages.ico",
             {filledPage(16, 16, 4, {10, 20, 200, 255}, false, true),
-             quadrantPage(32, 32, 8, kQuadrants), quadrantPage(48, 48, 24, kQuadrants),
-             quadrantPage(64, 64, 32, kQuadrants), quadrantPage(256, 256, 32, kQuadrants, true)}) &&
+             quadrantPage(32, 32, 8, quadrants), quadrantPage(48, 48, 24, quadrants),
+             quadrantPage(64, 64, 32, quadrants), quadrantPage(256, 256, 32, quadrants, true)}) &&
         tessaro::test::writeIcon(folder / "classic8.ico",
                                  {filledPage(48, 48, 8, {120, 80, 30, 255}, false, true)});
     if (!written) {

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         std::abort();
     for (const tessaro::IconPageCheck& page : check.pages) {
         if (page.valid() && (page.width <= 0 || page.height <= 0 ||
-                             int64_t{page.width} * page.height > tessaro::kMaxPagePixels)) {
+                             int64_t{page.width} * page.height > tessaro::maxPagePixels)) {
             std::abort();
         }
         tessaro::describeFault(page.fault);

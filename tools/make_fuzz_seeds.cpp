@@ -26,9 +26,9 @@ using tessaro::test::Rgba;
 using namespace std::string_literals;
 using Seeds = std::vector<std::pair<std::string, std::string>>;
 
-constexpr Rgba kRed{200, 30, 30, 255};
-constexpr Rgba kSeeThrough{20, 90, 200, 100};
-constexpr Rgba kQuadrants[4] = {
+constexpr Rgba red{200, 30, 30, 255};
+constexpr Rgba seeThrough{20, 90, 200, 100};
+constexpr Rgba quadrants[4] = {
     {200, 30, 30, 255}, {20, 170, 40, 255}, {30, 40, 210, 255}, {240, 220, 10, 128}};
 
 std::string text(const std::vector<uint8_t>& bytes) {
@@ -46,38 +46,38 @@ std::string fileText(const fs::path& path) {
 Seeds iconSeeds() {
     Seeds seeds;
     for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
-        const Rgba color = bitCount == 1 ? Rgba{255, 255, 255, 255} : kRed;
+        const Rgba color = bitCount == 1 ? Rgba{255, 255, 255, 255} : red;
         seeds.emplace_back("classic-" + std::to_string(bitCount),
                            text(tessaro::test::encodeIcon(
                                {tessaro::test::filledPage(8, 8, bitCount, color, false, true)})));
     }
-    IconPage version5 = tessaro::test::quadrantPage(6, 6, 32, kQuadrants);
+    IconPage version5 = tessaro::test::quadrantPage(6, 6, 32, quadrants);
     version5.header = tessaro::test::BitmapHeader::version5;
     version5.bitFields = true;
     seeds.emplace_back("version5-header-bitfields-32", text(tessaro::test::encodeIcon({version5})));
-    IconPage bitFields = tessaro::test::filledPage(8, 8, 16, kRed, false, true);
+    IconPage bitFields = tessaro::test::filledPage(8, 8, 16, red, false, true);
     bitFields.bitFields = true;
     bitFields.header = tessaro::test::BitmapHeader::version4;
     seeds.emplace_back("version4-header-bitfields-16",
                        text(tessaro::test::encodeIcon({bitFields})));
     seeds.emplace_back(
         "quadrants-24",
-        text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(6, 10, 24, kQuadrants)})));
+        text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(6, 10, 24, quadrants)})));
     seeds.emplace_back(
         "png-page",
-        text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(8, 8, 32, kQuadrants, true)})));
+        text(tessaro::test::encodeIcon({tessaro::test::quadrantPage(8, 8, 32, quadrants, true)})));
     for (const auto& [name, layout] :
          {std::pair{"png-page-grey16", tessaro::test::PngLayout::grey16},
           std::pair{"png-page-rgba16", tessaro::test::PngLayout::rgba16}}) {
-        IconPage page = tessaro::test::quadrantPage(4, 4, 32, kQuadrants, true);
+        IconPage page = tessaro::test::quadrantPage(4, 4, 32, quadrants, true);
         page.pngLayout = layout;
         seeds.emplace_back(name, text(tessaro::test::encodeIcon({page})));
     }
     seeds.emplace_back(
         "three-pages",
-        text(tessaro::test::encodeIcon({tessaro::test::filledPage(4, 4, 4, kRed),
-                                        tessaro::test::filledPage(8, 8, 32, kSeeThrough),
-                                        tessaro::test::filledPage(6, 6, 32, kSeeThrough, true)})));
+        text(tessaro::test::encodeIcon({tessaro::test::filledPage(4, 4, 4, red),
+                                        tessaro::test::filledPage(8, 8, 32, seeThrough),
+                                        tessaro::test::filledPage(6, 6, 32, seeThrough, true)})));
     for (const tessaro::test::MalformedIcon& malformed : tessaro::test::malformedIcons()) {
         std::string name = "malformed-" + malformed.name;
         for (char& letter : name) {
@@ -93,7 +93,7 @@ Seeds iconSeeds() {
 // one whose pictures claim absurd sizes.
 Seeds themeSeeds() {
     const std::string picture =
-        text(tessaro::test::encodePng(tessaro::test::filledPage(16, 16, 32, kSeeThrough, true)));
+        text(tessaro::test::encodePng(tessaro::test::filledPage(16, 16, 32, seeThrough, true)));
     std::string config = "[Theme]\r\nName=Seed\r\n\r\n[Buttons]\r\n";
     config += std::string(tessaro::buttonImages[0].key) + "=convert.png\r\n\r\n[Icons]\r\n";
     config += std::string(tessaro::menuIcons[0].key) + "=first\r\n";
@@ -101,7 +101,7 @@ Seeds themeSeeds() {
 
     // A 1 x 1 picture whose IHDR (big-endian width at byte 16) claims 65537 pixels across.
     std::string oversized =
-        text(tessaro::test::encodePng(tessaro::test::filledPage(1, 1, 32, kRed, true)));
+        text(tessaro::test::encodePng(tessaro::test::filledPage(1, 1, 32, red, true)));
     oversized[17] = '\x01';
 
     const std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>>

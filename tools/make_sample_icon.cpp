@@ -11,9 +11,9 @@ namespace {
 using tessaro::test::IconPage;
 using tessaro::test::Rgba;
 
-constexpr Rgba kFace{250, 200, 30, 255};
-constexpr Rgba kFeatures{40, 30, 20, 255};
-constexpr Rgba kOutside{255, 255, 255, 0};
+constexpr Rgba face{250, 200, 30, 255};
+constexpr Rgba features{40, 30, 20, 255};
+constexpr Rgba outsideTheFace{255, 255, 255, 0};
 
 // The picture at a point of the unit square (0..1 both ways, y downwards).
 Rgba faceAt(double x, double y) {
@@ -21,14 +21,14 @@ Rgba faceAt(double x, double y) {
     const double dy = y - 0.5;
     const double radius = std::hypot(dx, dy);
     if (radius > 0.47)
-        return kOutside;
+        return outsideTheFace;
     if (radius > 0.42)
-        return kFeatures;
+        return features;
     const bool leftEye = std::hypot(x - 0.35, y - 0.38) < 0.07;
     const bool rightEye = std::hypot(x - 0.65, y - 0.38) < 0.07;
     const double smile = std::hypot(dx, y - 0.45);
     const bool mouth = y > 0.55 && smile > 0.2 && smile < 0.27;
-    return leftEye || rightEye || mouth ? kFeatures : kFace;
+    return leftEye || rightEye || mouth ? features : face;
 }
 
 // Samples each pixel 4 x 4 times; a PNG page keeps the coverage as alpha, a
@@ -45,7 +45,7 @@ IconPage drawFace(int32_t size, int32_t bitCount, bool png) {
                 const Rgba centre = faceAt((x + 0.5) / size, (y + 0.5) / size);
                 const bool outside = centre.alpha == 0;
                 page.mask.push_back(outside ? 1 : 0);
-                page.pixels.push_back(outside ? kFace : centre);
+                page.pixels.push_back(outside ? face : centre);
                 continue;
             }
             int red = 0, green = 0, blue = 0, covered = 0;

@@ -146,7 +146,7 @@ void convertPage(OpenIcon& icon, int32_t page, bool numberPages, const Settings&
 
 ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
                                   const WatermarkFont* font) {
-    Result<std::vector<uint8_t>> bytes = readRegularFile(job.inputPath, kMaxIconFileBytes);
+    Result<std::vector<uint8_t>> bytes = readRegularFile(job.inputPath, maxIconFileBytes);
     if (!bytes) {
         ConversionResult result;
         recordFailure(result, ConversionFailure::unreadableFile, job.inputPath,

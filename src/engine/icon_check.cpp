@@ -44,9 +44,9 @@ struct BitmapInfoHeader {
 };
 static_assert(sizeof(BitmapInfoHeader) == 40);
 
-constexpr std::array<uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::array<uint8_t, 8> pngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // Signature, then the IHDR chunk: length, type, width, height, five bytes, CRC.
-constexpr size_t kPngHeaderBytes = 8 + 4 + 4 + 13 + 4;
+constexpr size_t pngHeaderBytes = 8 + 4 + 4 + 13 + 4;
 
 // Reads from a span; every read is bounds-checked by the caller beforehand.
 class ByteReader {
@@ -118,7 +118,7 @@ uint64_t rowBytes(int64_t width, int64_t bitCount) {
 }
 
 bool sizeAllowed(int64_t width, int64_t height) {
-    return width * height <= kMaxPagePixels;
+    return width * height <= maxPagePixels;
 }
 
 // True when any pixel of the AND mask (rows of `width` bits, padding ignored) is set.
@@ -142,21 +142,21 @@ IconPageCheck checkPngPage(std::span<const uint8_t> page) {
     IconPageCheck check;
     check.png = true;
     check.bitCount = 32;
-    if (page.size() < kPngHeaderBytes) {
+    if (page.size() < pngHeaderBytes) {
         check.fault = IconFault::entryTooSmall;
         return check;
     }
-    ByteReader reader(page, kPngSignature.size());
+    ByteReader reader(page, pngSignature.size());
     const uint32_t chunkLength = reader.u32BigEndian();
     const uint32_t chunkType = reader.u32BigEndian();
     const uint32_t width = reader.u32BigEndian();
     const uint32_t height = reader.u32BigEndian();
-    constexpr uint32_t kIhdr = 0x49484452;
-    if (chunkLength != 13 || chunkType != kIhdr) {
+    constexpr uint32_t ihdr = 0x49484452;
+    if (chunkLength != 13 || chunkType != ihdr) {
         check.fault = IconFault::badPngHeader;
-    } else if (width == 0 || width > kMaxPageSide) {
+    } else if (width == 0 || width > maxPageSide) {
         check.fault = IconFault::badWidth;
-    } else if (height == 0 || height > kMaxPageSide) {
+    } else if (height == 0 || height > maxPageSide) {
         check.fault = IconFault::badHeight;
     } else if (!sizeAllowed(width, height)) {
         check.fault = IconFault::tooManyPixels;
@@ -169,14 +169,14 @@ IconPageCheck checkPngPage(std::span<const uint8_t> page) {
 // The bitmap header sizes a page may have: the plain info header, and the
 // version 4 and 5 headers, whose first 40 bytes are the plain header's fields
 // and whose further fields (colour space, profile) are never read.
-constexpr std::array<uint32_t, 3> kBitmapHeaderSizes = {40, 108, 124};
+constexpr std::array<uint32_t, 3> bitmapHeaderSizes = {40, 108, 124};
 
-constexpr uint32_t kUncompressed = 0;
-constexpr uint32_t kBitFields = 3;
+constexpr uint32_t uncompressed = 0;
+constexpr uint32_t bitFields = 3;
 // The red, green and blue masks of a bit-field page lie right after the
 // plain header's fields: inside a larger header, or following a 40-byte one.
-constexpr size_t kBitFieldMasksAt = sizeof(BitmapInfoHeader);
-constexpr size_t kBitFieldMasksBytes = 3 * 4;
+constexpr size_t bitFieldMasksAt = sizeof(BitmapInfoHeader);
+constexpr size_t bitFieldMasksBytes = 3 * 4;
 
 struct ChannelMasks {
     uint32_t red;
@@ -197,7 +197,7 @@ struct ReadableBitFields {
     uint16_t bitCount;
     ChannelMasks masks;
 };
-constexpr std::array<ReadableBitFields, 2> kReadableBitFields = {{
+constexpr std::array<ReadableBitFields, 2> readableBitFields = {{
     {16, {0x7C00, 0x03E0, 0x001F}},
     {32, {0x00FF0000, 0x0000FF00, 0x000000FF}},
 }};
@@ -205,21 +205,21 @@ constexpr std::array<ReadableBitFields, 2> kReadableBitFields = {{
 // Where the page's palette (or, from 16 bits, its pixels) begins.
 uint64_t paletteOffset(const BitmapInfoHeader& header) {
     const bool masksFollow =
-        header.compression == kBitFields && header.size == sizeof(BitmapInfoHeader);
-    return header.size + (masksFollow ? kBitFieldMasksBytes : 0);
+        header.compression == bitFields && header.size == sizeof(BitmapInfoHeader);
+    return header.size + (masksFollow ? bitFieldMasksBytes : 0);
 }
 
 IconFault checkCompression(std::span<const uint8_t> page, const BitmapInfoHeader& header) {
-    if (header.compression == kUncompressed)
+    if (header.compression == uncompressed)
         return IconFault::none;
     const auto readable = std::find_if(
-        kReadableBitFields.begin(), kReadableBitFields.end(),
+        readableBitFields.begin(), readableBitFields.end(),
         [&](const ReadableBitFields& fields) { return fields.bitCount == header.bitCount; });
-    if (header.compression != kBitFields || readable == kReadableBitFields.end())
+    if (header.compression != bitFields || readable == readableBitFields.end())
         return IconFault::unsupportedCompression;
-    if (kBitFieldMasksAt + kBitFieldMasksBytes > page.size())
+    if (bitFieldMasksAt + bitFieldMasksBytes > page.size())
         return IconFault::entryTooSmall;
-    ByteReader reader(page, kBitFieldMasksAt);
+    ByteReader reader(page, bitFieldMasksAt);
     ChannelMasks masks{};
     masks.red = reader.u32();
     masks.green = reader.u32();
@@ -246,20 +246,20 @@ IconPageCheck checkBitmapPage(std::span<const uint8_t> page) {
         check.fault = fault;
         return check;
     };
-    if (std::find(kBitmapHeaderSizes.begin(), kBitmapHeaderSizes.end(), header.size) ==
-        kBitmapHeaderSizes.end()) {
+    if (std::find(bitmapHeaderSizes.begin(), bitmapHeaderSizes.end(), header.size) ==
+        bitmapHeaderSizes.end()) {
         return fail(IconFault::bitmapHeaderSize);
     }
     if (header.size > page.size())
         return fail(IconFault::entryTooSmall);
-    if (width <= 0 || width > kMaxPageSide)
+    if (width <= 0 || width > maxPageSide)
         return fail(IconFault::badWidth);
-    if (height <= 0 || height > kMaxPageSide)
+    if (height <= 0 || height > maxPageSide)
         return fail(IconFault::badHeight);
     if (header.planes != 1)
         return fail(IconFault::badPlanes);
-    constexpr std::array<uint16_t, 6> kDepths = {1, 4, 8, 16, 24, 32};
-    if (std::find(kDepths.begin(), kDepths.end(), header.bitCount) == kDepths.end()) {
+    constexpr std::array<uint16_t, 6> depths = {1, 4, 8, 16, 24, 32};
+    if (std::find(depths.begin(), depths.end(), header.bitCount) == depths.end()) {
         return fail(IconFault::badBitCount);
     }
     if (!sizeAllowed(width, height))
@@ -304,8 +304,8 @@ IconPageCheck checkPage(std::span<const uint8_t> bytes, const IconDirectoryEntry
         return check;
 
     const std::span<const uint8_t> page = bytes.subspan(offset, size);
-    const bool png = page.size() >= kPngSignature.size() &&
-                     std::equal(kPngSignature.begin(), kPngSignature.end(), page.begin());
+    const bool png = page.size() >= pngSignature.size() &&
+                     std::equal(pngSignature.begin(), pngSignature.end(), page.begin());
     return png ? checkPngPage(page) : checkBitmapPage(page);
 }
 
@@ -327,7 +327,7 @@ bool anyEntriesOverlap(std::vector<IconDirectoryEntry> entries) {
 
 IconCheck checkIcon(std::span<const uint8_t> bytes) {
     IconCheck check;
-    if (bytes.size() > kMaxIconFileBytes) {
+    if (bytes.size() > maxIconFileBytes) {
         check.fault = IconFault::fileTooLarge;
         return check;
     }
@@ -346,7 +346,7 @@ IconCheck checkIcon(std::span<const uint8_t> bytes) {
         check.fault = IconFault::noPages;
     } else if (directoryEnd > bytes.size()) {
         check.fault = IconFault::directoryBeyondFile;
-    } else if (header.count > kMaxIconPages) {
+    } else if (header.count > maxIconPages) {
         check.fault = IconFault::tooManyPages;
     }
     if (!check.valid())

@@ -13,10 +13,10 @@
 namespace tessaro {
 
 // Bounds beyond which an icon or one of its pages is refused outright.
-constexpr size_t kMaxIconFileBytes = size_t{64} << 20;
-constexpr int32_t kMaxIconPages = 256;
-constexpr int32_t kMaxPageSide = 16384;
-constexpr int64_t kMaxPagePixels = int64_t{4096} * 4096;
+constexpr size_t maxIconFileBytes = size_t{64} << 20;
+constexpr int32_t maxIconPages = 256;
+constexpr int32_t maxPageSide = 16384;
+constexpr int64_t maxPagePixels = int64_t{4096} * 4096;
 
 enum class IconFault {
     none,

@@ -18,7 +18,7 @@ namespace tessaro {
 namespace {
 
 // ".tessaro-", 16 hexadecimal digits, ".part".
-constexpr size_t kNameLength = 30;
+constexpr size_t nameLength = 30;
 
 enum EntryState : int {
     unused,
@@ -33,7 +33,7 @@ enum EntryState : int {
 struct Entry {
     std::atomic<int> state{unused};
     int folder = -1;
-    char name[kNameLength + 1] = {};
+    char name[nameLength + 1] = {};
 };
 static_assert(std::atomic<int>::is_always_lock_free);
 static_assert(std::atomic<bool>::is_always_lock_free);

@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Rgba kBlue{20, 40, 220, 255};
+constexpr Rgba blue{20, 40, 220, 255};
 
 // Width and bit depth of a written JPEG, read back as FreeImage sees it.
 std::pair<unsigned, unsigned> jpegShape(const fs::path& path) {
@@ -30,9 +30,9 @@ std::pair<unsigned, unsigned> jpegShape(const fs::path& path) {
 class CommandLineExamples : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(writeIcon(
-            work / "a.ico", {filledPage(16, 16, 8, kBlue), filledPage(32, 32, 24, kBlue),
-                             filledPage(48, 48, 32, kBlue), filledPage(64, 64, 32, kBlue, true)}));
+        ASSERT_TRUE(writeIcon(work / "a.ico",
+                              {filledPage(16, 16, 8, blue), filledPage(32, 32, 24, blue),
+                               filledPage(48, 48, 32, blue), filledPage(64, 64, 32, blue, true)}));
     }
     ProgramResult run(const std::vector<std::string>& arguments) {
         return runTessaro(scratch, arguments, work);

@@ -19,14 +19,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kBanner =
+constexpr const char* banner =
     "Brimvale ICO to JPG 2.7\n(c) Brimvale\nhttp://www.brimvale.example/\n \n";
-constexpr const char* kProgress =
+constexpr const char* progress =
     "Preparing...\nImporting...\nImport complete, new files added: 1\nConverting...\n"
     "Conversion complete\nFiles converted: 1 of 1\n";
-constexpr const char* kNoInput =
+constexpr const char* noInput =
     "Conversion stopped\nNo input file(s) found. Please, add valid file(s) and try again!\n";
-constexpr Rgba kRed{200, 30, 30, 255};
+constexpr Rgba red{200, 30, 30, 255};
 
 // A scratch home with a folder to work in, as a user's shell would have.
 class ConsoleRun : public ::testing::Test {
@@ -35,7 +35,7 @@ protected:
         return runTessaro(scratch, arguments, work, input);
     }
     fs::path iconAt(const std::string& name,
-                    const std::vector<IconPage>& pages = {filledPage(16, 16, 32, kRed)}) {
+                    const std::vector<IconPage>& pages = {filledPage(16, 16, 32, red)}) {
         const fs::path path = work / name;
         fs::create_directories(path.parent_path());
         EXPECT_TRUE(writeIcon(path, pages));
@@ -62,7 +62,7 @@ TEST_F(ConsoleRun, ConvertsAnIconBesideItWithBannerAndTotals) {
     const fs::path icon = iconAt("pics/a.ico");
     ProgramResult result = run({"-i", icon.string()});
     EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.standardOutput, std::string(kBanner) + kProgress);
+    EXPECT_EQ(result.standardOutput, std::string(banner) + progress);
     EXPECT_EQ(result.standardError, "");
     EXPECT_EQ(jpegsIn(work), std::vector<std::string>{"pics/a.jpg"});
 }
@@ -176,7 +176,7 @@ TEST_F(ConsoleRun, FifosAsInputsEndTheRunAtOnce) {
 TEST_F(ConsoleRun, ErrorsAreReportedAfterTheProgressTextsBeforeThem) {
     ProgramResult result = run({"-i", "missing.ico"});
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.standardOutput, std::string(kBanner) + "Preparing...\n");
+    EXPECT_EQ(result.standardOutput, std::string(banner) + "Preparing...\n");
     EXPECT_EQ(result.standardError, "Error: Invalid input file\n");
 }
 
@@ -197,14 +197,14 @@ TEST_F(ConsoleRun, InputsThatAreNoIconsStopWithoutInput) {
     for (const char* name : {"list.txt", "LIST.LST", "picture.png"}) {
         ProgramResult result = run({"-i", name});
         EXPECT_EQ(result.exitStatus, 2) << name;
-        EXPECT_EQ(result.standardOutput, std::string(kBanner) +
+        EXPECT_EQ(result.standardOutput, std::string(banner) +
                                              "Preparing...\nImporting...\n"
                                              "Import complete, new files added: 0\n" +
-                                             kNoInput)
+                                             noInput)
             << name;
         EXPECT_EQ(result.standardError, "") << name;
         // The stop lines are printed even when quiet.
-        EXPECT_EQ(run({"-q", "-i", name}).standardOutput, kNoInput) << name;
+        EXPECT_EQ(run({"-q", "-i", name}).standardOutput, noInput) << name;
     }
 }
 

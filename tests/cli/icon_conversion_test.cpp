@@ -23,11 +23,11 @@ struct BitmapOwner {
 };
 using Bitmap = std::unique_ptr<FIBITMAP, BitmapOwner>;
 
-constexpr Rgba kColors[4] = {
+constexpr Rgba colors[4] = {
     {200, 30, 30, 255}, {30, 160, 60, 255}, {20, 40, 220, 255}, {240, 220, 40, 255}};
-constexpr Rgba kTranslucent[4] = {
+constexpr Rgba translucent[4] = {
     {200, 30, 30, 255}, {30, 160, 60, 200}, {20, 40, 220, 128}, {240, 220, 40, 0}};
-constexpr Rgba kTwoColors[4] = {
+constexpr Rgba twoColors[4] = {
     {0, 0, 0, 255}, {250, 250, 250, 255}, {250, 250, 250, 255}, {0, 0, 0, 255}};
 
 // Masks the top left 4 x 4 pixels, so the AND mask shows in the picture.
@@ -74,17 +74,16 @@ struct IconKind {
 
 std::vector<IconKind> iconKinds() {
     return {
-        {"bits1", {withMaskedCorner(quadrantPage(16, 16, 1, kTwoColors))}},
-        {"bits4", {withMaskedCorner(quadrantPage(16, 16, 4, kColors))}},
-        {"bits8", {withMaskedCorner(quadrantPage(32, 32, 8, kColors))}},
-        {"bits24", {withMaskedCorner(quadrantPage(32, 32, 24, kColors))}},
-        {"bits32", {quadrantPage(32, 32, 32, kTranslucent)}},
-        {"png", {quadrantPage(256, 256, 32, kTranslucent, true)}},
+        {"bits1", {withMaskedCorner(quadrantPage(16, 16, 1, twoColors))}},
+        {"bits4", {withMaskedCorner(quadrantPage(16, 16, 4, colors))}},
+        {"bits8", {withMaskedCorner(quadrantPage(32, 32, 8, colors))}},
+        {"bits24", {withMaskedCorner(quadrantPage(32, 32, 24, colors))}},
+        {"bits32", {quadrantPage(32, 32, 32, translucent)}},
+        {"png", {quadrantPage(256, 256, 32, translucent, true)}},
         {"pages",
-         {withMaskedCorner(quadrantPage(16, 16, 4, kColors)),
-          quadrantPage(32, 32, 32, kTranslucent),
-          withMaskedCorner(quadrantPage(48, 48, 8, kColors)),
-          quadrantPage(64, 64, 32, kTranslucent, true)}},
+         {withMaskedCorner(quadrantPage(16, 16, 4, colors)), quadrantPage(32, 32, 32, translucent),
+          withMaskedCorner(quadrantPage(48, 48, 8, colors)),
+          quadrantPage(64, 64, 32, translucent, true)}},
     };
 }
 
@@ -111,8 +110,8 @@ TEST(IconConversion, EveryKindOfPageComesOutFlattenedOntoWhite) {
 TEST(IconConversion, EveryPageFileGetsTheOriginalTime) {
     ScratchHome scratch;
     const fs::path icon = scratch.root() / "app.ico";
-    ASSERT_TRUE(writeIcon(
-        icon, {quadrantPage(16, 16, 8, kColors), quadrantPage(32, 32, 32, kTranslucent)}));
+    ASSERT_TRUE(
+        writeIcon(icon, {quadrantPage(16, 16, 8, colors), quadrantPage(32, 32, 32, translucent)}));
     // Whole seconds, as file times are kept.
     const fs::file_time_type original = std::chrono::time_point_cast<std::chrono::seconds>(
         fs::last_write_time(icon) - std::chrono::hours(24 * 400));

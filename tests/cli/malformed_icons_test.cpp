@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Rgba kRed{200, 30, 30, 255};
+const Rgba red{200, 30, 30, 255};
 
 struct BadInput {
     std::string name;
@@ -52,12 +52,12 @@ std::vector<BadInput> badInputs() {
     for (MalformedIcon& icon : malformedIcons())
         inputs.push_back({icon.name, std::move(icon.bytes)});
 
-    const std::vector<uint8_t> classic = encodeIcon({filledPage(16, 16, 4, kRed)});
+    const std::vector<uint8_t> classic = encodeIcon({filledPage(16, 16, 4, red)});
     for (size_t size : {1, 2, 5, 6, 7, 12, 21, 22, 23, 40, 61, 62, 100, 125, 190, 300}) {
         inputs.push_back({"classic icon cut to " + std::to_string(size) + " bytes",
                           truncatedAt(classic, std::min(size, classic.size() - 1))});
     }
-    const std::vector<uint8_t> png = encodeIcon({filledPage(48, 48, 32, kRed, true)});
+    const std::vector<uint8_t> png = encodeIcon({filledPage(48, 48, 32, red, true)});
     for (size_t size : {size_t{22}, size_t{23}, size_t{30}, size_t{45}, size_t{60}, png.size() - 12,
                         png.size() - 1}) {
         inputs.push_back(

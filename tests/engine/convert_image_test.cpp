@@ -24,11 +24,11 @@ namespace fs = std::filesystem;
 using test::IconPage;
 using test::Rgba;
 
-const Rgba kRed{200, 30, 30, 255};
-const Rgba kGreen{20, 170, 40, 255};
-const Rgba kBlue{30, 40, 210, 255};
-const Rgba kYellow{240, 220, 10, 255};
-const Rgba kQuadrants[4] = {kRed, kGreen, kBlue, kYellow};
+const Rgba red{200, 30, 30, 255};
+const Rgba green{20, 170, 40, 255};
+const Rgba blue{30, 40, 210, 255};
+const Rgba yellow{240, 220, 10, 255};
+const Rgba quadrants[4] = {red, green, blue, yellow};
 
 // Converts icons written into a private folder to JPEG beside them.
 class ConvertImageFile : public testing::Test {
@@ -132,23 +132,23 @@ IconPage withMaskedQuadrant(IconPage page) {
 TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
     const Rgba halfBlue{30, 40, 210, 128};
     const Rgba clear{10, 10, 10, 0};
-    const Rgba withAlpha[4] = {kRed, halfBlue, clear, kYellow};
-    const Rgba twoColors[4] = {kRed, kBlue, kBlue, kRed};
+    const Rgba withAlpha[4] = {red, halfBlue, clear, yellow};
+    const Rgba twoColors[4] = {red, blue, blue, red};
     struct Row {
         std::string name;
         IconPage page;
     };
     const std::vector<Row> rows = {
         {"1 bit", test::quadrantPage(32, 32, 1, twoColors)},
-        {"4 bits", test::quadrantPage(32, 32, 4, kQuadrants)},
-        {"8 bits", test::quadrantPage(48, 32, 8, kQuadrants)},
-        {"24 bits", test::quadrantPage(32, 48, 24, kQuadrants)},
+        {"4 bits", test::quadrantPage(32, 32, 4, quadrants)},
+        {"8 bits", test::quadrantPage(48, 32, 8, quadrants)},
+        {"24 bits", test::quadrantPage(32, 48, 24, quadrants)},
         {"32 bits with alpha", test::quadrantPage(64, 64, 32, withAlpha)},
         {"PNG with alpha", test::quadrantPage(256, 256, 32, withAlpha, true)},
         {"1 bit masked", withMaskedQuadrant(test::quadrantPage(32, 32, 1, twoColors))},
-        {"4 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 4, kQuadrants))},
-        {"8 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 8, kQuadrants))},
-        {"24 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 24, kQuadrants))},
+        {"4 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 4, quadrants))},
+        {"8 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 8, quadrants))},
+        {"24 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 24, quadrants))},
         // A 32-bit page's mask takes no part: its alpha decides.
         {"32 bits masked", withMaskedQuadrant(test::quadrantPage(32, 32, 32, withAlpha))},
     };
@@ -169,10 +169,10 @@ TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
 // any other way are refused, but for bit fields in that very layout, which
 // come out as the same pixels stored uncompressed.
 TEST_F(ConvertImageFile, OnlyPagesStoredAsTheDecoderReadsThemConvert) {
-    const Rgba twoColors[4] = {kRed, kBlue, kBlue, kRed};
+    const Rgba twoColors[4] = {red, blue, blue, red};
     for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
         const IconPage plain =
-            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColors : kQuadrants);
+            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColors : quadrants);
         const std::string plainJpeg = convertToJpegBytes(test::encodeIcon({plain}));
         ASSERT_TRUE(lastResult_.converted) << bitCount;
         expectJpegShows(path("page.jpg"), plain);
@@ -182,7 +182,7 @@ TEST_F(ConvertImageFile, OnlyPagesStoredAsTheDecoderReadsThemConvert) {
             IconPage page = plain;
             page.bitFields = compression == 3 && (bitCount == 16 || bitCount == 32);
             std::vector<uint8_t> bytes = test::encodeIcon({page});
-            test::patchU32(bytes, test::pageDataAt(bytes, 0) + test::kHeaderCompression,
+            test::patchU32(bytes, test::pageDataAt(bytes, 0) + test::headerCompressionAt,
                            compression);
             const bool readable = page.bitFields;
             EXPECT_EQ(
@@ -201,10 +201,10 @@ TEST_F(ConvertImageFile, OnlyPagesStoredAsTheDecoderReadsThemConvert) {
 // offset and size are never read) give the pixels of the same page with a
 // 40-byte header, masked pixels included, at the depth the page states.
 TEST_F(ConvertImageFile, PagesWithLargerBitmapHeadersShowTheirPixels) {
-    const Rgba twoColors[4] = {kRed, kBlue, kBlue, kRed};
+    const Rgba twoColors[4] = {red, blue, blue, red};
     for (int32_t bitCount : {1, 4, 8, 16, 24, 32}) {
         const IconPage plain = withMaskedQuadrant(
-            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColors : kQuadrants));
+            test::quadrantPage(16, 16, bitCount, bitCount == 1 ? twoColors : quadrants));
         const std::string plainJpeg = convertToJpegBytes(test::encodeIcon({plain}));
         ASSERT_FALSE(plainJpeg.empty()) << bitCount;
         for (const test::BitmapHeader header :
@@ -220,7 +220,7 @@ TEST_F(ConvertImageFile, PagesWithLargerBitmapHeadersShowTheirPixels) {
                 page.bitFields = bitFields;
                 std::vector<uint8_t> bytes = test::encodeIcon({page});
                 if (header == test::BitmapHeader::version5) {
-                    const size_t profile = test::pageDataAt(bytes, 0) + test::kHeaderProfileOffset;
+                    const size_t profile = test::pageDataAt(bytes, 0) + test::headerProfileOffsetAt;
                     test::patchU32(bytes, profile, 0xFFFFFF00u);
                     test::patchU32(bytes, profile + 4, 0xFFFFFF00u);
                 }
@@ -243,7 +243,7 @@ IconPage pngPage(test::PngLayout layout, const Rgba (&colors)[4]) {
 TEST_F(ConvertImageFile, SixteenBitPngPagesComeOutAsTheirPicture) {
     const Rgba greys[4] = {
         {40, 40, 40, 255}, {200, 200, 200, 255}, {90, 90, 90, 255}, {160, 160, 160, 255}};
-    const Rgba withAlpha[4] = {kRed, {30, 40, 210, 128}, kGreen, kYellow};
+    const Rgba withAlpha[4] = {red, {30, 40, 210, 128}, green, yellow};
     struct Row {
         std::string name;
         IconPage page;
@@ -251,7 +251,7 @@ TEST_F(ConvertImageFile, SixteenBitPngPagesComeOutAsTheirPicture) {
     };
     const std::vector<Row> rows = {
         {"grey", pngPage(test::PngLayout::grey16, greys), 8},
-        {"RGB", pngPage(test::PngLayout::rgb16, kQuadrants), 24},
+        {"RGB", pngPage(test::PngLayout::rgb16, quadrants), 24},
         {"RGBA", pngPage(test::PngLayout::rgba16, withAlpha), 32},
     };
     for (const Row& row : rows) {
@@ -277,7 +277,7 @@ TEST_F(ConvertImageFile, SixteenBitPngPagesComeOutAsTheirPicture) {
 }
 
 std::vector<IconPage> pagesOfColors(size_t count) {
-    const Rgba colors[5] = {kRed, kGreen, kBlue, kYellow, {120, 60, 160, 255}};
+    const Rgba colors[5] = {red, green, blue, yellow, {120, 60, 160, 255}};
     std::vector<IconPage> pages;
     for (size_t index = 0; index < count; ++index) {
         const int32_t size = 16 * static_cast<int32_t>(index + 1);
@@ -347,7 +347,7 @@ TEST_F(ConvertImageFile, RandomFrameConvertsOneOfThePages) {
 }
 
 TEST_F(ConvertImageFile, FailedSaveLeavesTheExistingFileAndNoTemporaryFile) {
-    const fs::path icon = write("name.ico", {test::filledPage(16, 16, 24, kRed)});
+    const fs::path icon = write("name.ico", {test::filledPage(16, 16, 24, red)});
     std::ofstream(folder_ / "name.jpg") << "earlier result";
     job_.outputFif = FIF_UNKNOWN;
     const ConversionResult result = convert(icon);
@@ -363,7 +363,7 @@ TEST_F(ConvertImageFile, FailedSaveLeavesTheExistingFileAndNoTemporaryFile) {
 }
 
 TEST_F(ConvertImageFile, SuccessfulSaveReplacesTheExistingFile) {
-    const IconPage page = test::quadrantPage(32, 32, 24, kQuadrants);
+    const IconPage page = test::quadrantPage(32, 32, 24, quadrants);
     std::ofstream(folder_ / "name.jpg") << "earlier result";
     EXPECT_TRUE(convert(write("name.ico", {page})).converted);
     expectJpegShows(path("name.jpg"), page);
@@ -371,7 +371,7 @@ TEST_F(ConvertImageFile, SuccessfulSaveReplacesTheExistingFile) {
 }
 
 TEST_F(ConvertImageFile, NeverOverwritesTheInputFile) {
-    const fs::path icon = write("same.jpg", {test::filledPage(16, 16, 24, kRed)});
+    const fs::path icon = write("same.jpg", {test::filledPage(16, 16, 24, red)});
     const auto before = fs::file_size(icon);
     const ConversionResult result = convert(icon);
     EXPECT_FALSE(result.converted);
@@ -382,7 +382,7 @@ TEST_F(ConvertImageFile, NeverOverwritesTheInputFile) {
 
 TEST_F(ConvertImageFile, ConvertedOnlyWhenEverySelectedPageWasSaved) {
     std::vector<uint8_t> bytes = test::encodeIcon(pagesOfColors(2));
-    test::patchU16(bytes, test::pageDataAt(bytes, 1) + test::kHeaderBitCount, 5);
+    test::patchU16(bytes, test::pageDataAt(bytes, 1) + test::headerBitCountAt, 5);
     ASSERT_TRUE(test::writeBytes(folder_ / "name.ico", bytes));
     const ConversionResult result = convert(folder_ / "name.ico");
     EXPECT_FALSE(result.converted);
@@ -398,7 +398,7 @@ TEST_F(ConvertImageFile, ConvertedOnlyWhenEverySelectedPageWasSaved) {
 }
 
 TEST_F(ConvertImageFile, CreatesFoldersBelowTheOutputFolderOnly) {
-    const fs::path icon = write("name.ico", {test::filledPage(16, 16, 24, kRed)});
+    const fs::path icon = write("name.ico", {test::filledPage(16, 16, 24, red)});
     settings_.advanced.filenameMask = "sub/deeper/%filename%.%ext%";
     ConversionResult result = convert(icon);
     EXPECT_TRUE(result.converted);
@@ -426,7 +426,7 @@ TEST_F(ConvertImageFile, MalformedIconsConvertNothingAndLeaveNothing) {
 }
 
 TEST_F(ConvertImageFile, BytesInMemoryConvertUnderTheNameOfTheirInputFile) {
-    const IconPage page = test::quadrantPage(16, 16, 24, kQuadrants);
+    const IconPage page = test::quadrantPage(16, 16, 24, quadrants);
     job_.inputPath = path("memory.ico");
     EXPECT_TRUE(convertIconBytes(test::encodeIcon({page}), settings_, job_, nullptr).converted);
     expectJpegShows(path("memory.jpg"), page);

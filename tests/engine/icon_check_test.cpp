@@ -18,13 +18,13 @@ using test::filledPage;
 using test::IconPage;
 using test::Rgba;
 
-const Rgba kRed{200, 30, 30, 255};
+const Rgba red{200, 30, 30, 255};
 
 TEST(IconCheck, AcceptsEveryPageKindAndReportsItsSizeAndDepth) {
     const std::vector<test::IconPage> pages = {
-        filledPage(16, 16, 1, kRed),  filledPage(20, 12, 4, kRed),
-        filledPage(33, 17, 8, kRed),  filledPage(31, 31, 24, kRed),
-        filledPage(48, 48, 32, kRed), filledPage(256, 256, 32, kRed, true)};
+        filledPage(16, 16, 1, red),  filledPage(20, 12, 4, red),
+        filledPage(33, 17, 8, red),  filledPage(31, 31, 24, red),
+        filledPage(48, 48, 32, red), filledPage(256, 256, 32, red, true)};
     const std::vector<uint8_t> bytes = test::encodeIcon(pages);
     const IconCheck check = checkIcon(bytes);
     ASSERT_TRUE(check.valid()) << describeFault(check.fault);
@@ -41,12 +41,12 @@ TEST(IconCheck, AcceptsEveryPageKindAndReportsItsSizeAndDepth) {
 }
 
 TEST(IconCheck, FindsMaskedPixelsOfClassicPagesOnly) {
-    IconPage oneMaskedPixel = filledPage(17, 5, 4, kRed);
+    IconPage oneMaskedPixel = filledPage(17, 5, 4, red);
     oneMaskedPixel.mask.assign(17 * 5, 0);
     oneMaskedPixel.mask[17 * 4 + 16] = 1;  // the last pixel of the bottom row
     const std::vector<uint8_t> bytes =
-        test::encodeIcon({filledPage(16, 16, 8, kRed, false, true), oneMaskedPixel,
-                          filledPage(16, 16, 32, kRed, false, true), filledPage(24, 24, 24, kRed)});
+        test::encodeIcon({filledPage(16, 16, 8, red, false, true), oneMaskedPixel,
+                          filledPage(16, 16, 32, red, false, true), filledPage(24, 24, 24, red)});
     const IconCheck check = checkIcon(bytes);
     ASSERT_EQ(check.pages.size(), 4u);
     EXPECT_TRUE(check.pages[0].maskMarksPixels);
@@ -57,7 +57,7 @@ TEST(IconCheck, FindsMaskedPixelsOfClassicPagesOnly) {
 
 TEST(IconCheck, IgnoresSetPaddingBitsOfTheMask) {
     // A 17-pixel row of the mask takes 4 bytes; bits past the 17th mark no pixel.
-    std::vector<uint8_t> bytes = test::encodeIcon({filledPage(17, 2, 24, kRed)});
+    std::vector<uint8_t> bytes = test::encodeIcon({filledPage(17, 2, 24, red)});
     const size_t maskStart = bytes.size() - 2 * 4;
     for (size_t row = 0; row < 2; ++row) {
         bytes[maskStart + row * 4 + 2] = 0x7F;
@@ -131,8 +131,8 @@ TEST(IconCheck, RefusesEveryMalformedFixtureWithItsCause) {
 
 TEST(IconCheck, RefusesOnlyTheBrokenPageOfAnOtherwiseSoundIcon) {
     std::vector<uint8_t> bytes =
-        test::encodeIcon({filledPage(16, 16, 8, kRed), filledPage(32, 32, 24, kRed)});
-    test::patchU16(bytes, test::pageDataAt(bytes, 1) + test::kHeaderBitCount, 5);
+        test::encodeIcon({filledPage(16, 16, 8, red), filledPage(32, 32, 24, red)});
+    test::patchU16(bytes, test::pageDataAt(bytes, 1) + test::headerBitCountAt, 5);
     const IconCheck check = checkIcon(bytes);
     ASSERT_TRUE(check.valid());
     ASSERT_EQ(check.pages.size(), 2u);
@@ -141,8 +141,8 @@ TEST(IconCheck, RefusesOnlyTheBrokenPageOfAnOtherwiseSoundIcon) {
 }
 
 TEST(IconCheck, BoundsThePageCountEvenWhenTheDirectoryFits) {
-    std::vector<uint8_t> bytes = test::encodeIcon({filledPage(16, 16, 8, kRed)});
-    const size_t pages = kMaxIconPages + 1;
+    std::vector<uint8_t> bytes = test::encodeIcon({filledPage(16, 16, 8, red)});
+    const size_t pages = maxIconPages + 1;
     bytes.resize(test::directoryEntryAt(pages) + 2048);
     test::patchU16(bytes, 4, static_cast<uint16_t>(pages));
     EXPECT_EQ(checkIcon(bytes).fault, IconFault::tooManyPages);
@@ -152,14 +152,14 @@ TEST(IconCheck, BoundsThePageCountEvenWhenTheDirectoryFits) {
 // reads as the check saw it. Run under the sanitizer build, this also shows
 // that no accepted page makes the decoder touch memory it should not.
 TEST(IconCheck, AcceptedPagesOfDamagedIconsDecodeAtTheSizeTheCheckSaw) {
-    IconPage version5 = filledPage(20, 20, 8, kRed);
+    IconPage version5 = filledPage(20, 20, 8, red);
     version5.header = test::BitmapHeader::version5;
-    IconPage bitFields = filledPage(12, 12, 16, kRed);
+    IconPage bitFields = filledPage(12, 12, 16, red);
     bitFields.bitFields = true;
     const std::vector<uint8_t> sound = test::encodeIcon(
-        {filledPage(16, 16, 1, kRed, false, true), filledPage(20, 12, 4, kRed),
-         filledPage(24, 24, 8, kRed), filledPage(32, 32, 24, kRed), filledPage(32, 32, 32, kRed),
-         filledPage(40, 40, 32, kRed, true), version5, bitFields});
+        {filledPage(16, 16, 1, red, false, true), filledPage(20, 12, 4, red),
+         filledPage(24, 24, 8, red), filledPage(32, 32, 24, red), filledPage(32, 32, 32, red),
+         filledPage(40, 40, 32, red, true), version5, bitFields});
     std::mt19937 random(2024);
     int acceptedPages = 0;
     for (int round = 0; round < 1500; ++round) {

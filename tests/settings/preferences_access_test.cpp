@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uid_t kSecondUser = 65534;
+constexpr uid_t secondUser = 65534;
 
 // What one start and close of the window mode did with config.ini.
 struct StartAndClose {
@@ -150,7 +150,7 @@ TEST(PreferencesAccess, ConfigIniIsNeverDestroyed) {
         {"mode 000", true,
          [](const fs::path& path) {
              writeConfig(path);
-             EXPECT_EQ(chown(path.c_str(), kSecondUser, kSecondUser), 0);
+             EXPECT_EQ(chown(path.c_str(), secondUser, secondUser), 0);
              chmod(path.c_str(), 0);
          },
          false, 95, "Permission denied", "could not be read: Permission denied",
@@ -158,7 +158,7 @@ TEST(PreferencesAccess, ConfigIniIsNeverDestroyed) {
         {"read-only for its owner", true,
          [](const fs::path& path) {
              writeConfig(path);
-             EXPECT_EQ(chown(path.c_str(), kSecondUser, kSecondUser), 0);
+             EXPECT_EQ(chown(path.c_str(), secondUser, secondUser), 0);
              chmod(path.c_str(), 0444);
          },
          true, 70, "", "Permission denied", "file, JPG Quality = 70"},
@@ -197,8 +197,8 @@ TEST(PreferencesAccess, ConfigIniIsNeverDestroyed) {
                 skippedAny = true;
                 continue;
             }
-            user = kSecondUser;
-            ASSERT_EQ(chown(folder.c_str(), kSecondUser, kSecondUser), 0);
+            user = secondUser;
+            ASSERT_EQ(chown(folder.c_str(), secondUser, secondUser), 0);
         }
         const fs::path path = folder / "config.ini";
         row.place(path);

@@ -13,13 +13,13 @@ namespace tessaro::test {
 
 namespace {
 
-constexpr size_t kBitmapHeaderSize = 40;
-constexpr uint32_t kBitFieldsCompression = 3;
+constexpr size_t bitmapHeaderSize = 40;
+constexpr uint32_t bitFieldsCompression = 3;
 // Colour space tags of the larger headers: "sRGB", and "MBED" for a profile
 // held in the page.
-constexpr uint32_t kStandardColorSpace = 0x73524742;
-constexpr uint32_t kEmbeddedProfile = 0x4D424544;
-const std::vector<uint8_t> kProfileBytes(48, 0xA5);
+constexpr uint32_t standardColorSpace = 0x73524742;
+constexpr uint32_t embeddedProfile = 0x4D424544;
+const std::vector<uint8_t> profileBytes(48, 0xA5);
 
 struct MemoryDeleter {
     void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
@@ -76,13 +76,13 @@ std::optional<std::pair<std::vector<Rgba>, std::vector<uint8_t>>> indexPixels(
 uint32_t headerSize(BitmapHeader header) {
     switch (header) {
         case BitmapHeader::plain:
-            return kBitmapHeaderSize;
+            return bitmapHeaderSize;
         case BitmapHeader::version4:
             return 108;
         case BitmapHeader::version5:
             return 124;
     }
-    return kBitmapHeaderSize;
+    return bitmapHeaderSize;
 }
 
 // The bitmap header, followed by the bit-field masks when a plain header has them.
@@ -92,24 +92,24 @@ void appendBitmapHeader(std::vector<uint8_t>& bytes, const IconPage& page) {
     appendU32(bytes, static_cast<uint32_t>(page.height * 2));
     appendU16(bytes, 1);
     appendU16(bytes, static_cast<uint16_t>(page.bitCount));
-    appendU32(bytes, page.bitFields ? kBitFieldsCompression : 0);
+    appendU32(bytes, page.bitFields ? bitFieldsCompression : 0);
     for (int field = 0; field < 5; ++field)
         appendU32(bytes, 0);
     const bool larger = page.header != BitmapHeader::plain;
     // Larger headers hold the red, green and blue masks whether the page uses them or not.
     if (page.bitFields || larger) {
-        constexpr std::array<uint32_t, 3> kFiveBits = {0x7C00, 0x03E0, 0x001F};
-        constexpr std::array<uint32_t, 3> kEightBits = {0x00FF0000, 0x0000FF00, 0x000000FF};
+        constexpr std::array<uint32_t, 3> fiveBits = {0x7C00, 0x03E0, 0x001F};
+        constexpr std::array<uint32_t, 3> eightBits = {0x00FF0000, 0x0000FF00, 0x000000FF};
         const std::array<uint32_t, 3> masks = !page.bitFields       ? std::array<uint32_t, 3>{}
-                                              : page.bitCount == 16 ? kFiveBits
-                                                                    : kEightBits;
+                                              : page.bitCount == 16 ? fiveBits
+                                                                    : eightBits;
         for (const uint32_t mask : masks)
             appendU32(bytes, mask);
     }
     if (larger) {
         appendU32(bytes, page.bitCount == 32 ? 0xFF000000 : 0);
         const bool version5 = page.header == BitmapHeader::version5;
-        appendU32(bytes, version5 ? kEmbeddedProfile : kStandardColorSpace);
+        appendU32(bytes, version5 ? embeddedProfile : standardColorSpace);
         // Colour end points, gamma, then the version 5 header's intent,
         // profile offset and size, and a reserved field: all zero until the
         // profile is placed.
@@ -183,9 +183,9 @@ std::vector<uint8_t> encodeClassicPage(const IconPage& page) {
     bytes.insert(bytes.end(), xorBits.begin(), xorBits.end());
     bytes.insert(bytes.end(), andBits.begin(), andBits.end());
     if (page.header == BitmapHeader::version5) {
-        patchU32(bytes, kHeaderProfileOffset, static_cast<uint32_t>(bytes.size()));
-        patchU32(bytes, kHeaderProfileOffset + 4, static_cast<uint32_t>(kProfileBytes.size()));
-        bytes.insert(bytes.end(), kProfileBytes.begin(), kProfileBytes.end());
+        patchU32(bytes, headerProfileOffsetAt, static_cast<uint32_t>(bytes.size()));
+        patchU32(bytes, headerProfileOffsetAt + 4, static_cast<uint32_t>(profileBytes.size()));
+        bytes.insert(bytes.end(), profileBytes.begin(), profileBytes.end());
     }
     return bytes;
 }
@@ -382,7 +382,7 @@ void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
 }
 
 size_t pageDataAt(const std::vector<uint8_t>& icon, size_t page) {
-    return readU32(icon, directoryEntryAt(page) + kEntryOffset);
+    return readU32(icon, directoryEntryAt(page) + entryOffsetAt);
 }
 
 std::vector<uint8_t> truncatedAt(std::vector<uint8_t> bytes, size_t size) {
@@ -404,9 +404,9 @@ std::vector<MalformedIcon> malformedIcons() {
     const std::vector<uint8_t> png = encodeIcon({filledPage(32, 32, 32, red, true)});
     const size_t entry = directoryEntryAt(0);
     const size_t header = pageDataAt(classic, 0);
-    const uint32_t classicSize = readU32(classic, entry + kEntrySize);
+    const uint32_t classicSize = readU32(classic, entry + entrySizeAt);
     // Palette of 256 entries, then the XOR bitmap (16 rows of 16 bytes), then the AND mask.
-    const uint32_t xorStart = static_cast<uint32_t>(kBitmapHeaderSize + 256 * 4);
+    const uint32_t xorStart = static_cast<uint32_t>(bitmapHeaderSize + 256 * 4);
 
     std::vector<MalformedIcon> table;
     auto patched = [&](std::string name, const std::vector<uint8_t>& base, size_t offset,
@@ -429,39 +429,39 @@ std::vector<MalformedIcon> malformedIcons() {
     patched("cursor type", classic, 2, 2, 2);
     patched("zero pages", classic, 4, 0, 2);
     patched("65535 pages", classic, 4, 65535, 2);
-    patched("entry beyond the file", classic, entry + kEntryOffset,
+    patched("entry beyond the file", classic, entry + entryOffsetAt,
             static_cast<uint32_t>(classic.size() + 16), 4);
-    patched("entry offset and size overflow", classic, entry + kEntryOffset, 0xFFFFFFF0u, 4);
-    patched("entry size beyond the file", classic, entry + kEntrySize, classicSize + 1, 4);
-    patched("entry size zero", classic, entry + kEntrySize, 0, 4);
-    patched("entry inside the directory", classic, entry + kEntryOffset, 2, 4);
-    patched("bitmap header size zero", classic, header + kHeaderSize, 0, 4);
-    patched("bitmap header size huge", classic, header + kHeaderSize, 0x7FFFFFF0u, 4);
-    patched("absurd width", classic, header + kHeaderWidth, 0x7FFFFFFFu, 4);
-    patched("negative width", classic, header + kHeaderWidth, 0xFFFFFFF0u, 4);
-    patched("zero width", classic, header + kHeaderWidth, 0, 4);
-    patched("absurd height", classic, header + kHeaderHeight, 0x7FFFFFFEu, 4);
-    patched("negative height", classic, header + kHeaderHeight, 0xFFFFFFE0u, 4);
-    patched("height of one row pair", classic, header + kHeaderHeight, 1, 4);
-    patched("zero planes", classic, header + kHeaderPlanes, 0, 2);
+    patched("entry offset and size overflow", classic, entry + entryOffsetAt, 0xFFFFFFF0u, 4);
+    patched("entry size beyond the file", classic, entry + entrySizeAt, classicSize + 1, 4);
+    patched("entry size zero", classic, entry + entrySizeAt, 0, 4);
+    patched("entry inside the directory", classic, entry + entryOffsetAt, 2, 4);
+    patched("bitmap header size zero", classic, header + headerSizeAt, 0, 4);
+    patched("bitmap header size huge", classic, header + headerSizeAt, 0x7FFFFFF0u, 4);
+    patched("absurd width", classic, header + headerWidthAt, 0x7FFFFFFFu, 4);
+    patched("negative width", classic, header + headerWidthAt, 0xFFFFFFF0u, 4);
+    patched("zero width", classic, header + headerWidthAt, 0, 4);
+    patched("absurd height", classic, header + headerHeightAt, 0x7FFFFFFEu, 4);
+    patched("negative height", classic, header + headerHeightAt, 0xFFFFFFE0u, 4);
+    patched("height of one row pair", classic, header + headerHeightAt, 1, 4);
+    patched("zero planes", classic, header + headerPlanesAt, 0, 2);
     for (uint32_t bitCount : {0u, 3u, 7u, 12u, 31u, 64u}) {
-        patched("bit count " + std::to_string(bitCount), classic, header + kHeaderBitCount,
+        patched("bit count " + std::to_string(bitCount), classic, header + headerBitCountAt,
                 bitCount, 2);
     }
-    patched("oversized palette", classic, header + kHeaderColorsUsed, 100000, 4);
-    patched("unknown compression", classic, header + kHeaderCompression, 99, 4);
+    patched("oversized palette", classic, header + headerColorsUsedAt, 100000, 4);
+    patched("unknown compression", classic, header + headerCompressionAt, 99, 4);
     IconPage sixteenBits = filledPage(16, 16, 16, red);
     sixteenBits.bitFields = true;
     const std::vector<uint8_t> bitFields = encodeIcon({sixteenBits});
-    patched("bit fields of another layout", bitFields, pageDataAt(bitFields, 0) + kHeaderMasks,
+    patched("bit fields of another layout", bitFields, pageDataAt(bitFields, 0) + headerMasksAt,
             0xF800, 4);
     IconPage version5 = filledPage(16, 16, 24, red);
     version5.header = BitmapHeader::version5;
-    patched("larger bitmap header cut short", encodeIcon({version5}), entry + kEntrySize, 100, 4);
-    patched("palette beyond the entry", classic, entry + kEntrySize,
-            static_cast<uint32_t>(kBitmapHeaderSize + 100), 4);
-    patched("XOR bitmap beyond the entry", classic, entry + kEntrySize, xorStart + 100, 4);
-    patched("AND mask beyond the entry", classic, entry + kEntrySize, classicSize - 1, 4);
+    patched("larger bitmap header cut short", encodeIcon({version5}), entry + entrySizeAt, 100, 4);
+    patched("palette beyond the entry", classic, entry + entrySizeAt,
+            static_cast<uint32_t>(bitmapHeaderSize + 100), 4);
+    patched("XOR bitmap beyond the entry", classic, entry + entrySizeAt, xorStart + 100, 4);
+    patched("AND mask beyond the entry", classic, entry + entrySizeAt, classicSize - 1, 4);
     // The PNG header's width and height follow the signature, the chunk length and "IHDR".
     const size_t ihdr = pageDataAt(png, 0) + 16;
     auto bigEndian = [](uint32_t value) {
@@ -480,9 +480,9 @@ std::vector<MalformedIcon> malformedIcons() {
     const std::vector<uint8_t> twoPages =
         encodeIcon({filledPage(16, 16, 8, red), filledPage(16, 16, 8, red)});
     const size_t secondEntry = directoryEntryAt(1);
-    patched("overlapping entries", twoPages, secondEntry + kEntryOffset,
+    patched("overlapping entries", twoPages, secondEntry + entryOffsetAt,
             static_cast<uint32_t>(pageDataAt(twoPages, 0) + 100), 4);
-    patched("entries sharing one page", twoPages, secondEntry + kEntryOffset,
+    patched("entries sharing one page", twoPages, secondEntry + entryOffsetAt,
             static_cast<uint32_t>(pageDataAt(twoPages, 0)), 4);
     return table;
 }

@@ -76,29 +76,29 @@ bool writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& b
 bool writeIcon(const std::filesystem::path& path, const std::vector<IconPage>& pages);
 
 // Where the parts of an encoded icon lie, for patching malformed variants.
-constexpr size_t kIconHeaderSize = 6;
-constexpr size_t kDirectoryEntrySize = 16;
+constexpr size_t iconHeaderSize = 6;
+constexpr size_t directoryEntrySize = 16;
 constexpr size_t directoryEntryAt(size_t page) {
-    return kIconHeaderSize + page * kDirectoryEntrySize;
+    return iconHeaderSize + page * directoryEntrySize;
 }
 // Field offsets inside a directory entry and inside a page's bitmap header.
 enum EntryField : size_t {
-    kEntryWidth = 0,
-    kEntryHeight = 1,
-    kEntryBitCount = 6,
-    kEntrySize = 8,
-    kEntryOffset = 12
+    entryWidthAt = 0,
+    entryHeightAt = 1,
+    entryBitCountAt = 6,
+    entrySizeAt = 8,
+    entryOffsetAt = 12
 };
 enum BitmapField : size_t {
-    kHeaderSize = 0,
-    kHeaderWidth = 4,
-    kHeaderHeight = 8,
-    kHeaderPlanes = 12,
-    kHeaderBitCount = 14,
-    kHeaderCompression = 16,
-    kHeaderColorsUsed = 32,
-    kHeaderMasks = 40,           // red, green, blue: in a larger header, or after a 40-byte one
-    kHeaderProfileOffset = 112,  // then the profile's size, in a version 5 header
+    headerSizeAt = 0,
+    headerWidthAt = 4,
+    headerHeightAt = 8,
+    headerPlanesAt = 12,
+    headerBitCountAt = 14,
+    headerCompressionAt = 16,
+    headerColorsUsedAt = 32,
+    headerMasksAt = 40,           // red, green, blue: in a larger header, or after a 40-byte one
+    headerProfileOffsetAt = 112,  // then the profile's size, in a version 5 header
 };
 
 uint32_t readU32(const std::vector<uint8_t>& bytes, size_t offset);

@@ -64,39 +64,39 @@ void expectDecodesAs(std::vector<uint8_t> bytes, const std::vector<IconPage>& pa
     }
 }
 
-const Rgba kBlack{0, 0, 0, 255};
-const Rgba kWhite{255, 255, 255, 255};
-const Rgba kQuadrants[4] = {
+const Rgba black{0, 0, 0, 255};
+const Rgba white{255, 255, 255, 255};
+const Rgba quadrants[4] = {
     {200, 20, 20, 255}, {20, 180, 40, 255}, {30, 40, 210, 255}, {240, 220, 10, 128}};
-const Rgba kTwoColors[4] = {kBlack, kWhite, kWhite, kBlack};
+const Rgba twoColors[4] = {black, white, white, black};
 
 TEST(IconWriter, EveryPageKindDecodesWithItsSizeDepthAndPixels) {
     const std::vector<IconPage> pages = {
-        quadrantPage(16, 16, 1, kTwoColors),        quadrantPage(20, 12, 4, kQuadrants),
-        quadrantPage(33, 17, 8, kQuadrants),        quadrantPage(31, 31, 24, kQuadrants),
-        quadrantPage(48, 48, 32, kQuadrants),       quadrantPage(256, 256, 32, kQuadrants, true),
-        quadrantPage(64, 40, 32, kQuadrants, true),
+        quadrantPage(16, 16, 1, twoColors),        quadrantPage(20, 12, 4, quadrants),
+        quadrantPage(33, 17, 8, quadrants),        quadrantPage(31, 31, 24, quadrants),
+        quadrantPage(48, 48, 32, quadrants),       quadrantPage(256, 256, 32, quadrants, true),
+        quadrantPage(64, 40, 32, quadrants, true),
     };
     expectDecodesAs(encodeIcon(pages), pages, 0);
 }
 
 TEST(IconWriter, AndMaskBecomesAlphaWhenFreeImageIsAskedForIt) {
-    const std::vector<IconPage> pages = {filledPage(16, 16, 1, kBlack, false, true),
-                                         filledPage(17, 9, 4, kQuadrants[1], false, true),
-                                         filledPage(32, 32, 8, kQuadrants[2], false, true),
-                                         filledPage(24, 24, 24, kQuadrants[0], false, true)};
+    const std::vector<IconPage> pages = {filledPage(16, 16, 1, black, false, true),
+                                         filledPage(17, 9, 4, quadrants[1], false, true),
+                                         filledPage(32, 32, 8, quadrants[2], false, true),
+                                         filledPage(24, 24, 24, quadrants[0], false, true)};
     expectDecodesAs(encodeIcon(pages), pages, ICO_MAKEALPHA);
 }
 
 TEST(IconWriter, RefusesPagesItCannotEncode) {
-    IconPage tooManyColors = quadrantPage(16, 16, 1, kQuadrants);
-    IconPage wrongPixelCount = filledPage(16, 16, 32, kBlack);
+    IconPage tooManyColors = quadrantPage(16, 16, 1, quadrants);
+    IconPage wrongPixelCount = filledPage(16, 16, 32, black);
     wrongPixelCount.pixels.pop_back();
     EXPECT_TRUE(encodeIcon({tooManyColors}).empty());
     EXPECT_TRUE(encodeIcon({wrongPixelCount}).empty());
-    IconPage bitFieldsAt24 = filledPage(16, 16, 24, kBlack);
+    IconPage bitFieldsAt24 = filledPage(16, 16, 24, black);
     bitFieldsAt24.bitFields = true;
-    EXPECT_TRUE(encodeIcon({filledPage(16, 16, 2, kBlack)}).empty());
+    EXPECT_TRUE(encodeIcon({filledPage(16, 16, 2, black)}).empty());
     EXPECT_TRUE(encodeIcon({bitFieldsAt24}).empty());
 }
 
