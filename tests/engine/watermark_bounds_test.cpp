@@ -35,7 +35,7 @@ struct CanvasLog {
     }
 };
 
-// The spec's road, without windows: the whole block drawn, turned by
+// The straightforward road, without windows: the whole block drawn, turned by
 // FreeImage, fitted, placed and pasted over a white page.
 Image wholeBlockWatermark(const Settings& settings, const WatermarkFont& font, int32_t width,
                           int32_t height) {
