@@ -35,15 +35,15 @@ inline Settings consoleDefaults() {
 inline void convertIcon(const uint8_t* data, std::size_t size, const Settings& settings,
                         const WatermarkFont* font) {
     static ScratchFolder folder;
-    ConversionJob job;
-    job.outputFormat = "jpg";
-    if (!prepareRun(settings, job))
+    ConversionRequest request;
+    request.output.formatKey = "jpg";
+    if (!prepareOutput(settings, request.output))
         failCheck("the run cannot be prepared");
-    job.outputFolder = folder.path();
-    job.inputPath = folder.path() + "input.ico";
+    request.output.folder = folder.path();
+    request.inputPath = folder.path() + "input.ico";
 
     ConversionResult result =
-        convertIconBytes(std::vector<uint8_t>(data, data + size), settings, job, font);
+        convertIconBytes(std::vector<uint8_t>(data, data + size), settings, request, font);
     if (result.converted != (result.failure == ConversionFailure::none))
         failCheck("converted disagrees with the failure");
     if (result.converted && result.writtenFiles.empty())

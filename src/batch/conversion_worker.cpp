@@ -19,18 +19,17 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
             break;
         const auto& [path, entry] = *next;
         ++taken;
-        job.inputPath = path;
-        job.inputSubfolder = entry.subfolder;
+        const ConversionRequest request = fileRequest(job, path, entry);
         {
             std::lock_guard guard(progress.progressLock);
             progress.processedCount = taken;
-            progress.currentFile = job.inputPath;
+            progress.currentFile = path;
         }
         if (debug)
-            printLine("Processing: " + job.inputPath);
-        ConversionResult result = convertFile(settings, job, font);
+            printLine("Processing: " + path);
+        ConversionResult result = convertFile(settings, request, font);
         if (debug) {
-            printLine("Saving As: " + job.outputPath);
+            printLine("Saving As: " + result.outputPath);
             printLine(result.converted ? "OK" : "Not OK");
         }
         if (job.consoleMode == 1)
@@ -49,7 +48,7 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
         // Every page file written carries the chosen time, also when another
         // page of the same icon failed: the time describes the file, not the run.
         for (const std::string& written : result.writtenFiles)
-            applyOutputFileTime(written, settings, job);
+            applyOutputFileTime(written, settings, path);
     }
     std::lock_guard guard(progress.progressLock);
     progress.convertedCount = converted;

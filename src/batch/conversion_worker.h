@@ -15,7 +15,8 @@ struct WatermarkFont;
 
 // The engine's conversion of the current input file; runs can swap it only to
 // observe the worker itself.
-using FileConversion = ConversionResult (*)(const Settings&, ConversionJob&, const WatermarkFont*);
+using FileConversion = ConversionResult (*)(const Settings&, const ConversionRequest&,
+                                            const WatermarkFont*);
 
 // Converts the queued input files one after another. Before each file, and
 // before it ends, it waits while progress.paused is 1; then it looks at

@@ -165,10 +165,10 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
                 job.inputBaseFolder = value;
                 break;
             case OptionRole::output:
-                job.outputFolder = value;
+                job.output.folder = value;
                 break;
             case OptionRole::conversion:
-                job.outputFormat = value;
+                job.output.formatKey = value;
                 break;
             case OptionRole::profile:
                 if (!loadProfile(value, settings)) {

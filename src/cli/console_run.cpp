@@ -118,30 +118,30 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     if (!resolveInputFile(job))
         return fail("Error: Invalid input file");
 
-    if (job.outputFolder.empty())
-        job.outputFolder = fs::path(job.inputPath).parent_path().string();
-    printer.debugLine("Output: ", job.outputFolder);
-    if (job.outputFolder.starts_with(".."))
+    if (job.output.folder.empty())
+        job.output.folder = fs::path(job.inputPath).parent_path().string();
+    printer.debugLine("Output: ", job.output.folder);
+    if (job.output.folder.starts_with(".."))
         return fail("Error: Incorrect output folder");
-    job.outputFolder = absoluteFolderText(job.outputFolder);
+    job.output.folder = absoluteFolderText(job.output.folder);
     std::error_code error;
-    if (!fs::is_directory(job.outputFolder, error))
+    if (!fs::is_directory(job.output.folder, error))
         return fail("Error: Invalid output folder");
 
     if (job.inputFormat.empty())
         job.inputFormat = productInputFormats().front();
-    if (job.outputFormat.empty())
-        job.outputFormat = productOutputFormats().front();
-    printer.debugLine("Conversion: ", job.outputFormat);
-    if (!isOutputFormat(job.outputFormat))
+    if (job.output.formatKey.empty())
+        job.output.formatKey = productOutputFormats().front();
+    printer.debugLine("Conversion: ", job.output.formatKey);
+    if (!isOutputFormat(job.output.formatKey))
         return fail("Error: Invalid conversion type");
 
     printer.debugLines(loadOptionLines(settings, job.inputFormat));
-    printer.debugLines(saveOptionLines(settings, job.outputFormat));
-    int32_t OutputSettings::*depthField = bitDepthSetting(job.outputFormat);
-    if (depthField != nullptr && !isAllowedBpp(job.outputFormat, settings.output.*depthField))
-        return fail("Error: Invalid " + job.outputFormat + "-bpp value");
-    if (job.outputFormat == "jpg" &&
+    printer.debugLines(saveOptionLines(settings, job.output.formatKey));
+    int32_t OutputSettings::*depthField = bitDepthSetting(job.output.formatKey);
+    if (depthField != nullptr && !isAllowedBpp(job.output.formatKey, settings.output.*depthField))
+        return fail("Error: Invalid " + job.output.formatKey + "-bpp value");
+    if (job.output.formatKey == "jpg" &&
         (settings.output.jpgQuality < 1 || settings.output.jpgQuality > 100))
         return fail("Error: Invalid jpg-quality value");
 
@@ -202,7 +202,7 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     }
     printer.debugSection(ListingSection::advanced);
 
-    if (!prepareRun(settings, job))
+    if (!prepareOutput(settings, job.output))
         return fail("Error: Invalid conversion type");
 
     printer.say("General", "Importing");

@@ -63,25 +63,26 @@ Image decodePage(OpenIcon& icon, int32_t page) {
 }
 
 // Rotation to watermark, with the transparency flattened between resizing and
-// flipping. Records the size after geometry, which the frame and watermark use.
-Image runChain(Image image, const Settings& settings, ConversionJob& job,
-               const WatermarkFont* font) {
+// flipping. Records the size after geometry, which the frame and watermark
+// use, and the depth the page is saved with.
+Image runChain(Image image, const Settings& settings, const ConversionRequest& request,
+               PageFacts& page, const WatermarkFont* font) {
     image = rotateImage(std::move(image), settings);
     // The size is read before the call: the image argument may be moved from
     // before the other arguments are evaluated.
     const int32_t rotatedWidth = widthOf(image);
     const int32_t rotatedHeight = heightOf(image);
     image = resizeImage(std::move(image), rotatedWidth, rotatedHeight, settings);
-    job.imageWidth = widthOf(image);
-    job.imageHeight = heightOf(image);
+    page.width = widthOf(image);
+    page.height = heightOf(image);
     image = flattenOntoWhite(std::move(image));
     image = flipImage(std::move(image), settings);
     image = adjustColors(std::move(image), settings);
     image = makeGreyscale(std::move(image), settings);
     image = applyThreshold(std::move(image), settings);
-    image = drawFrame(std::move(image), job.imageWidth, job.imageHeight, settings);
-    image = drawWatermark(std::move(image), job.imageWidth, job.imageHeight, settings, job, font);
-    return convertToTargetDepth(std::move(image), job);
+    image = drawFrame(std::move(image), page.width, page.height, settings);
+    image = drawWatermark(std::move(image), settings, request, page, font);
+    return convertToTargetDepth(std::move(image), request.output, page.depth);
 }
 
 bool isInputFile(const std::string& savePath, const std::string& inputPath) {
@@ -99,42 +100,47 @@ void recordFailure(ConversionResult& result, ConversionFailure failure, std::str
 // Converts and saves one selected page, recording the file it wrote or why
 // it wrote none.
 void convertPage(OpenIcon& icon, int32_t page, bool numberPages, const Settings& settings,
-                 ConversionJob& job, const WatermarkFont* font, ConversionResult& result) {
+                 const ConversionRequest& request, const WatermarkFont* font,
+                 ConversionResult& result) {
     const std::string pageName = "page " + std::to_string(page + 1);
     const IconPageCheck& pageCheck = icon.check.pages[page];
     if (!pageCheck.valid()) {
-        return recordFailure(result, ConversionFailure::pageRefused, job.inputPath,
+        return recordFailure(result, ConversionFailure::pageRefused, request.inputPath,
                              pageName + ": " + std::string(describeFault(pageCheck.fault)));
     }
     Image image = decodePage(icon, page);
     if (!image || widthOf(image) == 0 || heightOf(image) == 0) {
-        return recordFailure(result, ConversionFailure::pageNotDecoded, job.inputPath,
+        return recordFailure(result, ConversionFailure::pageNotDecoded, request.inputPath,
                              pageName + " could not be decoded");
     }
-    job.sourceBpp = pageCheck.maskMarksPixels ? pageCheck.bitCount
-                                              : static_cast<int32_t>(FreeImage_GetBPP(image.get()));
-    if (job.autoBpp != 0)
-        job.targetBpp = autoTargetDepth(job.outputFormat, job.sourceBpp);
+    const OutputRequest& output = request.output;
+    PageFacts& facts = result.page;
+    facts.sourceDepth = pageCheck.maskMarksPixels
+                            ? pageCheck.bitCount
+                            : static_cast<int32_t>(FreeImage_GetBPP(image.get()));
+    facts.depth = output.automaticDepth() ? autoTargetDepth(output.formatKey, facts.sourceDepth)
+                                          : output.bitDepth;
 
-    image = runChain(std::move(image), settings, job, font);
-    job.outputPath = buildOutputPath(settings, job);
-    std::string savePath =
-        numberPages ? withPageNumber(job.outputPath, job.outputFormat, page + 1) : job.outputPath;
+    image = runChain(std::move(image), settings, request, facts, font);
+    result.outputPath = buildOutputPath(settings, request, facts);
+    std::string savePath = numberPages
+                               ? withPageNumber(result.outputPath, output.formatKey, page + 1)
+                               : result.outputPath;
 
     if (!image) {
         return recordFailure(result, ConversionFailure::noImage, std::move(savePath),
                              "the page could not be converted");
     }
-    if (isInputFile(savePath, job.inputPath)) {
+    if (isInputFile(savePath, request.inputPath)) {
         return recordFailure(result, ConversionFailure::wouldOverwriteInput, std::move(savePath),
                              "this is the input file, which is never written over");
     }
-    if (Result<void> folder = prepareFolderOf(savePath, job.outputFolder); !folder) {
+    if (Result<void> folder = prepareFolderOf(savePath, output.folder); !folder) {
         return recordFailure(result, ConversionFailure::outputFolderMissing, std::move(savePath),
                              folder.failure().reason);
     }
     if (Result<void> saved =
-            saveImageAtomically(image.get(), job.outputFif, savePath, job.saveFlags);
+            saveImageAtomically(image.get(), output.fif, savePath, output.saveFlags);
         !saved) {
         return recordFailure(result, ConversionFailure::saveFailed, std::move(savePath),
                              saved.failure().reason);
@@ -144,26 +150,26 @@ void convertPage(OpenIcon& icon, int32_t page, bool numberPages, const Settings&
 
 }  // namespace
 
-ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
+ConversionResult convertImageFile(const Settings& settings, const ConversionRequest& request,
                                   const WatermarkFont* font) {
-    Result<std::vector<uint8_t>> bytes = readRegularFile(job.inputPath, maxIconFileBytes);
+    Result<std::vector<uint8_t>> bytes = readRegularFile(request.inputPath, maxIconFileBytes);
     if (!bytes) {
         ConversionResult result;
-        recordFailure(result, ConversionFailure::unreadableFile, job.inputPath,
+        recordFailure(result, ConversionFailure::unreadableFile, request.inputPath,
                       bytes.failure().reason);
         return result;
     }
-    return convertIconBytes(std::move(*bytes), settings, job, font);
+    return convertIconBytes(std::move(*bytes), settings, request, font);
 }
 
 ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& settings,
-                                  ConversionJob& job, const WatermarkFont* font) {
+                                  const ConversionRequest& request, const WatermarkFont* font) {
     ConversionResult result;
     OpenIcon icon;
     icon.bytes = std::move(bytes);
     icon.check = checkIcon(icon.bytes);
     if (!icon.check.valid()) {
-        recordFailure(result, ConversionFailure::notAnIcon, job.inputPath,
+        recordFailure(result, ConversionFailure::notAnIcon, request.inputPath,
                       std::string(describeFault(icon.check.fault)));
         return result;
     }
@@ -176,7 +182,7 @@ ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& se
     // A process that is ending keeps the pages written so far and takes no
     // further one.
     for (int32_t page = pages.first; page <= pages.last && !processEnding(); ++page)
-        convertPage(icon, page, numberPages, settings, job, font, result);
+        convertPage(icon, page, numberPages, settings, request, font, result);
     result.converted = result.failure == ConversionFailure::none;
     return result;
 }

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/page_facts.h"
 #include "engine/watermark.h"
-#include "settings/conversion_job.h"
+#include "settings/conversion_request.h"
 #include "settings/settings.h"
 
 namespace tessaro {
@@ -37,21 +38,23 @@ struct ConversionResult {
     ConversionFailure failure = ConversionFailure::none;
     // Every failure, in page order; empty when converted.
     std::vector<FailedPage> failedPages;
+    // The last page that was decoded: its size after geometry, its depths.
+    PageFacts page;
+    // That page's save path without the page number; "" when no page got one.
+    std::string outputPath;
 };
 
-// Converts the icon at `job.inputPath`: its selected pages run through the
-// chain and are saved in `job.outputFormat` under names from the file-name
-// mask, each page of a multi-page "All Frames" run with "[k]" before the
-// extension. Sets `job.sourceBpp`, `job.imageWidth`, `job.imageHeight`,
-// `job.outputPath` (without the page number) and, with automatic depth,
-// `job.targetBpp` for each page. Never throws and never reports.
-ConversionResult convertImageFile(const Settings& settings, ConversionJob& job,
+// Converts the icon at `request.inputPath`: its selected pages run through the
+// chain and are saved in the requested output format under names from the
+// file-name mask, each page of a multi-page "All Frames" run with "[k]" before
+// the extension. Never throws and never reports.
+ConversionResult convertImageFile(const Settings& settings, const ConversionRequest& request,
                                   const WatermarkFont* font);
 
-// The same for an icon whose bytes are already in memory; `job.inputPath`
+// The same for an icon whose bytes are already in memory; `request.inputPath`
 // still names the file they stand for, for the file-name mask and so that
 // the input file is never written over.
 ConversionResult convertIconBytes(std::vector<uint8_t> bytes, const Settings& settings,
-                                  ConversionJob& job, const WatermarkFont* font);
+                                  const ConversionRequest& request, const WatermarkFont* font);
 
 }  // namespace tessaro

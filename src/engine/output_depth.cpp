@@ -65,13 +65,14 @@ bool greysColorPages(int32_t depth, std::string_view formatKey) {
 // a small palette page a colour page since (flattened transparency, a frame,
 // a watermark). Such a page goes to the format's first colour depth instead
 // of being greyed; a format without one keeps the depth it has.
-int32_t depthKeepingColor(const ConversionJob& job, FIBITMAP* page) {
-    if (isPaletteOrGreyscale(page) || !greysColorPages(job.targetBpp, job.outputFormat)) {
-        return job.targetBpp;
+int32_t depthKeepingColor(std::string_view formatKey, int32_t depth, FIBITMAP* page) {
+    if (isPaletteOrGreyscale(page) || !greysColorPages(depth, formatKey)) {
+        return depth;
     }
-    std::vector<int32_t> depths = allowedBppList(job.outputFormat);
-    auto color = std::ranges::find_if(depths, [](int32_t depth) { return depth >= colorDepth; });
-    return color == depths.end() ? job.targetBpp : *color;
+    std::vector<int32_t> depths = allowedBppList(formatKey);
+    auto color =
+        std::ranges::find_if(depths, [](int32_t allowed) { return allowed >= colorDepth; });
+    return color == depths.end() ? depth : *color;
 }
 
 Image toSixteenBits(Image image, std::string_view formatKey) {
@@ -107,16 +108,15 @@ int32_t OutputSettings::*bitDepthSetting(std::string_view formatKey) {
     return row == bitDepthSettings.end() ? nullptr : row->field;
 }
 
-bool prepareRun(const Settings& settings, ConversionJob& job) {
-    const ImageFormat* format = findOutputFormat(job.outputFormat);
-    int32_t OutputSettings::*depthField = bitDepthSetting(job.outputFormat);
+bool prepareOutput(const Settings& settings, OutputRequest& output) {
+    const ImageFormat* format = findOutputFormat(output.formatKey);
+    int32_t OutputSettings::*depthField = bitDepthSetting(output.formatKey);
     if (format == nullptr || depthField == nullptr) {
         return false;
     }
-    job.outputFif = format->fif;
-    job.targetBpp = settings.output.*depthField;
-    job.autoBpp = job.targetBpp == 0 ? 1 : 0;
-    job.saveFlags = saveFlagsFor(job.outputFormat, settings);
+    output.fif = format->fif;
+    output.bitDepth = settings.output.*depthField;
+    output.saveFlags = saveFlagsFor(output.formatKey, settings);
     return true;
 }
 
@@ -130,18 +130,18 @@ int32_t autoTargetDepth(std::string_view formatKey, int32_t sourceBpp) {
     return fitting == depths.end() ? depths.back() : *fitting;
 }
 
-Image convertToTargetDepth(Image image, ConversionJob& job) {
+Image convertToTargetDepth(Image image, const OutputRequest& output, int32_t& depth) {
     if (!image) {
         return image;
     }
-    const std::string& formatKey = job.outputFormat;
-    if (job.autoBpp != 0) {
-        job.targetBpp = depthKeepingColor(job, image.get());
+    const std::string& formatKey = output.formatKey;
+    if (output.automaticDepth()) {
+        depth = depthKeepingColor(formatKey, depth, image.get());
     }
-    if (FreeImage_GetBPP(image.get()) == static_cast<unsigned>(job.targetBpp)) {
+    if (FreeImage_GetBPP(image.get()) == static_cast<unsigned>(depth)) {
         return image;
     }
-    switch (job.targetBpp) {
+    switch (depth) {
         case 96:
             return Image(FreeImage_ConvertToRGBF(image.get()));
         case 48:

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "engine/image.h"
-#include "settings/conversion_job.h"
+#include "settings/conversion_request.h"
 #include "settings/settings.h"
 
 namespace tessaro {
@@ -13,21 +13,21 @@ namespace tessaro {
 // automatic; nullptr for a key that has no such setting.
 int32_t OutputSettings::*bitDepthSetting(std::string_view formatKey);
 
-// Prepares a run for `job.outputFormat`: its FreeImage id, its depth (or the
-// automatic choice) and its save flags. False when the key is not a format
-// the engine can write; the job is then left as it was.
-bool prepareRun(const Settings& settings, ConversionJob& job);
+// Prepares a run's output for `output.formatKey`: its FreeImage id, its depth
+// (or the automatic choice) and its save flags. False when the key is not a
+// format the engine can write; the output is then left as it was.
+bool prepareOutput(const Settings& settings, OutputRequest& output);
 
 // The first allowed depth of the format that holds the source depth, or the
 // format's largest depth when none does; 0 for an unknown key.
 int32_t autoTargetDepth(std::string_view formatKey, int32_t sourceBpp);
 
-// Brings a finished page to `job.targetBpp` for saving in `job.outputFormat`.
-// With automatic depth a colour page is never written in grey: where the
-// chosen depth would grey it (1 or 4 bits, or 8 bits for the formats whose
-// 8-bit images are greyscale) it is written at the format's first depth of 24
-// or more, and `job.targetBpp` is updated to the depth written. Returns no
-// image when the depth cannot be produced.
-Image convertToTargetDepth(Image image, ConversionJob& job);
+// Brings a finished page to `depth` for saving in `output`'s format. With
+// automatic depth a colour page is never written in grey: where the chosen
+// depth would grey it (1 or 4 bits, or 8 bits for the formats whose 8-bit
+// images are greyscale) it is written at the format's first depth of 24 or
+// more, and `depth` is updated to the depth written. Returns no image when the
+// depth cannot be produced.
+Image convertToTargetDepth(Image image, const OutputRequest& output, int32_t& depth);
 
 }  // namespace tessaro

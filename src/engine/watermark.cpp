@@ -134,19 +134,19 @@ std::optional<ShownOverlay> showOverlay(OverlaySource& source, const Settings& s
         *shown);
 }
 
-std::optional<OverlaySource> textSource(const Settings& settings, const ConversionJob& job,
-                                        const WatermarkFont* font, int64_t pageExtent) {
+std::optional<OverlaySource> textSource(const Settings& settings, const ConversionRequest& request,
+                                        const PageFacts& page, const WatermarkFont* font) {
     if (font == nullptr) {
         return std::nullopt;
     }
     std::optional<TextBlock> block =
-        layoutTextBlock(settings.watermark, expandWatermarkText(settings, job), *font);
+        layoutTextBlock(settings.watermark, expandWatermarkText(settings, request, page), *font);
     if (!block) {
         return std::nullopt;
     }
     OverlaySource source;
     source.size = block->size;
-    source.wholeTurnExtent = std::max(wholeTurnExtent, pageExtent);
+    source.wholeTurnExtent = std::max(wholeTurnExtent, int64_t{page.width} + page.height);
     source.block = std::move(block);
     source.font = font;
     return source;
@@ -165,10 +165,11 @@ std::optional<OverlaySource> pictureSource(const WatermarkSettings& watermark) {
     return source;
 }
 
-std::optional<OverlaySource> overlaySource(const Settings& settings, const ConversionJob& job,
-                                           const WatermarkFont* font, int64_t pageExtent) {
+std::optional<OverlaySource> overlaySource(const Settings& settings,
+                                           const ConversionRequest& request, const PageFacts& page,
+                                           const WatermarkFont* font) {
     if (settings.watermark.doWatermark == storedCode(WatermarkType::text)) {
-        return textSource(settings, job, font, pageExtent);
+        return textSource(settings, request, page, font);
     }
     if (settings.watermark.doWatermark == storedCode(WatermarkType::picture)) {
         return pictureSource(settings.watermark);
@@ -178,8 +179,8 @@ std::optional<OverlaySource> overlaySource(const Settings& settings, const Conve
 
 }  // namespace
 
-Image drawWatermark(Image image, int32_t width, int32_t height, const Settings& settings,
-                    const ConversionJob& job, const WatermarkFont* font) {
+Image drawWatermark(Image image, const Settings& settings, const ConversionRequest& request,
+                    const PageFacts& page, const WatermarkFont* font) {
     if (!image || settings.watermark.doWatermark == storedCode(WatermarkType::none)) {
         return image;
     }
@@ -187,12 +188,12 @@ Image drawWatermark(Image image, int32_t width, int32_t height, const Settings& 
     if (!image) {
         return image;
     }
-    std::optional<OverlaySource> source =
-        overlaySource(settings, job, font, int64_t{width} + height);
+    std::optional<OverlaySource> source = overlaySource(settings, request, page, font);
     if (!source) {
         return image;
     }
-    const std::optional<ShownOverlay> shown = showOverlay(*source, settings, width, height);
+    const std::optional<ShownOverlay> shown =
+        showOverlay(*source, settings, page.width, page.height);
     if (!shown) {
         return image;
     }
@@ -200,8 +201,8 @@ Image drawWatermark(Image image, int32_t width, int32_t height, const Settings& 
     // A transparent page-sized canvas with the shown part copied in. (FreeImage's
     // alpha-255 paste would blend every byte at 255/256, so the copy asks for a
     // plain combine.)
-    Image canvas(FreeImage_Allocate(width, height, 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK,
-                                    FI_RGBA_BLUE_MASK));
+    Image canvas(FreeImage_Allocate(page.width, page.height, 32, FI_RGBA_RED_MASK,
+                                    FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
     constexpr int plainCopy = 256;
     if (!canvas || !FreeImage_Paste(canvas.get(), shown->part.get(), static_cast<int>(shown->left),
                                     static_cast<int>(shown->top), plainCopy)) {

@@ -12,7 +12,8 @@ constexpr std::string_view lineBreakToken = "%eol%";
 
 }  // namespace
 
-std::string expandWatermarkText(const Settings& settings, const ConversionJob& job) {
+std::string expandWatermarkText(const Settings& settings, const ConversionRequest& request,
+                                const PageFacts& page) {
     std::string text = settings.watermark.text;
     if (std::ranges::count(text, '%') < 2) {
         return text;
@@ -22,7 +23,7 @@ std::string expandWatermarkText(const Settings& settings, const ConversionJob& j
     const std::string written = asciiLower(text);
     for (std::string_view token : fileNameTokens) {
         if (written.find(token) != std::string::npos) {
-            text = expandToken(text, token, job);
+            text = expandToken(text, token, request, page);
         }
     }
     return text;

@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+#include "settings/conversion_request.h"
+
 namespace tessaro {
 
 struct InputFileEntry {
@@ -18,25 +20,15 @@ struct ConversionJob {
     std::map<std::string, InputFileEntry> inputFiles;  // keyed by full path
     std::string inputBaseFolder;
     std::string inputPath;
-    std::string inputSubfolder;
-    std::string outputPath;
-    std::string outputFolder;  // ends in "/"
-    int32_t randomNumber = 1;
-    int32_t fileCounter = 1;
     std::string inputFormat;
-    int32_t sourceBpp = 0;
-    int32_t outputFif = 0;
-    std::string outputFormat;
-    int32_t targetBpp = 0;
-    int8_t autoBpp = 0;
-    int32_t saveFlags = 0;
+    OutputRequest output;
+    int32_t randomNumber = 1;  // of the next file converted
+    int32_t fileCounter = 1;   // of the next file converted
     int8_t consoleMode = 0;
     int32_t uiRefresh = 0;
     std::string fromExtension;
     std::string toExtension;
     std::string runMode;  // "DEBUG", "T" (screenshot mode) or ""
-    int32_t imageWidth = 0;
-    int32_t imageHeight = 0;
     int8_t preferencesPage = 0;
 
     bool operator==(const ConversionJob&) const = default;

@@ -14,6 +14,12 @@ int32_t drawRandomNumber() {
     return std::uniform_int_distribution<int32_t>{1, 99999}(generator);
 }
 
+ConversionRequest fileRequest(const ConversionJob& job, const std::string& inputPath,
+                              const InputFileEntry& entry) {
+    return ConversionRequest{inputPath, entry.subfolder, job.fileCounter, job.randomNumber,
+                             job.output};
+}
+
 void initializeRunState(ConversionJob& job) {
     programFolder();
 
@@ -24,15 +30,7 @@ void initializeRunState(ConversionJob& job) {
     job.inputFormat.clear();
     job.inputBaseFolder.clear();
     job.inputPath.clear();
-    job.inputSubfolder.clear();
-    job.outputPath.clear();
-    job.outputFolder.clear();
-    job.outputFormat.clear();
-    job.sourceBpp = 0;
-    job.targetBpp = 0;
-    job.outputFif = 0;
-    job.saveFlags = 0;
-    job.autoBpp = 0;
+    job.output = {};
     job.uiRefresh = 0;
     job.preferencesPage = 0;
 

@@ -94,18 +94,18 @@ void startConversion(WindowMode& mode, FileConversion convertFile) {
     // A typed path chooses its folder for the output as a dropped file does.
     if (addInputFile(job, job.inputPath))
         proposeOutputFolder(mode, job.inputPath);
-    job.outputFolder = toUtf8(window.outputFolderList->currentText().trimmed());
-    job.outputFormat = toUtf8(window.outputFormatList->currentData().toString());
+    job.output.folder = toUtf8(window.outputFolderList->currentText().trimmed());
+    job.output.formatKey = toUtf8(window.outputFormatList->currentData().toString());
     setStatusText(window, uiText("General", "Preparing"));
 
     if (job.inputFiles.empty())
         return refuseRun(window, "Empty input files");
-    if (job.outputFolder.empty())
+    if (job.output.folder.empty())
         return refuseRun(window, "Empty output folder");
-    if (!job.outputFolder.ends_with('/'))
-        job.outputFolder += '/';
-    if (!isFolder(job.outputFolder))
-        return refuseRun(window, "Invalid output folder", job.outputFolder);
+    if (!job.output.folder.ends_with('/'))
+        job.output.folder += '/';
+    if (!isFolder(job.output.folder))
+        return refuseRun(window, "Invalid output folder", job.output.folder);
     if (settings.transform.doImageResize != 0) {
         if (settings.transform.imageWidth == 0)
             return refuseRun(window, "Invalid width");
@@ -119,10 +119,10 @@ void startConversion(WindowMode& mode, FileConversion convertFile) {
     std::unique_ptr<WatermarkFont> font;
     if (!checkWatermark(window, settings.watermark, font))
         return;
-    if (!prepareRun(settings, job))
+    if (!prepareOutput(settings, job.output))
         return refuseRun(window, "Invalid conversion type");
 
-    addRecentOutputFolder(mode.settings, job.outputFolder);
+    addRecentOutputFolder(mode.settings, job.output.folder);
     refreshOutputFolderList(mode);
     setStatusText(window, uiText("General", "Converting"));
     auto* progressWindow = new ProgressWindow(mode, std::move(font), convertFile);

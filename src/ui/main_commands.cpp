@@ -78,7 +78,7 @@ void connectMainWindow(WindowMode& mode) {
             acceptInputFile(mode, toUtf8(typed));
     });
     QObject::connect(window.outputFolderList, &QComboBox::currentTextChanged, &window,
-                     [&mode](const QString& text) { mode.job.outputFolder = toUtf8(text); });
+                     [&mode](const QString& text) { mode.job.output.folder = toUtf8(text); });
     QObject::connect(window.outputFormatList, &QComboBox::currentIndexChanged, &window,
                      [&mode](int index) {
                          const QVariant key = mode.window->outputFormatList->itemData(index);

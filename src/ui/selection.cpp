@@ -22,7 +22,7 @@ void postSizeEvent(MainWindow& window) {
 
 void chooseOutputFolder(WindowMode& mode, const std::string& folder) {
     addRecentOutputFolder(mode.settings, folder);
-    mode.job.outputFolder = folder;
+    mode.job.output.folder = folder;
     refreshOutputFolderList(mode);
 }
 
@@ -65,7 +65,7 @@ void selectInputFile(WindowMode& mode) {
 
 void selectOutputFolder(WindowMode& mode) {
     MainWindow& window = *mode.window;
-    std::string startFolder = mode.job.outputFolder;
+    std::string startFolder = mode.job.output.folder;
     const QString listed = window.outputFolderList->currentText();
     if (!listed.isEmpty())
         startFolder = folderOfPath(toUtf8(listed));
@@ -93,7 +93,7 @@ void refreshOutputFolderList(WindowMode& mode) {
         const std::string folder = recentOutputFolder(mode.settings, index);
         if (folder.empty())
             continue;
-        if (folder == mode.job.outputFolder)
+        if (folder == mode.job.output.folder)
             selected = list.count();
         list.addItem(icon, toQString(folder));
     }

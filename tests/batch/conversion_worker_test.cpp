@@ -34,21 +34,22 @@ FakeEngine engine;
 // Calls that have returned, for a test that waits on the worker's progress.
 std::atomic<int> finishedCalls = 0;
 
-ConversionResult fakeConversion(const Settings&, ConversionJob& job, const WatermarkFont*) {
-    engine.inputs.push_back(job.inputPath);
-    engine.counters.push_back(job.fileCounter);
-    engine.randomNumbers.push_back(job.randomNumber);
+ConversionResult fakeConversion(const Settings&, const ConversionRequest& request,
+                                const WatermarkFont*) {
+    engine.inputs.push_back(request.inputPath);
+    engine.counters.push_back(request.fileNumber);
+    engine.randomNumbers.push_back(request.randomNumber);
     if (engine.stopDuringFirstFile != nullptr && engine.inputs.size() == 1)
         requestWorkerStop(*engine.stopDuringFirstFile);
     if (engine.pauseDuringFirstFile != nullptr && engine.inputs.size() == 1)
         pauseWorker(*engine.pauseDuringFirstFile);
-    job.outputPath = job.inputPath + ".jpg";
     ConversionResult result;
+    result.outputPath = request.inputPath + ".jpg";
     for (const std::string& path : engine.writes) {
         std::ofstream(path) << "page";
         result.writtenFiles.push_back(path);
     }
-    result.converted = job.inputPath != engine.failingInput;
+    result.converted = request.inputPath != engine.failingInput;
     ++finishedCalls;
     finishedCalls.notify_all();
     return result;
@@ -165,7 +166,7 @@ TEST_F(ConversionWorker, EveryWrittenPageGetsTheCustomTime) {
     // The reference gets the time straight from the file-time step.
     const fs::path reference = scratch.root() / "reference";
     std::ofstream(reference) << "x";
-    ASSERT_TRUE(applyOutputFileTime(reference.string(), settings, job));
+    ASSERT_TRUE(applyOutputFileTime(reference.string(), settings, "/in/a.ico"));
     for (const std::string& path : engine.writes)
         EXPECT_EQ(fs::last_write_time(path), fs::last_write_time(reference)) << path;
     // 2001, far from the moment the pages were written.

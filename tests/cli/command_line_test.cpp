@@ -109,9 +109,9 @@ TEST(CommandLine, ReadsModeFlagsAndJobFields) {
     EXPECT_EQ(parsed.job.runMode, "DEBUG");
     EXPECT_EQ(parsed.job.consoleMode, 1);
     EXPECT_EQ(parsed.job.inputBaseFolder, "pics/a.ico");
-    EXPECT_EQ(parsed.job.outputFolder, "/tmp/out");
+    EXPECT_EQ(parsed.job.output.folder, "/tmp/out");
     // The conversion keeps its letter case; the run checks it as given.
-    EXPECT_EQ(parsed.job.outputFormat, "JPG");
+    EXPECT_EQ(parsed.job.output.formatKey, "JPG");
 }
 
 TEST(CommandLine, ScreenshotModeTakesTheFolderOfTheSecondArgument) {
@@ -246,13 +246,13 @@ TEST(CommandLine, JoinsQuotedTextAndStripsQuotes) {
         {{"--wm-text=\"\"Proof\"\""}, watermarkText, "Proof"},
         {{"--wm-text=\"Proof\"", "tail\""}, watermarkText, "Proof"},
         {{"-o", "\"/tmp/my", "pictures\""},
-         [](const Parsed& p) { return p.job.outputFolder; },
+         [](const Parsed& p) { return p.job.output.folder; },
          "/tmp/my pictures"},
         {{"--filename-mask=\"%filename%_small.%ext%\""},
          [](const Parsed& p) { return p.settings.advanced.filenameMask; },
          "%filename%_small.%ext%"},
         // The conversion strips quotes but never joins.
-        {{"-c", "\"jp", "g\""}, [](const Parsed& p) { return p.job.outputFormat; }, "jp"},
+        {{"-c", "\"jp", "g\""}, [](const Parsed& p) { return p.job.output.formatKey; }, "jp"},
     });
     Parsed swallowed = parse({"--wm-text=\"a", "-i", "pic.ico"});
     EXPECT_EQ(swallowed.job.consoleMode, 0);

@@ -37,9 +37,9 @@ protected:
         folder_ = home_.root() / "icons";
         fs::create_directories(folder_);
         resetSettings(settings_, true);
-        job_.outputFormat = "jpg";
-        ASSERT_TRUE(prepareRun(settings_, job_));
-        job_.outputFolder = folder_.string() + "/";
+        request_.output.formatKey = "jpg";
+        ASSERT_TRUE(prepareOutput(settings_, request_.output));
+        request_.output.folder = folder_.string() + "/";
     }
 
     fs::path write(const std::string& name, const std::vector<IconPage>& pages) {
@@ -49,8 +49,8 @@ protected:
     }
 
     ConversionResult convert(const fs::path& icon) {
-        job_.inputPath = icon.string();
-        return convertImageFile(settings_, job_, nullptr);
+        request_.inputPath = icon.string();
+        return convertImageFile(settings_, request_, nullptr);
     }
 
     std::set<std::string> filesInFolder() const {
@@ -68,8 +68,8 @@ protected:
     // empty when it saved none.
     std::string convertToJpegBytes(const std::vector<uint8_t>& icon) {
         fs::remove(folder_ / "page.jpg");
-        job_.inputPath = path("page.ico");
-        lastResult_ = convertIconBytes(icon, settings_, job_, nullptr);
+        request_.inputPath = path("page.ico");
+        lastResult_ = convertIconBytes(icon, settings_, request_, nullptr);
         std::ifstream jpeg(folder_ / "page.jpg", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(jpeg), {});
     }
@@ -77,7 +77,7 @@ protected:
     test::ScratchHome home_;
     fs::path folder_;
     Settings settings_;
-    ConversionJob job_;
+    ConversionRequest request_;
     ConversionResult lastResult_;
 };
 
@@ -157,10 +157,10 @@ TEST_F(ConvertImageFile, EveryPageKindComesOutAsItsPictureOnWhite) {
         const ConversionResult result = convert(write("page.ico", {row.page}));
         EXPECT_TRUE(result.converted);
         EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("page.jpg")});
-        EXPECT_EQ(job_.outputPath, path("page.jpg"));
-        EXPECT_EQ(job_.sourceBpp, row.page.bitCount);
-        EXPECT_EQ(job_.imageWidth, row.page.width);
-        EXPECT_EQ(job_.imageHeight, row.page.height);
+        EXPECT_EQ(result.outputPath, path("page.jpg"));
+        EXPECT_EQ(result.page.sourceDepth, row.page.bitCount);
+        EXPECT_EQ(result.page.width, row.page.width);
+        EXPECT_EQ(result.page.height, row.page.height);
         expectJpegShows(path("page.jpg"), row.page);
     }
 }
@@ -226,7 +226,7 @@ TEST_F(ConvertImageFile, PagesWithLargerBitmapHeadersShowTheirPixels) {
                 }
                 EXPECT_EQ(convertToJpegBytes(bytes), plainJpeg);
                 EXPECT_TRUE(lastResult_.converted);
-                EXPECT_EQ(job_.sourceBpp, bitCount);
+                EXPECT_EQ(lastResult_.page.sourceDepth, bitCount);
             }
         }
     }
@@ -258,9 +258,10 @@ TEST_F(ConvertImageFile, SixteenBitPngPagesComeOutAsTheirPicture) {
         for (int32_t depth : {0, 8, 24}) {
             SCOPED_TRACE(row.name + " saved at " + std::to_string(depth) + " bits");
             settings_.output.jpgBpp = depth;
-            ASSERT_TRUE(prepareRun(settings_, job_));
-            EXPECT_TRUE(convert(write("page.ico", {row.page})).converted);
-            EXPECT_EQ(job_.sourceBpp, row.sourceBpp);
+            ASSERT_TRUE(prepareOutput(settings_, request_.output));
+            const ConversionResult result = convert(write("page.ico", {row.page}));
+            EXPECT_TRUE(result.converted);
+            EXPECT_EQ(result.page.sourceDepth, row.sourceBpp);
             if (depth != 8)
                 expectJpegShows(path("page.jpg"), row.page);
         }
@@ -293,7 +294,7 @@ TEST_F(ConvertImageFile, AllFramesNumbersEveryPageFile) {
     EXPECT_EQ(
         result.writtenFiles,
         (std::vector<std::string>{path("name[1].jpg"), path("name[2].jpg"), path("name[3].jpg")}));
-    EXPECT_EQ(job_.outputPath, path("name.jpg"));
+    EXPECT_EQ(result.outputPath, path("name.jpg"));
     for (size_t index = 0; index < pages.size(); ++index) {
         expectJpegShows(result.writtenFiles[index], pages[index]);
     }
@@ -339,7 +340,7 @@ TEST_F(ConvertImageFile, RandomFrameConvertsOneOfThePages) {
         const ConversionResult result = convert(write("name.ico", pages));
         ASSERT_TRUE(result.converted);
         ASSERT_EQ(result.writtenFiles, std::vector<std::string>{path("name.jpg")});
-        widthsSeen.insert(job_.imageWidth);
+        widthsSeen.insert(result.page.width);
     }
     EXPECT_GT(widthsSeen.size(), 1u);
     for (int32_t width : widthsSeen)
@@ -349,7 +350,7 @@ TEST_F(ConvertImageFile, RandomFrameConvertsOneOfThePages) {
 TEST_F(ConvertImageFile, FailedSaveLeavesTheExistingFileAndNoTemporaryFile) {
     const fs::path icon = write("name.ico", {test::filledPage(16, 16, 24, red)});
     std::ofstream(folder_ / "name.jpg") << "earlier result";
-    job_.outputFif = FIF_UNKNOWN;
+    request_.output.fif = FIF_UNKNOWN;
     const ConversionResult result = convert(icon);
     EXPECT_FALSE(result.converted);
     EXPECT_EQ(result.failure, ConversionFailure::saveFailed);
@@ -404,7 +405,7 @@ TEST_F(ConvertImageFile, CreatesFoldersBelowTheOutputFolderOnly) {
     EXPECT_TRUE(result.converted);
     EXPECT_EQ(result.writtenFiles, std::vector<std::string>{path("sub/deeper/name.jpg")});
 
-    job_.outputFolder = (folder_ / "missing").string() + "/";
+    request_.output.folder = (folder_ / "missing").string() + "/";
     result = convert(icon);
     EXPECT_FALSE(result.converted);
     EXPECT_EQ(result.failure, ConversionFailure::outputFolderMissing);
@@ -412,7 +413,6 @@ TEST_F(ConvertImageFile, CreatesFoldersBelowTheOutputFolderOnly) {
 }
 
 TEST_F(ConvertImageFile, MalformedIconsConvertNothingAndLeaveNothing) {
-    job_.outputPath = "unchanged";
     for (const test::MalformedIcon& icon : test::malformedIcons()) {
         SCOPED_TRACE(icon.name);
         ASSERT_TRUE(test::writeBytes(folder_ / "bad.ico", icon.bytes));
@@ -421,21 +421,21 @@ TEST_F(ConvertImageFile, MalformedIconsConvertNothingAndLeaveNothing) {
         EXPECT_TRUE(result.writtenFiles.empty());
         EXPECT_NE(result.failure, ConversionFailure::none);
         EXPECT_EQ(filesInFolder(), std::set<std::string>{"bad.ico"});
-        EXPECT_EQ(job_.outputPath, "unchanged");
+        EXPECT_EQ(result.outputPath, "");
     }
 }
 
 TEST_F(ConvertImageFile, BytesInMemoryConvertUnderTheNameOfTheirInputFile) {
     const IconPage page = test::quadrantPage(16, 16, 24, quadrants);
-    job_.inputPath = path("memory.ico");
-    EXPECT_TRUE(convertIconBytes(test::encodeIcon({page}), settings_, job_, nullptr).converted);
+    request_.inputPath = path("memory.ico");
+    EXPECT_TRUE(convertIconBytes(test::encodeIcon({page}), settings_, request_, nullptr).converted);
     expectJpegShows(path("memory.jpg"), page);
 
     // The file the bytes stand for is still never written over.
     std::ofstream(folder_ / "named.jpg") << "input";
-    job_.inputPath = path("named.jpg");
+    request_.inputPath = path("named.jpg");
     const ConversionResult result =
-        convertIconBytes(test::encodeIcon({page}), settings_, job_, nullptr);
+        convertIconBytes(test::encodeIcon({page}), settings_, request_, nullptr);
     EXPECT_EQ(result.failure, ConversionFailure::wouldOverwriteInput);
     EXPECT_EQ(fs::file_size(folder_ / "named.jpg"), 5u);
 }

@@ -53,44 +53,44 @@ Image makePage(Pixels kind, unsigned bpp) {
     return page;
 }
 
-ConversionJob jobFor(std::string_view formatKey, int32_t targetBpp, bool automatic) {
-    ConversionJob job;
-    job.outputFormat = formatKey;
-    job.targetBpp = targetBpp;
-    job.autoBpp = automatic ? 1 : 0;
-    return job;
+// A run's output in `formatKey`, at the chosen depth or with automatic depth.
+OutputRequest outputFor(std::string_view formatKey, int32_t chosenDepth, bool automatic) {
+    OutputRequest output;
+    output.formatKey = formatKey;
+    output.bitDepth = automatic ? 0 : chosenDepth;
+    return output;
 }
 
 TEST(OutputDepth, RunPreparationReadsTheFormatsSettings) {
     Settings settings;
-    ConversionJob job;
-    job.outputFormat = "jpg";
-    ASSERT_TRUE(prepareRun(settings, job));
-    EXPECT_EQ(job.outputFif, FIF_JPEG);
-    EXPECT_EQ(job.targetBpp, 0);
-    EXPECT_EQ(job.autoBpp, 1);
-    EXPECT_EQ(job.saveFlags, 65631);
+    OutputRequest output;
+    output.formatKey = "jpg";
+    ASSERT_TRUE(prepareOutput(settings, output));
+    EXPECT_EQ(output.fif, FIF_JPEG);
+    EXPECT_EQ(output.bitDepth, 0);
+    EXPECT_TRUE(output.automaticDepth());
+    EXPECT_EQ(output.saveFlags, 65631);
 
     settings.output.jpgBpp = 24;
     settings.output.pngBpp = 8;
-    ASSERT_TRUE(prepareRun(settings, job));
-    EXPECT_EQ(job.targetBpp, 24);
-    EXPECT_EQ(job.autoBpp, 0);
+    ASSERT_TRUE(prepareOutput(settings, output));
+    EXPECT_EQ(output.bitDepth, 24);
+    EXPECT_FALSE(output.automaticDepth());
 
-    job.outputFormat = "png";
-    ASSERT_TRUE(prepareRun(settings, job));
-    EXPECT_EQ(job.outputFif, FIF_PNG);
-    EXPECT_EQ(job.targetBpp, 8);
-    EXPECT_EQ(job.saveFlags, 0x100);
+    output.formatKey = "png";
+    ASSERT_TRUE(prepareOutput(settings, output));
+    EXPECT_EQ(output.fif, FIF_PNG);
+    EXPECT_EQ(output.bitDepth, 8);
+    EXPECT_EQ(output.saveFlags, 0x100);
 
     // A format with a depth setting but no encoder row is not a run's format.
     EXPECT_EQ(bitDepthSetting("psd"), &OutputSettings::psdBpp);
     EXPECT_EQ(bitDepthSetting("tif"), nullptr);
     for (const char* key : {"psd", "JPG", ""}) {
-        ConversionJob refused;
-        refused.outputFormat = key;
-        EXPECT_FALSE(prepareRun(settings, refused)) << key;
-        EXPECT_EQ(refused.outputFif, 0);
+        OutputRequest refused;
+        refused.formatKey = key;
+        EXPECT_FALSE(prepareOutput(settings, refused)) << key;
+        EXPECT_EQ(refused.fif, 0);
         EXPECT_EQ(refused.saveFlags, 0);
     }
 }
@@ -156,12 +156,13 @@ TEST(OutputDepth, ConvertsToTheTargetDepthAndColorType) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ConversionJob job = jobFor(c.key, c.targetBpp, c.automatic);
-        Image result = convertToTargetDepth(makePage(c.kind, c.sourceBpp), job);
+        int32_t depth = c.targetBpp;
+        Image result = convertToTargetDepth(makePage(c.kind, c.sourceBpp),
+                                            outputFor(c.key, c.targetBpp, c.automatic), depth);
         ASSERT_TRUE(result);
         EXPECT_EQ(FreeImage_GetBPP(result.get()), c.expectedBpp);
         EXPECT_EQ(FreeImage_GetColorType(result.get()), c.expectedColor);
-        EXPECT_EQ(job.targetBpp, c.expectedTargetBpp);
+        EXPECT_EQ(depth, c.expectedTargetBpp);
     }
 }
 
@@ -175,19 +176,21 @@ TEST(OutputDepth, SixteenBitsFollowTheFormatsPixelLayout) {
                           {"bmp", FI16_565_GREEN_MASK},
                           {"jxr", FI16_565_GREEN_MASK}};
     for (const Case& c : cases) {
-        ConversionJob job = jobFor(c.key, 16, false);
-        Image result = convertToTargetDepth(makePage(Pixels::color, 24), job);
+        int32_t depth = 16;
+        Image result =
+            convertToTargetDepth(makePage(Pixels::color, 24), outputFor(c.key, 16, false), depth);
         ASSERT_TRUE(result) << c.key;
         EXPECT_EQ(FreeImage_GetGreenMask(result.get()), c.greenMask) << c.key;
     }
 }
 
 TEST(OutputDepth, UnknownDepthOrNoImageGivesNoImage) {
-    ConversionJob job = jobFor("jpg", 13, false);
-    EXPECT_FALSE(convertToTargetDepth(makePage(Pixels::color, 24), job));
-    ConversionJob automatic = jobFor("jpg", 8, true);
-    EXPECT_FALSE(convertToTargetDepth(Image(), automatic));
-    EXPECT_EQ(automatic.targetBpp, 8);
+    int32_t unknown = 13;
+    EXPECT_FALSE(
+        convertToTargetDepth(makePage(Pixels::color, 24), outputFor("jpg", 13, false), unknown));
+    int32_t automatic = 8;
+    EXPECT_FALSE(convertToTargetDepth(Image(), outputFor("jpg", 8, true), automatic));
+    EXPECT_EQ(automatic, 8);
 }
 
 // What matters to the user is the file: a colour page saved in automatic mode
@@ -204,8 +207,9 @@ TEST(OutputDepth, SavedJpegKeepsColorPagesInColor) {
                           {Pixels::colorPalette, 8, FIC_RGB},
                           {Pixels::greyPalette, 8, FIC_MINISBLACK}};
     for (const Case& c : cases) {
-        ConversionJob job = jobFor("jpg", autoTargetDepth("jpg", 8), true);
-        Image page = convertToTargetDepth(makePage(c.kind, c.sourceBpp), job);
+        int32_t depth = autoTargetDepth("jpg", 8);
+        Image page =
+            convertToTargetDepth(makePage(c.kind, c.sourceBpp), outputFor("jpg", 0, true), depth);
         ASSERT_TRUE(page);
         ASSERT_TRUE(FreeImage_Save(FIF_JPEG, page.get(), file.c_str(), 95));
         Image reloaded(FreeImage_Load(FIF_JPEG, file.c_str(), 0));

@@ -15,17 +15,16 @@
 namespace tessaro::test {
 namespace {
 
-ConversionJob logoJob() {
-    ConversionJob job;
-    job.inputPath = "/home/user/In.Put/Logo.ICO";
-    job.outputFolder = "/out/";
-    job.outputFormat = "jpg";
-    job.targetBpp = 24;
-    job.imageWidth = 64;
-    job.imageHeight = 32;
-    job.randomNumber = 42;
-    job.fileCounter = 1;
-    return job;
+const PageFacts logoPage{.width = 64, .height = 32, .sourceDepth = 32, .depth = 24};
+
+ConversionRequest logoRequest() {
+    ConversionRequest request;
+    request.inputPath = "/home/user/In.Put/Logo.ICO";
+    request.output.folder = "/out/";
+    request.output.formatKey = "jpg";
+    request.randomNumber = 42;
+    request.fileNumber = 1;
+    return request;
 }
 
 TEST(OutputPath, StripExtension) {
@@ -51,12 +50,13 @@ TEST(OutputPath, EveryTokenHasItsValue) {
     const std::string_view expected[] = {"Logo", "LOGO", "logo", "Logo", "jpg",   "JPG",
                                          "Jpg",  "2024", "03",   "07",   "09",    "05",
                                          "03",   "24",   "64",   "32",   "00042", "00001"};
-    ConversionJob job = logoJob();
+    ConversionRequest request = logoRequest();
     for (size_t i = 0; i < fileNameTokens.size(); ++i) {
-        EXPECT_EQ(tokenValue(fileNameTokens[i], job, now), expected[i]) << fileNameTokens[i];
+        EXPECT_EQ(tokenValue(fileNameTokens[i], request, logoPage, now), expected[i])
+            << fileNameTokens[i];
     }
-    EXPECT_EQ(tokenValue("%FILENAME%", job, now), std::nullopt);
-    EXPECT_EQ(tokenValue("%x%", job, now), std::nullopt);
+    EXPECT_EQ(tokenValue("%FILENAME%", request, logoPage, now), std::nullopt);
+    EXPECT_EQ(tokenValue("%x%", request, logoPage, now), std::nullopt);
 }
 
 TEST(OutputPath, FiveDigitForms) {
@@ -66,11 +66,11 @@ TEST(OutputPath, FiveDigitForms) {
     };
     const Case cases[] = {{1, "00001"}, {42, "00042"}, {99999, "99999"}, {123456, "12345"}};
     for (const Case& c : cases) {
-        ConversionJob job = logoJob();
-        job.fileCounter = c.number;
-        job.randomNumber = c.number;
-        EXPECT_EQ(expandToken("%n%", "%n%", job), c.text);
-        EXPECT_EQ(expandToken("%RND%", "%rnd%", job), c.text);
+        ConversionRequest request = logoRequest();
+        request.fileNumber = c.number;
+        request.randomNumber = c.number;
+        EXPECT_EQ(expandToken("%n%", "%n%", request, logoPage), c.text);
+        EXPECT_EQ(expandToken("%RND%", "%rnd%", request, logoPage), c.text);
     }
 }
 
@@ -105,20 +105,21 @@ TEST(OutputPath, MaskExpansion) {
     for (const Case& c : cases) {
         Settings settings;
         settings.advanced.filenameMask = c.mask;
-        ConversionJob job = logoJob();
-        job.inputPath = "/in/" + std::string(c.inputName);
-        EXPECT_EQ(buildOutputPath(settings, job), c.path) << c.mask << " " << c.inputName;
+        ConversionRequest request = logoRequest();
+        request.inputPath = "/in/" + std::string(c.inputName);
+        EXPECT_EQ(buildOutputPath(settings, request, logoPage), c.path)
+            << c.mask << " " << c.inputName;
     }
 }
 
 TEST(OutputPath, DateAndTimeTokensReadTheLocalClock) {
     Settings settings;
     settings.advanced.filenameMask = "%YYYY%-%mm%-%dd% %hh%.%ii%.%ss%";
-    ConversionJob job = logoJob();
+    ConversionRequest request = logoRequest();
     // Retry when the clock ticked between the expansion and the reference.
     for (int attempt = 0; attempt < 3; ++attempt) {
         std::time_t before = std::time(nullptr);
-        std::string name = expandFileNameMask(settings, job);
+        std::string name = expandFileNameMask(settings, request, logoPage);
         if (std::time(nullptr) != before) {
             continue;
         }
@@ -134,21 +135,21 @@ TEST(OutputPath, DateAndTimeTokensReadTheLocalClock) {
 
 TEST(OutputPath, KeptSubfolders) {
     Settings settings;
-    ConversionJob job = logoJob();
-    job.inputSubfolder = "icons/small/";
-    EXPECT_EQ(buildOutputPath(settings, job), "/out/icons/small/Logo.jpg");
+    ConversionRequest request = logoRequest();
+    request.inputSubfolder = "icons/small/";
+    EXPECT_EQ(buildOutputPath(settings, request, logoPage), "/out/icons/small/Logo.jpg");
 
     settings.advanced.keepSubfolders = 0;
-    EXPECT_EQ(buildOutputPath(settings, job), "/out/Logo.jpg");
+    EXPECT_EQ(buildOutputPath(settings, request, logoPage), "/out/Logo.jpg");
 
     settings.advanced.keepSubfolders = 1;
-    job.outputFolder = "/out";
-    job.inputSubfolder = "icons";
-    EXPECT_EQ(buildOutputPath(settings, job), "/out/icons/Logo.jpg");
+    request.output.folder = "/out";
+    request.inputSubfolder = "icons";
+    EXPECT_EQ(buildOutputPath(settings, request, logoPage), "/out/icons/Logo.jpg");
 
-    job.outputFolder.clear();
-    job.inputSubfolder.clear();
-    EXPECT_EQ(buildOutputPath(settings, job), "Logo.jpg");
+    request.output.folder.clear();
+    request.inputSubfolder.clear();
+    EXPECT_EQ(buildOutputPath(settings, request, logoPage), "Logo.jpg");
 }
 
 class OutputFileTime : public ::testing::Test {
@@ -186,12 +187,6 @@ protected:
         const timespec times[2] = {{moment, 0}, {moment, 0}};
         ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     }
-    ConversionJob job() const {
-        ConversionJob job;
-        job.inputPath = input_.string();
-        job.outputPath = output_.string();
-        return job;
-    }
 
     std::filesystem::path folder_;
     std::filesystem::path input_;
@@ -202,7 +197,7 @@ protected:
 TEST_F(OutputFileTime, CurrentKeepsTheWrittenTime) {
     Settings settings;
     setModified(output_, 1'000'000'000);
-    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, job()));
+    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()));
     EXPECT_EQ(modified(output_), 1'000'000'000);
 }
 
@@ -210,12 +205,10 @@ TEST_F(OutputFileTime, OriginalCopiesTheInputTime) {
     Settings settings;
     settings.advanced.fileTimestamp = storedCode(FileTimestamp::original);
     setModified(input_, 1'234'567'890);
-    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, job()));
+    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()));
     EXPECT_EQ(modified(output_), 1'234'567'890);
 
-    ConversionJob missingInput = job();
-    missingInput.inputPath = (folder_ / "gone.ico").string();
-    EXPECT_FALSE(applyOutputFileTime(output_.string(), settings, missingInput));
+    EXPECT_FALSE(applyOutputFileTime(output_.string(), settings, (folder_ / "gone.ico").string()));
 }
 
 TEST_F(OutputFileTime, CustomIsLocalWallClockTime) {
@@ -234,7 +227,7 @@ TEST_F(OutputFileTime, CustomIsLocalWallClockTime) {
         wallClock.tm_min = c.minute;
         wallClock.tm_sec = c.second;
         settings.advanced.customTimestamp = static_cast<int32_t>(timegm(&wallClock));
-        ASSERT_TRUE(applyOutputFileTime(output_.string(), settings, job()));
+        ASSERT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()));
 
         std::time_t written = modified(output_);
         std::tm local{};
@@ -246,7 +239,8 @@ TEST_F(OutputFileTime, CustomIsLocalWallClockTime) {
         EXPECT_EQ(local.tm_min, wallClock.tm_min);
         EXPECT_EQ(local.tm_sec, wallClock.tm_sec);
     }
-    EXPECT_FALSE(applyOutputFileTime((folder_ / "missing.jpg").string(), settings, job()));
+    EXPECT_FALSE(
+        applyOutputFileTime((folder_ / "missing.jpg").string(), settings, input_.string()));
 }
 
 }  // namespace

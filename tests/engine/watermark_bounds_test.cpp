@@ -104,14 +104,14 @@ protected:
         WatermarkFont loggingFont{
             &logging, {font.handle.get(), FontDestroyer{nullptr}}, font.pixelHeight};
         CanvasLog::requests.clear();
-        Image image = drawWatermark(solidBitmap(width, height, 24, white), width, height, settings_,
-                                    job_, &loggingFont);
+        Image image = drawWatermark(solidBitmap(width, height, 24, white), settings_, request_,
+                                    PageFacts{.width = width, .height = height}, &loggingFont);
         loggingFont.handle.release();  // still the fixture's
         return image;
     }
 
     Settings settings_;
-    ConversionJob job_;
+    ConversionRequest request_;
     std::unique_ptr<WatermarkFont> font_;
 };
 

@@ -70,13 +70,13 @@ protected:
     }
 
     Image mark(int32_t width = 100, int32_t height = 80) {
-        return drawWatermark(solidBitmap(width, height, 24, white), width, height, settings_, job_,
-                             nullptr);
+        return drawWatermark(solidBitmap(width, height, 24, white), settings_, request_,
+                             PageFacts{.width = width, .height = height}, nullptr);
     }
 
     ScratchHome home_;
     Settings settings_;
-    ConversionJob job_;
+    ConversionRequest request_;
 };
 
 TEST_F(PictureWatermark, SitsAtEachOfTheNinePositionsWithItsOffsets) {
@@ -204,16 +204,18 @@ TEST_F(PictureWatermark, TurnsByItsAngleOnAGrownTransparentCanvas) {
 TEST_F(PictureWatermark, AMissingPictureLeavesTheConvertedPage) {
     settings_.watermark.doWatermark = storedCode(WatermarkType::picture);
     settings_.watermark.image = (home_.root() / "absent.png").string();
-    Image image = drawWatermark(solidBitmap(30, 30, 32, white), 30, 30, settings_, job_, nullptr);
+    Image image = drawWatermark(solidBitmap(30, 30, 32, white), settings_, request_,
+                                PageFacts{.width = 30, .height = 30}, nullptr);
     ASSERT_TRUE(image);
     EXPECT_EQ(FreeImage_GetBPP(image.get()), 24u);
     EXPECT_FALSE(markedBox(image));
 
     settings_.watermark.doWatermark = storedCode(WatermarkType::none);
-    Image untouched =
-        drawWatermark(solidBitmap(30, 30, 32, white), 30, 30, settings_, job_, nullptr);
+    Image untouched = drawWatermark(solidBitmap(30, 30, 32, white), settings_, request_,
+                                    PageFacts{.width = 30, .height = 30}, nullptr);
     EXPECT_EQ(FreeImage_GetBPP(untouched.get()), 32u);
-    EXPECT_FALSE(drawWatermark(Image(), 0, 0, settings_, job_, nullptr));
+    EXPECT_FALSE(
+        drawWatermark(Image(), settings_, request_, PageFacts{.width = 0, .height = 0}, nullptr));
 }
 
 TEST_F(PictureWatermark, AFifoAsPictureLeavesTheConvertedPage) {
@@ -223,7 +225,8 @@ TEST_F(PictureWatermark, AFifoAsPictureLeavesTheConvertedPage) {
     settings_.watermark.image = fifo.string();
     Image image;
     EXPECT_TRUE(endsWithoutAWriter(fifo, [&] {
-        image = drawWatermark(solidBitmap(30, 30, 32, white), 30, 30, settings_, job_, nullptr);
+        image = drawWatermark(solidBitmap(30, 30, 32, white), settings_, request_,
+                              PageFacts{.width = 30, .height = 30}, nullptr);
     }));
     ASSERT_TRUE(image);
     EXPECT_FALSE(markedBox(image));
@@ -231,9 +234,9 @@ TEST_F(PictureWatermark, AFifoAsPictureLeavesTheConvertedPage) {
 
 TEST(WatermarkText, ExpandsTokensInAnyCaseAndKeepsTheTextsCase) {
     Settings settings;
-    ConversionJob job;
-    job.inputPath = "/icons/Logo%n%.ico";
-    job.outputFormat = "jpg";
+    ConversionRequest request;
+    request.inputPath = "/icons/Logo%n%.ico";
+    request.output.formatKey = "jpg";
     struct Case {
         const char* text;
         const char* expanded;
@@ -242,7 +245,7 @@ TEST(WatermarkText, ExpandsTokensInAnyCaseAndKeepsTheTextsCase) {
                           Case{"By %Ext[U]% at 100%", "By JPG at 100%"},
                           Case{"100% sure %n", "100% sure %n"}, Case{"No tokens", "No tokens"}}) {
         settings.watermark.text = c.text;
-        EXPECT_EQ(expandWatermarkText(settings, job), c.expanded) << c.text;
+        EXPECT_EQ(expandWatermarkText(settings, request, PageFacts{}), c.expanded) << c.text;
     }
 }
 
@@ -372,17 +375,17 @@ TEST_F(TextWatermark, SitsTenPixelsFromTheBottomRightByDefault) {
     settings.watermark = watermark_;
     settings.watermark.doWatermark = storedCode(WatermarkType::text);
     settings.watermark.text = "Copyright";
-    ConversionJob job;
-    Image image =
-        drawWatermark(solidBitmap(200, 100, 24, white), 200, 100, settings, job, font_.get());
+    ConversionRequest request;
+    Image image = drawWatermark(solidBitmap(200, 100, 24, white), settings, request,
+                                PageFacts{.width = 200, .height = 100}, font_.get());
     const std::optional<Box> box = markedBox(image);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->right, 189);
     EXPECT_EQ(box->bottom, 89);
     EXPECT_GT(box->right - box->left, 40);
 
-    Image withoutFont =
-        drawWatermark(solidBitmap(200, 100, 32, white), 200, 100, settings, job, nullptr);
+    Image withoutFont = drawWatermark(solidBitmap(200, 100, 32, white), settings, request,
+                                      PageFacts{.width = 200, .height = 100}, nullptr);
     EXPECT_EQ(FreeImage_GetBPP(withoutFont.get()), 24u);
     EXPECT_FALSE(markedBox(withoutFont));
 }

@@ -13,19 +13,11 @@ TEST(RunState, AResetRunEqualsAFreshOne) {
     job.inputFiles["/tmp/a.ico"] = InputFileEntry{1, "sub"};
     job.inputBaseFolder = "/tmp";
     job.inputPath = "/tmp/a.ico";
-    job.inputSubfolder = "sub";
-    job.outputPath = "/out/a.jpg";
-    job.outputFolder = "/out/";
     job.inputFormat = "ico";
-    job.outputFormat = "jpg";
+    job.output = OutputRequest{"/out/", "jpg", 2, 24, 0x80};
     job.fileCounter = 7;
     job.randomNumber = 0;
     job.consoleMode = 1;
-    job.sourceBpp = 32;
-    job.targetBpp = 24;
-    job.outputFif = 2;
-    job.saveFlags = 0x80;
-    job.autoBpp = 1;
     job.uiRefresh = 2;
     job.preferencesPage = 4;
     job.runMode = "DEBUG";
@@ -41,6 +33,20 @@ TEST(RunState, AResetRunEqualsAFreshOne) {
     EXPECT_GE(job.randomNumber, 1);
     EXPECT_LE(job.randomNumber, 99999);
     EXPECT_FALSE(programFolder().empty());
+}
+
+TEST(RunState, AFilesRequestCarriesTheRunsOutputAndCountersAsTheyStand) {
+    ConversionJob job;
+    job.output = OutputRequest{"/out/", "png", 13, 8, 0x100};
+    job.fileCounter = 4;
+    job.randomNumber = 321;
+    const ConversionRequest request =
+        fileRequest(job, "/in/icons/a.ico", InputFileEntry{1, "icons/"});
+    EXPECT_EQ(request.inputPath, "/in/icons/a.ico");
+    EXPECT_EQ(request.inputSubfolder, "icons/");
+    EXPECT_EQ(request.fileNumber, 4);
+    EXPECT_EQ(request.randomNumber, 321);
+    EXPECT_EQ(request.output, job.output);
 }
 
 TEST(RunState, RandomNumbersStayInRangeAndVary) {

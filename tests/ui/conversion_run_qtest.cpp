@@ -34,11 +34,11 @@ struct Gate {
 };
 Gate gate;
 
-ConversionResult gatedConversion(const Settings& settings, ConversionJob& job,
+ConversionResult gatedConversion(const Settings& settings, const ConversionRequest& request,
                                  const WatermarkFont* font) {
     while (!gate.open.load() && gate.progress->running.load() != 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return convertImageFile(settings, job, font);
+    return convertImageFile(settings, request, font);
 }
 
 void chooseOutputFolder(MainWindow& window, const std::string& folder) {
@@ -395,9 +395,9 @@ private:
         ConversionJob& job = fixture.job;
         for (const std::string& icon : icons)
             job.inputFiles[icon] = InputFileEntry{1, ""};
-        job.outputFolder = fixture.makeFolder("out");
-        job.outputFormat = "jpg";
-        if (!prepareRun(fixture.settings, job))
+        job.output.folder = fixture.makeFolder("out");
+        job.output.formatKey = "jpg";
+        if (!prepareOutput(fixture.settings, job.output))
             return nullptr;
         gate.progress = &fixture.progress;
         auto* progressWindow = new ProgressWindow(fixture.mode, nullptr, gatedConversion);

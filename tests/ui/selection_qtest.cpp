@@ -34,7 +34,7 @@ private slots:
         MainWindow& window = fixture.window();
         QCOMPARE(window.inputField->text(), toQString(first));
         const std::string folder = (fixture.root() / "images").string() + "/";
-        QCOMPARE(fixture.job.outputFolder, folder);
+        QCOMPARE(fixture.job.output.folder, folder);
         QCOMPARE(recentOutputFolder(fixture.settings, 0), folder);
         QCOMPARE(window.outputFolderList->currentText(), toQString(folder));
         QCOMPARE(fixture.job.inputFiles.size(), size_t(1));
@@ -44,7 +44,7 @@ private slots:
         const std::string second = fixture.makeFile("other/D.ICO");
         dropFiles(window, {second});
         QCOMPARE(window.inputField->text(), toQString(second));
-        QCOMPARE(fixture.job.outputFolder, folder);
+        QCOMPARE(fixture.job.output.folder, folder);
     }
 
     void refusedFilesChangeNothing() {
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(window.outputFolderList->currentIndex(), -1);
         QCOMPARE(window.outputFolderList->count(), 1);
         QVERIFY(fixture.job.inputFiles.empty());
-        QVERIFY(fixture.job.outputFolder.empty());
+        QVERIFY(fixture.job.output.folder.empty());
     }
 
     void inputRequesterOffersTheFilterAndAcceptsTheChoice() {
@@ -94,7 +94,7 @@ private slots:
         const std::string folder = fixture.makeFolder("out");
         fixture.folderAnswer = toQString(folder.substr(0, folder.size() - 1));
         runMainCommand(fixture.mode, selectOutputFolderCommand);
-        QCOMPARE(fixture.job.outputFolder, folder);
+        QCOMPARE(fixture.job.output.folder, folder);
         QCOMPARE(fixture.window().outputFolderList->currentText(), toQString(folder));
     }
 

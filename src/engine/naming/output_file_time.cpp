@@ -27,7 +27,7 @@ bool setModificationTime(const std::string& path, const timespec& modified) {
 }  // namespace
 
 bool applyOutputFileTime(const std::string& path, const Settings& settings,
-                         const ConversionJob& job) {
+                         const std::string& inputPath) {
     // A number that is no timestamp leaves the time the file was written.
     const FileTimestamp timestamp =
         codeOf<FileTimestamp>(settings.advanced.fileTimestamp).value_or(FileTimestamp::current);
@@ -36,7 +36,7 @@ bool applyOutputFileTime(const std::string& path, const Settings& settings,
             return true;
         case FileTimestamp::original: {
             struct stat input {};
-            if (stat(job.inputPath.c_str(), &input) != 0) {
+            if (stat(inputPath.c_str(), &input) != 0) {
                 return false;
             }
             return setModificationTime(path, input.st_mtim);

@@ -64,10 +64,10 @@ std::string stripExtension(std::string_view fileName) {
     return std::string(dot == std::string_view::npos ? fileName : fileName.substr(0, dot));
 }
 
-std::optional<std::string> tokenValue(std::string_view token, const ConversionJob& job,
-                                      const std::tm& now) {
+std::optional<std::string> tokenValue(std::string_view token, const ConversionRequest& request,
+                                      const PageFacts& page, const std::tm& now) {
     if (token.starts_with("%filename")) {
-        std::string name = stripExtension(fileNameOf(job.inputPath));
+        std::string name = stripExtension(fileNameOf(request.inputPath));
         if (token == "%filename%") {
             return name;
         }
@@ -83,13 +83,13 @@ std::optional<std::string> tokenValue(std::string_view token, const ConversionJo
         return std::nullopt;
     }
     if (token == "%ext%") {
-        return job.outputFormat;
+        return request.output.formatKey;
     }
     if (token == "%ext[u]%") {
-        return upperCaseText(job.outputFormat);
+        return upperCaseText(request.output.formatKey);
     }
     if (token == "%ext[t]%") {
-        return titleCaseText(job.outputFormat);
+        return titleCaseText(request.output.formatKey);
     }
     if (token == "%yyyy%") {
         char year[16];
@@ -112,26 +112,27 @@ std::optional<std::string> tokenValue(std::string_view token, const ConversionJo
         return twoDigits(now.tm_sec);
     }
     if (token == "%bpp%") {
-        return std::to_string(job.targetBpp);
+        return std::to_string(page.depth);
     }
     if (token == "%width%") {
-        return std::to_string(job.imageWidth);
+        return std::to_string(page.width);
     }
     if (token == "%height%") {
-        return std::to_string(job.imageHeight);
+        return std::to_string(page.height);
     }
     if (token == "%rnd%") {
-        return fiveDigitForm(job.randomNumber);
+        return fiveDigitForm(request.randomNumber);
     }
     if (token == "%n%") {
-        return fiveDigitForm(job.fileCounter);
+        return fiveDigitForm(request.fileNumber);
     }
     return std::nullopt;
 }
 
-std::string expandToken(std::string_view text, std::string_view token, const ConversionJob& job) {
+std::string expandToken(std::string_view text, std::string_view token,
+                        const ConversionRequest& request, const PageFacts& page) {
     std::string lowerToken = asciiLower(token);
-    std::optional<std::string> value = tokenValue(lowerToken, job, localNow());
+    std::optional<std::string> value = tokenValue(lowerToken, request, page, localNow());
     if (!value) {
         return std::string(text);
     }
@@ -151,26 +152,28 @@ std::string expandToken(std::string_view text, std::string_view token, const Con
     return expanded;
 }
 
-std::string expandFileNameMask(const Settings& settings, const ConversionJob& job) {
+std::string expandFileNameMask(const Settings& settings, const ConversionRequest& request,
+                               const PageFacts& page) {
     std::string name = lowerCaseText(settings.advanced.filenameMask);
     if (name.empty()) {
         name = defaultMask;
     }
     for (std::string_view token : fileNameTokens) {
         if (name.find(token) != std::string::npos) {
-            name = expandToken(name, token, job);
+            name = expandToken(name, token, request, page);
         }
     }
     return name;
 }
 
-std::string buildOutputPath(const Settings& settings, const ConversionJob& job) {
+std::string buildOutputPath(const Settings& settings, const ConversionRequest& request,
+                            const PageFacts& page) {
     std::string path;
-    appendFolder(path, job.outputFolder);
+    appendFolder(path, request.output.folder);
     if (settings.advanced.keepSubfolders != 0) {
-        appendFolder(path, job.inputSubfolder);
+        appendFolder(path, request.inputSubfolder);
     }
-    return path + expandFileNameMask(settings, job);
+    return path + expandFileNameMask(settings, request, page);
 }
 
 }  // namespace tessaro
