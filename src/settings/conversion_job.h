@@ -25,11 +25,7 @@ struct ConversionJob {
     int32_t randomNumber = 1;  // of the next file converted
     int32_t fileCounter = 1;   // of the next file converted
     int8_t consoleMode = 0;
-    int32_t uiRefresh = 0;
-    std::string fromExtension;
-    std::string toExtension;
     std::string runMode;  // "DEBUG", "T" (screenshot mode) or ""
-    int8_t preferencesPage = 0;
 
     bool operator==(const ConversionJob&) const = default;
 };

@@ -31,8 +31,6 @@ void initializeRunState(ConversionJob& job) {
     job.inputBaseFolder.clear();
     job.inputPath.clear();
     job.output = {};
-    job.uiRefresh = 0;
-    job.preferencesPage = 0;
 
     job.inputFiles.clear();
 }

@@ -43,7 +43,7 @@ std::string searchExtension(const QString& typed) {
     return cleanExtension(typed.toLower().left(extensionLengthLimit));
 }
 
-ConverterWindow::ConverterWindow(ConversionJob& job, QWidget* parent) : QDialog(parent), job_(job) {
+ConverterWindow::ConverterWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(uiText("Custom-Converter", "Title"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(370, 60);
@@ -59,19 +59,19 @@ ConverterWindow::ConverterWindow(ConversionJob& job, QWidget* parent) : QDialog(
 }
 
 void ConverterWindow::search() {
-    job_.fromExtension = searchExtension(fromField->text());
-    job_.toExtension = searchExtension(toField->text());
-    if (job_.fromExtension.empty() || job_.toExtension.empty()) {
+    const std::string fromExtension = searchExtension(fromField->text());
+    const std::string toExtension = searchExtension(toField->text());
+    if (fromExtension.empty() || toExtension.empty()) {
         showWarning(this, uiText("Msg", "Empty extensions"));
         return;
     }
     hide();
-    runProgram(converterSearchAddress(job_.fromExtension, job_.toExtension));
+    runProgram(converterSearchAddress(fromExtension, toExtension));
     accept();
 }
 
 ConverterWindow* openCustomConverter(WindowMode& mode) {
-    auto* converter = new ConverterWindow(mode.job, mode.window.get());
+    auto* converter = new ConverterWindow(mode.window.get());
     converter->setAttribute(Qt::WA_DeleteOnClose);
     converter->open();
     converter->fromField->setFocus();

@@ -25,7 +25,7 @@ class ConverterWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ConverterWindow(ConversionJob& job, QWidget* parent);
+    explicit ConverterWindow(QWidget* parent);
 
     QLineEdit* fromField = nullptr;
     QLineEdit* toField = nullptr;
@@ -33,8 +33,6 @@ public:
 
 private:
     void search();
-
-    ConversionJob& job_;
 };
 
 // Command 16: opens the window over the main window, with the keyboard in

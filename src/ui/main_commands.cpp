@@ -32,7 +32,7 @@ void runMainCommand(WindowMode& mode, int command) {
             startConversion(mode);
             break;
         case outputFormatOptionsCommand:
-            mode.job.preferencesPage = outputPreferencesPage;
+            mode.state.preferencesPage = outputPreferencesPage;
             openPreferencesDialog(mode);
             break;
         case preferencesCommand:

@@ -130,7 +130,7 @@ int runScreenshotMode(Settings& settings, ConversionJob& job, JobProgress& progr
     settings.window.y = windowY;
     settings.window.width = windowWidth;
     settings.window.height = windowHeight;
-    WindowMode mode{settings, job, progress, {}, {}, {}, {}};
+    WindowMode mode{settings, job, progress, {}, {}, {}, {}, {}};
     showMainWindow(mode);
     mode.window->activateWindow();
     fillDemonstrationContent(*mode.window);

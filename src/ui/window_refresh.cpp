@@ -10,9 +10,6 @@ namespace tessaro {
 
 namespace {
 
-constexpr int themeChanged = 1;
-constexpr int iconSizeChanged = 2;
-
 void postSizeEvent(MainWindow& window) {
     QCoreApplication::postEvent(&window, new QResizeEvent(window.size(), window.size()));
 }
@@ -36,27 +33,27 @@ void showNewTheme(WindowMode& mode) {
 
 }  // namespace
 
-void noteInterfaceChange(ConversionJob& job, const InterfaceSettings& shown,
+void noteInterfaceChange(WindowState& state, const InterfaceSettings& shown,
                          const InterfaceSettings& next) {
     if (next.uiSize != shown.uiSize)
-        job.uiRefresh = iconSizeChanged;
+        state.pendingReload = WindowReload::toolbar;
     if (next.uiTheme != shown.uiTheme)
-        job.uiRefresh = themeChanged;
+        state.pendingReload = WindowReload::everyPicture;
 }
 
 void applyPreferencesToWindow(WindowMode& mode) {
     MainWindow& window = *mode.window;
-    const int refresh = mode.job.uiRefresh;
-    if (refresh == themeChanged || refresh == iconSizeChanged) {
+    const WindowReload reload = mode.state.pendingReload;
+    if (reload != WindowReload::nothing) {
         // The pictures are read again from the built-in set and the chosen
         // theme, so a picture the new theme lacks falls back to the built-in one.
         mode.images = loadWindowImages(mode.themes, mode.settings.interface);
-        if (refresh == themeChanged)
+        if (reload == WindowReload::everyPicture)
             showNewTheme(mode);
         else
             buildToolbar(window);
         postSizeEvent(window);
-        mode.job.uiRefresh = 0;
+        mode.state.pendingReload = WindowReload::nothing;
     }
     const int format = window.outputFormatList->findData(toQString(mode.settings.output.format));
     if (format >= 0)

@@ -4,16 +4,16 @@
 
 namespace tessaro {
 
-// Notes in ConversionJob.uiRefresh what the main window must reload when the
-// interface settings it shows (`shown`) become `next`: 2 when the icon size
-// changes, 1 when the theme changes, which outranks the icon size.
-void noteInterfaceChange(ConversionJob& job, const InterfaceSettings& shown,
+// Notes in the window state what the main window must reload when the
+// interface settings it shows (`shown`) become `next`: the toolbar when the
+// icon size changes, every picture when the theme changes, which outranks
+// the icon size.
+void noteInterfaceChange(WindowState& state, const InterfaceSettings& shown,
                          const InterfaceSettings& next);
 
 // Brings the main window in line with settings the preferences dialog has
-// just stored: after a theme change (ConversionJob.uiRefresh 1) every picture
-// of the window is replaced, after an icon size change (2) only the toolbar
-// is rebuilt; then uiRefresh is 0 again. The output format list selects the
+// just stored: the reload noted in the window state is done, and then nothing
+// is pending. The output format list selects the
 // settings' output format, and the output folder list is refilled when its
 // length differs from the history length.
 void applyPreferencesToWindow(WindowMode& mode);

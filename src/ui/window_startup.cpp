@@ -119,7 +119,7 @@ int runWindowMode(Settings& settings, ConversionJob& job, JobProgress& progress,
                   char** argv) {
     int qtArgc = argc;
     QApplication application(qtArgc, argv);
-    WindowMode mode{settings, job, progress, {}, {}, {}, {}};
+    WindowMode mode{settings, job, progress, {}, {}, {}, {}, {}};
     bool ending = false;
     // Watching from the start keeps a signal that arrives during the start-up
     // (the update question included) from ending the process unsaved.

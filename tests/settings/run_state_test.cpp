@@ -18,8 +18,6 @@ TEST(RunState, AResetRunEqualsAFreshOne) {
     job.fileCounter = 7;
     job.randomNumber = 0;
     job.consoleMode = 1;
-    job.uiRefresh = 2;
-    job.preferencesPage = 4;
     job.runMode = "DEBUG";
 
     initializeRunState(job);

@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(dialog->pageList->topLevelItemCount(), 9);
         QVERIFY(dialog->page(3)->isVisible());
         QVERIFY(!dialog->page(0)->isVisible());
-        QCOMPARE(fixture.job.preferencesPage, 0);
+        QCOMPARE(fixture.mode.state.preferencesPage, 0);
 
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(fixture.settings.interface.uiSize, 2);
         QCOMPARE(fixture.settings.general.updateRange, 2);
         QCOMPARE(fixture.window().mainToolbar->iconSize(), QSize(32, 32));
-        QCOMPARE(fixture.job.uiRefresh, 0);
+        QCOMPARE(fixture.mode.state.pendingReload, WindowReload::nothing);
     }
 
     void okDerivesTheColorCorrection_data() {

@@ -63,20 +63,20 @@ private slots:
     void themeChangeOutranksIconSizeChange_data() {
         QTest::addColumn<QString>("theme");
         QTest::addColumn<int>("size");
-        QTest::addColumn<int>("refresh");
-        QTest::newRow("nothing changed") << "handdrawn" << 2 << 0;
-        QTest::newRow("icon size") << "handdrawn" << 0 << 2;
-        QTest::newRow("theme") << "other" << 2 << 1;
-        QTest::newRow("theme and icon size") << "other" << 0 << 1;
+        QTest::addColumn<WindowReload>("reload");
+        QTest::newRow("nothing changed") << "handdrawn" << 2 << WindowReload::nothing;
+        QTest::newRow("icon size") << "handdrawn" << 0 << WindowReload::toolbar;
+        QTest::newRow("theme") << "other" << 2 << WindowReload::everyPicture;
+        QTest::newRow("theme and icon size") << "other" << 0 << WindowReload::everyPicture;
     }
 
     void themeChangeOutranksIconSizeChange() {
         QFETCH(QString, theme);
         QFETCH(int, size);
-        QFETCH(int, refresh);
-        ConversionJob job;
-        noteInterfaceChange(job, {"handdrawn", 2}, {toUtf8(theme), size});
-        QCOMPARE(job.uiRefresh, refresh);
+        QFETCH(WindowReload, reload);
+        WindowState state;
+        noteInterfaceChange(state, {"handdrawn", 2}, {toUtf8(theme), size});
+        QCOMPARE(state.pendingReload, reload);
     }
 
     void iconSizeChangeRebuildsOnlyTheToolbar() {
@@ -88,7 +88,7 @@ private slots:
         pageOf<InterfacePage>(dialog, 1)->iconSize->setCurrentIndex(0);
         dialog->okButton->click();
         QCOMPARE(fixture.settings.interface.uiSize, 0);
-        QCOMPARE(fixture.job.uiRefresh, 0);
+        QCOMPARE(fixture.mode.state.pendingReload, WindowReload::nothing);
         QVERIFY(window.mainToolbar != toolbar);
         QCOMPARE(window.mainToolbar->iconSize(), QSize(16, 16));
         QCOMPARE(window.fieldButtons[0], fieldButton);
@@ -106,7 +106,7 @@ private slots:
         theme->setCurrentIndex(theme->findData(QStringLiteral("zzother")));
         pageOf<InterfacePage>(dialog, 1)->iconSize->setCurrentIndex(1);
         dialog->okButton->click();
-        QCOMPARE(fixture.job.uiRefresh, 0);
+        QCOMPARE(fixture.mode.state.pendingReload, WindowReload::nothing);
         QVERIFY(window.fieldButtons[0] != fieldButton);
         QCOMPARE(window.mainToolbar->iconSize(), QSize(24, 24));
         QVERIFY(!window.convertButton->icon().isNull());

@@ -155,8 +155,6 @@ private slots:
         QTest::keyClick(converter->toField, Qt::Key_Return);
         QCOMPARE(fixture.opened,
                  std::vector<std::string>({"http://www.brimvale.example/find/ico-jpg/"}));
-        QCOMPARE(fixture.job.fromExtension, std::string("ico"));
-        QCOMPARE(fixture.job.toExtension, std::string("jpg"));
         QTRY_VERIFY(converter.isNull());
     }
 

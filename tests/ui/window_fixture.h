@@ -69,7 +69,7 @@ public:
     Settings settings;
     ConversionJob job;
     JobProgress progress;
-    WindowMode mode{settings, job, progress, {}, {}, {}, {}};
+    WindowMode mode{settings, job, progress, {}, {}, {}, {}, {}};
 
     // What the dialogs were asked, one line per call: "kind|title|text".
     std::vector<std::string> asked;

@@ -156,7 +156,7 @@ void PreferencesDialog::resetAndClose() {
 }
 
 void PreferencesDialog::finishWith(const InterfaceSettings& shown) {
-    noteInterfaceChange(mode_.job, shown, mode_.settings.interface);
+    noteInterfaceChange(mode_.state, shown, mode_.settings.interface);
     // A file that cannot be written is not reported: the settings in memory
     // hold the choices and the next save tries again.
     static_cast<void>(savePreferences(mode_.settings, mode_.preferences));
@@ -176,10 +176,10 @@ PreferencesDialog* openPreferencesDialog(WindowMode& mode) {
     if (auto* open = mode.window->findChild<PreferencesDialog*>(); open && open->isVisible())
         return open;
     auto* dialog = new PreferencesDialog(mode);
-    const int page = std::clamp<int>(mode.job.preferencesPage, 0, preferencesPageCount - 1);
+    const int page = std::clamp<int>(mode.state.preferencesPage, 0, preferencesPageCount - 1);
     dialog->pageList->setCurrentItem(dialog->pageList->topLevelItem(page));
     dialog->showPreferencesPage(page);
-    mode.job.preferencesPage = 0;
+    mode.state.preferencesPage = 0;
     dialog->move(mode.window->frameGeometry().center() - dialog->rect().center());
     // Window-modal: the main window takes no input while the dialog is open.
     dialog->setWindowModality(Qt::WindowModal);

@@ -50,7 +50,7 @@ private:
     int currentPage_ = 0;
 };
 
-// Opens the dialog over the main window on page ConversionJob.preferencesPage
+// Opens the dialog over the main window on page WindowState::preferencesPage
 // and sets that page back to 0. The main window takes no input while the
 // dialog is open. Returns the open dialog (the one already open, if any).
 PreferencesDialog* openPreferencesDialog(WindowMode& mode);
