@@ -8,7 +8,7 @@ namespace tessaro {
 
 void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress& progress,
                       const WatermarkFont* font, FileConversion convertFile) {
-    const bool debug = job.consoleMode == 1 && job.runMode == "DEBUG";
+    const bool debug = job.consoleMode && job.runMode == RunMode::debug;
     int32_t taken = 0;
     int32_t converted = 0;
     for (auto next = job.inputFiles.begin();; ++next) {
@@ -32,7 +32,7 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
             printLine("Saving As: " + result.outputPath);
             printLine(result.converted ? "OK" : "Not OK");
         }
-        if (job.consoleMode == 1)
+        if (job.consoleMode)
             for (const FailedPage& failed : result.failedPages)
                 printErrorLine("Error: " + failed.path + ": " + failed.reason);
         if (!result.failedPages.empty()) {

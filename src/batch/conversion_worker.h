@@ -27,7 +27,7 @@ using FileConversion = ConversionResult (*)(const Settings&, const ConversionReq
 // the run's output file time. Every page that was not saved goes into
 // progress.failedPages with its reason, and in the console mode into an
 // "Error: <path>: <reason>" line on standard error. In the console mode with
-// run mode "DEBUG" it prints "Processing: ", "Saving As: " and "OK"/"Not OK"
+// run mode RunMode::debug it prints "Processing: ", "Saving As: " and "OK"/"Not OK"
 // lines.
 // Settings, job and font must not change while it runs.
 void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress& progress,

@@ -62,7 +62,7 @@ bool addInputFile(ConversionJob& job, const std::string& path) {
         return false;
     job.inputFiles.clear();
     job.inputFiles[fullPath.string()] =
-        InputFileEntry{1, subfolderBelow(fullPath, job.inputBaseFolder)};
+        InputFileEntry{true, subfolderBelow(fullPath, job.inputBaseFolder)};
     return true;
 }
 

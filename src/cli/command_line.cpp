@@ -126,7 +126,7 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
         result.next = *command;
         if (*command == NextStep::takeScreenshots) {
             // The screenshot mode must not start the automatic update check.
-            job.runMode = "T";
+            job.runMode = RunMode::screenshots;
             if (arguments.size() > 1) {
                 result.screenshotFolder = std::string(optionValue(arguments[1]));
             }
@@ -141,7 +141,7 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
             continue;
         }
         if (option->role == OptionRole::input) {
-            job.consoleMode = 1;
+            job.consoleMode = true;
         }
         std::string value;
         if (option->kind != ValueKind::none) {
@@ -162,7 +162,7 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
                 applySettingValue(*option, value, settings);
                 break;
             case OptionRole::input:
-                job.inputBaseFolder = value;
+                job.namedInput = value;
                 break;
             case OptionRole::output:
                 job.output.folder = value;
@@ -176,7 +176,7 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
                 }
                 break;
             case OptionRole::debug:
-                job.runMode = "DEBUG";
+                job.runMode = RunMode::debug;
                 result.debug = true;
                 break;
             case OptionRole::quiet:
@@ -187,7 +187,7 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
                 break;
         }
     }
-    result.next = job.consoleMode == 1 ? NextStep::runConversion : NextStep::startWindowMode;
+    result.next = job.consoleMode ? NextStep::runConversion : NextStep::startWindowMode;
     return result;
 }
 

@@ -26,7 +26,7 @@ struct CommandLineResult {
     std::string errorMessage;  // for reportError: "Incorrect number of parameters", ...
     bool quiet = false;        // "-q": progress texts are not printed
     bool pause = false;        // "-p": wait for a key before the program ends
-    bool debug = false;        // "-d": also recorded as ConversionJob::runMode "DEBUG"
+    bool debug = false;        // "-d": also recorded as RunMode::debug
     // For takeScreenshots: the folder named by the second argument; empty
     // means the executable's folder.
     std::string screenshotFolder;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -64,18 +65,17 @@ ProgramOutcome fail(std::string_view message) {
 }
 
 // The named input must be one existing, non-empty file. A relative name is
-// taken from the current folder.
-bool resolveInputFile(ConversionJob& job) {
-    fs::path named = job.inputBaseFolder;
-    job.inputBaseFolder.clear();
+// taken from the current folder. The file's full path; nullopt when the name
+// is no such file.
+std::optional<std::string> resolveInputFile(const std::string& namedInput) {
+    const fs::path named = namedInput;
     if (!named.has_extension())
-        return false;
+        return std::nullopt;
     std::error_code error;
     fs::path full = fs::absolute(named, error);
     if (error || !isNonEmptyFile(full.string()))
-        return false;
-    job.inputPath = full.string();
-    return true;
+        return std::nullopt;
+    return full.string();
 }
 
 // A relative output folder is taken from the current folder; the text always
@@ -111,15 +111,16 @@ void printBanner() {
 ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job,
                                     JobProgress& progress, bool quiet) {
     const ConsoleStopSignals stopSignals;
-    const RunPrinter printer{settings, quiet, job.runMode == "DEBUG"};
+    const RunPrinter printer{settings, quiet, job.runMode == RunMode::debug};
     printer.say("General", "Preparing");
 
-    printer.debugLine("Input: ", job.inputBaseFolder);
-    if (!resolveInputFile(job))
+    printer.debugLine("Input: ", job.namedInput);
+    const std::optional<std::string> inputFile = resolveInputFile(job.namedInput);
+    if (!inputFile)
         return fail("Error: Invalid input file");
 
     if (job.output.folder.empty())
-        job.output.folder = fs::path(job.inputPath).parent_path().string();
+        job.output.folder = fs::path(*inputFile).parent_path().string();
     printer.debugLine("Output: ", job.output.folder);
     if (job.output.folder.starts_with(".."))
         return fail("Error: Incorrect output folder");
@@ -206,9 +207,9 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
         return fail("Error: Invalid conversion type");
 
     printer.say("General", "Importing");
-    const std::string extension = lowerCaseExtension(job.inputPath);
+    const std::string extension = lowerCaseExtension(*inputFile);
     const bool isList = extension == "txt" || extension == "lst";
-    const int32_t total = !isList && addInputFile(job, job.inputPath) ? 1 : 0;
+    const int32_t total = !isList && addInputFile(job, *inputFile) ? 1 : 0;
     printer.say("Msg", "Import complete", std::to_string(total));
     if (total == 0) {
         printLine(getText("Msg", "Conversion is not complete"));

@@ -13,7 +13,7 @@ void printBanner();
 
 // Checks the one input file, the output folder, the output format and every
 // setting the conversion uses, in that order, printing the debug listing on
-// the way when job.runMode is "DEBUG"; then queues the file, converts it on the
+// the way when job.runMode is RunMode::debug; then queues the file, converts it on the
 // worker and prints the totals. The first failed check prints its "Error: "
 // line and ends the run before anything is queued or written. With `quiet`
 // only the error and stop lines are printed. A page that was not saved adds

@@ -9,23 +9,35 @@
 namespace tessaro {
 
 struct InputFileEntry {
-    int32_t queued = 0;
+    bool queued = false;
     std::string subfolder;  // relative to ConversionJob::inputBaseFolder, "" when none
 
     bool operator==(const InputFileEntry&) const = default;
 };
 
-// The run being prepared or executed. Written only while no worker runs.
+// What the first argument or an option asks of a run besides converting.
+enum class RunMode {
+    normal,
+    debug,        // "-d": the console run prints its settings and each file's steps
+    screenshots,  // "-t": the window mode takes its pictures for the documentation
+};
+
+// The run being prepared or executed: what every file of it shares. The
+// engine reads one file's part of it (settings/run_state.h, fileRequest).
+// Written only while no worker runs.
 struct ConversionJob {
     std::map<std::string, InputFileEntry> inputFiles;  // keyed by full path
+    // The input as named: by "--INPUT", or typed or chosen in the window.
+    std::string namedInput;
+    // The folder a folder input names, below which each file keeps its
+    // subfolder; "" for a single file.
     std::string inputBaseFolder;
-    std::string inputPath;
     std::string inputFormat;
     OutputRequest output;
     int32_t randomNumber = 1;  // of the next file converted
     int32_t fileCounter = 1;   // of the next file converted
-    int8_t consoleMode = 0;
-    std::string runMode;  // "DEBUG", "T" (screenshot mode) or ""
+    bool consoleMode = false;
+    RunMode runMode = RunMode::normal;
 
     bool operator==(const ConversionJob&) const = default;
 };

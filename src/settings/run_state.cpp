@@ -23,13 +23,13 @@ ConversionRequest fileRequest(const ConversionJob& job, const std::string& input
 void initializeRunState(ConversionJob& job) {
     programFolder();
 
-    job.consoleMode = 0;
+    job.consoleMode = false;
     job.randomNumber = drawRandomNumber();
     job.fileCounter = 1;
 
     job.inputFormat.clear();
     job.inputBaseFolder.clear();
-    job.inputPath.clear();
+    job.namedInput.clear();
     job.output = {};
 
     job.inputFiles.clear();

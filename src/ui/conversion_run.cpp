@@ -89,11 +89,11 @@ void startConversion(WindowMode& mode, FileConversion convertFile) {
     ConversionJob& job = mode.job;
     const Settings& settings = mode.settings;
 
-    job.inputPath = toUtf8(window.inputField->text().trimmed());
+    job.namedInput = toUtf8(window.inputField->text().trimmed());
     job.inputFiles.clear();
     // A typed path chooses its folder for the output as a dropped file does.
-    if (addInputFile(job, job.inputPath))
-        proposeOutputFolder(mode, job.inputPath);
+    if (addInputFile(job, job.namedInput))
+        proposeOutputFolder(mode, job.namedInput);
     job.output.folder = toUtf8(window.outputFolderList->currentText().trimmed());
     job.output.formatKey = toUtf8(window.outputFormatList->currentData().toString());
     setStatusText(window, uiText("General", "Preparing"));

@@ -55,11 +55,11 @@ void proposeOutputFolder(WindowMode& mode, const std::string& inputPath) {
 void selectInputFile(WindowMode& mode) {
     MainWindow& window = *mode.window;
     const QString chosen = userDialogs().openFile(
-        &window, uiText("Dialog", "Select Input Files"), toQString(mode.job.inputPath),
+        &window, uiText("Dialog", "Select Input Files"), toQString(mode.job.namedInput),
         requesterFilters(inputFilterLines(acceptedInputExtensions())));
     if (!chosen.isEmpty())
         acceptInputFile(mode, toUtf8(chosen));
-    mode.job.inputPath.clear();
+    mode.job.namedInput.clear();
     postSizeEvent(window);
 }
 

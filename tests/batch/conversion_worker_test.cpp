@@ -64,7 +64,7 @@ protected:
 
     void queue(std::initializer_list<const char*> names) {
         for (const char* name : names)
-            job.inputFiles[name] = InputFileEntry{1, ""};
+            job.inputFiles[name] = InputFileEntry{true, ""};
     }
     void runToEnd() {
         startConversionWorker(settings, job, progress, nullptr, fakeConversion).join();
@@ -177,17 +177,16 @@ TEST_F(ConversionWorker, EveryWrittenPageGetsTheCustomTime) {
 TEST_F(ConversionWorker, DebugLinesOnlyInTheConsoleMode) {
     queue({"/in/a.ico", "/in/b.ico"});
     engine.failingInput = "/in/b.ico";
-    job.runMode = "DEBUG";
-    for (int8_t consoleMode : {0, 1}) {
+    job.runMode = RunMode::debug;
+    for (bool consoleMode : {false, true}) {
         job.consoleMode = consoleMode;
         testing::internal::CaptureStdout();
         runToEnd();
         const std::string printed = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(printed, consoleMode == 0
-                               ? ""
-                               : "Processing: /in/a.ico\nSaving As: /in/a.ico.jpg\nOK\n"
-                                 "Processing: /in/b.ico\nSaving As: /in/b.ico.jpg\n"
-                                 "Not OK\n");
+        EXPECT_EQ(printed, !consoleMode ? ""
+                                        : "Processing: /in/a.ico\nSaving As: /in/a.ico.jpg\nOK\n"
+                                          "Processing: /in/b.ico\nSaving As: /in/b.ico.jpg\n"
+                                          "Not OK\n");
     }
 }
 

@@ -29,7 +29,7 @@ TEST_F(AddInputFile, AcceptsIconExtensionsInAnyLetterCase) {
         EXPECT_TRUE(addInputFile(job, (folder / name).string())) << name;
         ASSERT_EQ(job.inputFiles.size(), 1u) << "a run holds one input file";
         EXPECT_EQ(job.inputFiles.begin()->first, (folder / name).string());
-        EXPECT_EQ(job.inputFiles.begin()->second.queued, 1);
+        EXPECT_TRUE(job.inputFiles.begin()->second.queued);
     }
 }
 

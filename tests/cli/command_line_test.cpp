@@ -97,7 +97,7 @@ TEST(CommandLine, KeepsTheFlagsReadBeforeAnError) {
     EXPECT_TRUE(parsed.result.quiet);
     EXPECT_EQ(parsed.settings.output.jpgQuality, 80);
     // The input option counts as soon as it is seen, even without its value.
-    EXPECT_EQ(parsed.job.consoleMode, 1);
+    EXPECT_TRUE(parsed.job.consoleMode);
 }
 
 TEST(CommandLine, ReadsModeFlagsAndJobFields) {
@@ -106,9 +106,9 @@ TEST(CommandLine, ReadsModeFlagsAndJobFields) {
     EXPECT_TRUE(parsed.result.debug);
     EXPECT_TRUE(parsed.result.quiet);
     EXPECT_TRUE(parsed.result.pause);
-    EXPECT_EQ(parsed.job.runMode, "DEBUG");
-    EXPECT_EQ(parsed.job.consoleMode, 1);
-    EXPECT_EQ(parsed.job.inputBaseFolder, "pics/a.ico");
+    EXPECT_EQ(parsed.job.runMode, RunMode::debug);
+    EXPECT_TRUE(parsed.job.consoleMode);
+    EXPECT_EQ(parsed.job.namedInput, "pics/a.ico");
     EXPECT_EQ(parsed.job.output.folder, "/tmp/out");
     // The conversion keeps its letter case; the run checks it as given.
     EXPECT_EQ(parsed.job.output.formatKey, "JPG");
@@ -118,7 +118,7 @@ TEST(CommandLine, ScreenshotModeTakesTheFolderOfTheSecondArgument) {
     Parsed parsed = parse({"-T", "/tmp/shots"});
     EXPECT_EQ(parsed.result.next, NextStep::takeScreenshots);
     EXPECT_EQ(parsed.result.screenshotFolder, "/tmp/shots");
-    EXPECT_EQ(parsed.job.runMode, "T");
+    EXPECT_EQ(parsed.job.runMode, RunMode::screenshots);
     EXPECT_EQ(parse({"-t"}).result.screenshotFolder, "");
 }
 
@@ -255,7 +255,7 @@ TEST(CommandLine, JoinsQuotedTextAndStripsQuotes) {
         {{"-c", "\"jp", "g\""}, [](const Parsed& p) { return p.job.output.formatKey; }, "jp"},
     });
     Parsed swallowed = parse({"--wm-text=\"a", "-i", "pic.ico"});
-    EXPECT_EQ(swallowed.job.consoleMode, 0);
+    EXPECT_FALSE(swallowed.job.consoleMode);
     EXPECT_EQ(swallowed.result.next, NextStep::startWindowMode);
 }
 
@@ -314,7 +314,7 @@ TEST(CommandLine, AppliesAProfileWhereItStands) {
     EXPECT_EQ(applied.settings.watermark.doWatermark, storedCode(WatermarkType::text));
     EXPECT_EQ(applied.settings.watermark.text, "Proof");
     // A profile never names an input.
-    EXPECT_EQ(applied.job.consoleMode, 0);
+    EXPECT_FALSE(applied.job.consoleMode);
     EXPECT_EQ(applied.result.next, NextStep::startWindowMode);
 
     Parsed missing =
@@ -323,7 +323,7 @@ TEST(CommandLine, AppliesAProfileWhereItStands) {
     EXPECT_EQ(missing.result.next, NextStep::reportError);
     EXPECT_EQ(missing.result.errorMessage, "Invalid profile file");
     EXPECT_EQ(missing.settings.output.jpgQuality, 80);
-    EXPECT_EQ(missing.job.consoleMode, 0);
+    EXPECT_FALSE(missing.job.consoleMode);
 }
 
 }  // namespace

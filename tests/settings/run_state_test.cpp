@@ -10,15 +10,15 @@ namespace {
 
 TEST(RunState, AResetRunEqualsAFreshOne) {
     ConversionJob job;
-    job.inputFiles["/tmp/a.ico"] = InputFileEntry{1, "sub"};
+    job.inputFiles["/tmp/a.ico"] = InputFileEntry{true, "sub"};
     job.inputBaseFolder = "/tmp";
-    job.inputPath = "/tmp/a.ico";
+    job.namedInput = "/tmp/a.ico";
     job.inputFormat = "ico";
     job.output = OutputRequest{"/out/", "jpg", 2, 24, 0x80};
     job.fileCounter = 7;
     job.randomNumber = 0;
-    job.consoleMode = 1;
-    job.runMode = "DEBUG";
+    job.consoleMode = true;
+    job.runMode = RunMode::debug;
 
     initializeRunState(job);
 
@@ -26,7 +26,7 @@ TEST(RunState, AResetRunEqualsAFreshOne) {
     // screenshot and debug modes come from the command line, not the run.
     ConversionJob fresh;
     fresh.randomNumber = job.randomNumber;
-    fresh.runMode = "DEBUG";
+    fresh.runMode = RunMode::debug;
     EXPECT_EQ(job, fresh);
     EXPECT_GE(job.randomNumber, 1);
     EXPECT_LE(job.randomNumber, 99999);
@@ -39,7 +39,7 @@ TEST(RunState, AFilesRequestCarriesTheRunsOutputAndCountersAsTheyStand) {
     job.fileCounter = 4;
     job.randomNumber = 321;
     const ConversionRequest request =
-        fileRequest(job, "/in/icons/a.ico", InputFileEntry{1, "icons/"});
+        fileRequest(job, "/in/icons/a.ico", InputFileEntry{true, "icons/"});
     EXPECT_EQ(request.inputPath, "/in/icons/a.ico");
     EXPECT_EQ(request.inputSubfolder, "icons/");
     EXPECT_EQ(request.fileNumber, 4);

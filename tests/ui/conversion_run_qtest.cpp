@@ -394,7 +394,7 @@ private:
                                          const std::vector<std::string>& icons) {
         ConversionJob& job = fixture.job;
         for (const std::string& icon : icons)
-            job.inputFiles[icon] = InputFileEntry{1, ""};
+            job.inputFiles[icon] = InputFileEntry{true, ""};
         job.output.folder = fixture.makeFolder("out");
         job.output.formatKey = "jpg";
         if (!prepareOutput(fixture.settings, job.output))

@@ -76,13 +76,13 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         fixture.fileAnswer = toQString(fixture.makeFile("pick/a.ico"));
-        fixture.job.inputPath = "/previous/b.ico";
+        fixture.job.namedInput = "/previous/b.ico";
         runMainCommand(fixture.mode, selectInputFileCommand);
         QCOMPARE(fixture.asked.back(), std::string("openFile|Select Input Files|/previous/b.ico"));
         QCOMPARE(fixture.offeredFilters, QStringList({"All Supported Files (*.ico)",
                                                       "Windows Icon (*.ico)", "All Files (*)"}));
         QCOMPARE(fixture.window().inputField->text(), fixture.fileAnswer);
-        QVERIFY(fixture.job.inputPath.empty());
+        QVERIFY(fixture.job.namedInput.empty());
     }
 
     void folderRequesterTakesOnlyExistingFolders() {
