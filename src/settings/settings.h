@@ -18,12 +18,17 @@ struct GeneralSettings {
     int8_t saveWindowPosition = 1;
 };
 
+// The main window's inner size as created. It is also the least size the
+// window takes, and its height never changes: the user can only widen it.
+inline constexpr int32_t mainWindowWidth = 510;
+inline constexpr int32_t mainWindowHeight = 260;
+
 struct WindowSettings {
     int8_t isMaximized = 0;
     int32_t x = 100;
     int32_t y = 100;
-    int32_t width = 510;
-    int32_t height = 260;
+    int32_t width = mainWindowWidth;
+    int32_t height = mainWindowHeight;
 };
 
 struct InterfaceSettings {

@@ -20,8 +20,6 @@ namespace tessaro {
 
 namespace {
 
-constexpr int createdWidth = 510;
-constexpr int fixedHeight = 260;
 constexpr int fieldButtonIconSize = 16;
 constexpr int fieldButtonSize = 24;
 constexpr int fieldButtonRightDistance = 146;
@@ -116,8 +114,15 @@ QComboBox* createImageList(QWidget* parent, int y) {
     return list;
 }
 
-void placeFieldButton(QToolBar* button, int x, int y) {
-    button->setGeometry(x, y, fieldButtonSize, fieldButtonSize);
+// The field buttons keep their distance to the window's right edge, each
+// beside its field.
+void placeFieldButtons(MainWindow& window) {
+    for (size_t index = 0; index < window.fieldButtons.size(); ++index) {
+        window.fieldButtons[index]->setGeometry(window.width() - fieldButtonRightDistance,
+                                                fieldButtonTops[index], fieldButtonSize,
+                                                fieldButtonSize);
+        window.fieldButtons[index]->repaint();
+    }
 }
 
 }  // namespace
@@ -127,8 +132,8 @@ MainWindow::MainWindow(const Settings& windowSettings, const WindowImages& windo
     setWindowTitle(toQString(productTitle(productName, programVersion)));
     move(settings.window.x, settings.window.y);
     resize(settings.window.width, settings.window.height);
-    setMinimumSize(createdWidth, fixedHeight);
-    setMaximumSize(QWIDGETSIZE_MAX, fixedHeight);
+    setMinimumSize(mainWindowWidth, mainWindowHeight);
+    setMaximumSize(QWIDGETSIZE_MAX, mainWindowHeight);
     setAcceptDrops(true);
 
     buildMenu(*this);
@@ -149,13 +154,10 @@ MainWindow::MainWindow(const Settings& windowSettings, const WindowImages& windo
     inputField = new QLineEdit(container);
     inputField->setGeometry(10, 20, 350, 20);
     buildFieldButtons(*this);
-    placeFieldButton(fieldButtons[0], 364, 19);
     outputFolderLabel = createLabel(container, "Output Folder", 10, 45);
     outputFolderList = createImageList(container, 60);
-    placeFieldButton(fieldButtons[1], 364, 59);
     outputFormatLabel = createLabel(container, "Output Format", 10, 85);
     outputFormatList = createImageList(container, 100);
-    placeFieldButton(fieldButtons[2], 396, 99);
 
     convertButton = new QPushButton(container);
     convertButton->setGeometry(400, 20, 100, 100);
@@ -267,7 +269,6 @@ void buildToolbar(MainWindow& window) {
 void buildFieldButtons(MainWindow& window) {
     for (size_t index = 0; index < fieldButtonItems.size(); ++index) {
         QToolBar*& button = window.fieldButtons[index];
-        const QRect place = button != nullptr ? button->geometry() : QRect();
         delete button;
         button = new QToolBar(window.container);
         button->setMovable(false);
@@ -281,10 +282,9 @@ void buildFieldButtons(MainWindow& window) {
                                         uiText("Menu", item.textKey), item.command);
         action->setToolTip(uiText("Menu", item.textKey));
         button->addAction(action);
-        if (place.isValid())
-            button->setGeometry(place);
         button->show();
     }
+    placeFieldButtons(window);
 }
 
 void layoutMainWindow(MainWindow& window) {
@@ -300,11 +300,7 @@ void layoutMainWindow(MainWindow& window) {
          {static_cast<QWidget*>(window.inputField), static_cast<QWidget*>(window.outputFolderList),
           static_cast<QWidget*>(window.outputFormatList)})
         field->resize(w - fieldRightMargin, field->height());
-    for (size_t index = 0; index < window.fieldButtons.size(); ++index) {
-        placeFieldButton(window.fieldButtons[index], w - fieldButtonRightDistance,
-                         fieldButtonTops[index]);
-        window.fieldButtons[index]->repaint();
-    }
+    placeFieldButtons(window);
     window.convertButton->move(w - convertButtonRightDistance, window.convertButton->y());
     window.update();
 }

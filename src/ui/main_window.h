@@ -57,7 +57,7 @@ protected:
 };
 
 // Each builder replaces what it built before, from the current images and
-// texts.
+// texts; the field buttons are placed for the window's current width.
 void buildMenu(MainWindow& window);
 void buildToolbar(MainWindow& window);
 void buildFieldButtons(MainWindow& window);

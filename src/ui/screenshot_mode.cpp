@@ -23,8 +23,6 @@ namespace {
 
 constexpr int windowX = 400;
 constexpr int windowY = 400;
-constexpr int windowWidth = 510;
-constexpr int windowHeight = 260;
 constexpr int settleMilliseconds = 500;
 constexpr int jpegQuality = 90;  // 9 on a scale of 0 to 10
 constexpr int captionRightDistance = 35;
@@ -128,8 +126,8 @@ int runScreenshotMode(Settings& settings, ConversionJob& job, JobProgress& progr
     settings.window.isMaximized = 0;
     settings.window.x = windowX;
     settings.window.y = windowY;
-    settings.window.width = windowWidth;
-    settings.window.height = windowHeight;
+    settings.window.width = mainWindowWidth;
+    settings.window.height = mainWindowHeight;
     WindowMode mode{settings, job, progress, {}, {}, {}, {}, {}};
     showMainWindow(mode);
     mode.window->activateWindow();
