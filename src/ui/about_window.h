@@ -8,7 +8,7 @@
 
 namespace tessaro {
 
-// The About window (window 8): the banner, the product title, the copyright
+// The About window: the banner, the product title, the copyright
 // line, the vendor's home page and support address as links that open in
 // the browser and the mail program while the window stays open, and OK.
 // Return and Escape close it like OK.
@@ -26,7 +26,7 @@ public:
     QPushButton* okButton = nullptr;
 };
 
-// Command 24: opens the About window over the main window, which takes no
+// The About command: opens the About window over the main window, which takes no
 // input until it closes. The window deletes itself when closed.
 AboutWindow* openAboutWindow(WindowMode& mode);
 

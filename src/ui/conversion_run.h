@@ -7,7 +7,7 @@ namespace tessaro {
 
 class ProgressWindow;
 
-// Command 14 and the Convert button: takes the input file, the output folder
+// The Convert command and button: takes the input file, the output folder
 // and the output format from the main window, checks them in turn (the first
 // failing check shows its warning and ends the command, writing nothing),
 // loads a text watermark's font, prepares the run, puts the output folder

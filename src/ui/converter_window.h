@@ -18,7 +18,7 @@ std::string cleanExtension(const QString& text);
 // first 12 characters, then cleaned.
 std::string searchExtension(const QString& typed);
 
-// "Find a File Converter" (window 6): two extensions, and Search opens the
+// "Find a File Converter": two extensions, and Search opens the
 // vendor's converter search page for the pair. Return searches, Escape
 // closes the window.
 class ConverterWindow : public QDialog {
@@ -35,7 +35,7 @@ private:
     void search();
 };
 
-// Command 16: opens the window over the main window, with the keyboard in
+// The Custom Converter command: opens the window over the main window, with the keyboard in
 // the source field. The window deletes itself when closed.
 ConverterWindow* openCustomConverter(WindowMode& mode);
 

@@ -8,55 +8,58 @@
 #include "ui/selection.h"
 #include "ui/shell_open.h"
 #include "ui/update_commands.h"
-#include "ui/window_numbers.h"
 #include "update/manual_location.h"
 #include "update/vendor_endpoints.h"
 
 namespace tessaro {
 
-void runMainCommand(WindowMode& mode, int command) {
+namespace {
+
+using Command = MainWindow::Command;
+
+}  // namespace
+
+void runMainCommand(WindowMode& mode, Command command) {
     switch (command) {
-        case newCommand:
+        case Command::newJob:
             newJob(mode);
             break;
-        case exitCommand:
+        case Command::exit:
             mode.window->close();
             break;
-        case selectInputFileCommand:
+        case Command::selectInputFile:
             selectInputFile(mode);
             break;
-        case selectOutputFolderCommand:
+        case Command::selectOutputFolder:
             selectOutputFolder(mode);
             break;
-        case convertCommand:
+        case Command::convert:
             startConversion(mode);
             break;
-        case outputFormatOptionsCommand:
+        case Command::outputFormatOptions:
             mode.state.preferencesPage = outputPreferencesPage;
             openPreferencesDialog(mode);
             break;
-        case preferencesCommand:
+        case Command::preferences:
             openPreferencesDialog(mode);
             break;
-        case customConverterCommand:
+        case Command::customConverter:
             openCustomConverter(mode);
             break;
-        case manualCommand:
+        case Command::manual:
             runProgram(manualPath());
             break;
-        case sendFeedbackCommand:
+        case Command::sendFeedback:
             runProgram(feedbackMailLink());
             break;
-        case visitHomepageCommand:
+        case Command::visitHomepage:
             runProgram(productPageAddress());
             break;
-        case checkForNewVersionCommand:
+        case Command::checkForNewVersion:
             checkForUpdateNow(mode);
             break;
-        case aboutCommand:
+        case Command::about:
             openAboutWindow(mode);
-            break;
-        default:
             break;
     }
 }
@@ -64,7 +67,7 @@ void runMainCommand(WindowMode& mode, int command) {
 void connectMainWindow(WindowMode& mode) {
     MainWindow& window = *mode.window;
     QObject::connect(&window, &MainWindow::commandRequested, &window,
-                     [&mode](int command) { runMainCommand(mode, command); });
+                     [&mode](Command command) { runMainCommand(mode, command); });
     QObject::connect(&window, &MainWindow::filesDropped, &window,
                      [&mode](const QStringList& paths) {
                          // The worker reads the job; a drop waits for the run's end.

@@ -11,10 +11,10 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
+#include <optional>
 
 #include "l10n/product_identity.h"
 #include "ui/qt_text.h"
-#include "ui/window_numbers.h"
 
 namespace tessaro {
 
@@ -28,8 +28,10 @@ constexpr int fieldRightMargin = 160;
 constexpr std::array<int, 3> fieldButtonTops = {19, 59, 99};
 constexpr int convertImageSize = 64;
 
+using Command = MainWindow::Command;
+
 struct MenuItem {
-    int command;  // -1 for a separator
+    std::optional<Command> command;  // none for a separator
     const char* textKey;
     const char* shortcutText;
     const char* iconKey;
@@ -40,60 +42,60 @@ struct MenuTitle {
     std::initializer_list<MenuItem> items;
 };
 
-constexpr MenuItem separator{-1, nullptr, nullptr, nullptr};
+constexpr MenuItem separator{std::nullopt, nullptr, nullptr, nullptr};
 
 const std::initializer_list<MenuTitle> menuTree = {
     {"File",
-     {{newCommand, "New", "Ctrl+N", "New"},
+     {{Command::newJob, "New", "Ctrl+N", "New"},
       separator,
-      {selectInputFileCommand, "Select Input File", nullptr, "Add"},
-      {selectOutputFolderCommand, "Select Output Folder", nullptr, "OutFolder"},
+      {Command::selectInputFile, "Select Input File", nullptr, "Add"},
+      {Command::selectOutputFolder, "Select Output Folder", nullptr, "OutFolder"},
       separator,
-      {exitCommand, "Exit", "Alt+X", "Exit"}}},
+      {Command::exit, "Exit", "Alt+X", "Exit"}}},
     {"Converter",
-     {{convertCommand, "Convert", "F5", "Convert"},
+     {{Command::convert, "Convert", "F5", "Convert"},
       separator,
-      {customConverterCommand, "Custom Converter", nullptr, "CustomConverter"},
+      {Command::customConverter, "Custom Converter", nullptr, "CustomConverter"},
       separator,
-      {preferencesCommand, "Preferences", nullptr, "Preferences"}}},
+      {Command::preferences, "Preferences", nullptr, "Preferences"}}},
     {"Help",
-     {{manualCommand, "Manual", "F1", "Help"},
+     {{Command::manual, "Manual", "F1", "Help"},
       separator,
-      {sendFeedbackCommand, "Send Feedback", nullptr, "Email"},
-      {visitHomepageCommand, "Visit Homepage", nullptr, "Web"},
-      {checkForNewVersionCommand, "Check For New Version", nullptr, "Updates"},
+      {Command::sendFeedback, "Send Feedback", nullptr, "Email"},
+      {Command::visitHomepage, "Visit Homepage", nullptr, "Web"},
+      {Command::checkForNewVersion, "Check For New Version", nullptr, "Updates"},
       separator,
-      {aboutCommand, "About", nullptr, "About"}}},
+      {Command::about, "About", nullptr, "About"}}},
 };
 
 const std::initializer_list<MenuItem> toolbarButtons = {
-    {newCommand, "New", nullptr, "New"},
-    {selectInputFileCommand, "Select Input File", nullptr, "Add"},
-    {selectOutputFolderCommand, "Select Output Folder", nullptr, "OutFolder"},
+    {Command::newJob, "New", nullptr, "New"},
+    {Command::selectInputFile, "Select Input File", nullptr, "Add"},
+    {Command::selectOutputFolder, "Select Output Folder", nullptr, "OutFolder"},
     separator,
-    {preferencesCommand, "Preferences", nullptr, "Preferences"},
+    {Command::preferences, "Preferences", nullptr, "Preferences"},
     separator,
-    {convertCommand, "Convert", nullptr, "Convert"},
+    {Command::convert, "Convert", nullptr, "Convert"},
     separator,
-    {manualCommand, "Manual", nullptr, "Help"},
-    {sendFeedbackCommand, "Send Feedback", nullptr, "Email"},
-    {visitHomepageCommand, "Visit Homepage", nullptr, "Web"},
-    {checkForNewVersionCommand, "Check For New Version", nullptr, "Updates"},
+    {Command::manual, "Manual", nullptr, "Help"},
+    {Command::sendFeedback, "Send Feedback", nullptr, "Email"},
+    {Command::visitHomepage, "Visit Homepage", nullptr, "Web"},
+    {Command::checkForNewVersion, "Check For New Version", nullptr, "Updates"},
 };
 
 const std::array<MenuItem, 3> fieldButtonItems = {{
-    {selectInputFileCommand, "Select Input File", nullptr, "Add"},
-    {selectOutputFolderCommand, "Select Output Folder", nullptr, "OutFolder"},
-    {outputFormatOptionsCommand, "Output Format Options", nullptr, "OutFormat"},
+    {Command::selectInputFile, "Select Input File", nullptr, "Add"},
+    {Command::selectOutputFolder, "Select Output Folder", nullptr, "OutFolder"},
+    {Command::outputFormatOptions, "Output Format Options", nullptr, "OutFormat"},
 }};
 
 struct ShortcutKey {
     QKeySequence keys;
-    int command;
+    Command command;
 };
 
 QAction* commandAction(MainWindow& window, QObject* owner, const QIcon& icon, const QString& text,
-                       int command) {
+                       Command command) {
     auto* action = new QAction(icon, text, owner);
     QObject::connect(action, &QAction::triggered, &window,
                      [&window, command] { emit window.commandRequested(command); });
@@ -169,20 +171,20 @@ MainWindow::MainWindow(const Settings& windowSettings, const WindowImages& windo
     else
         convertButton->setIcon(QIcon(convertImage));
     connect(convertButton, &QPushButton::clicked, this,
-            [this] { emit commandRequested(convertCommand); });
+            [this] { emit commandRequested(Command::convert); });
 
     copyrightLabel = new QLabel(copyrightNotice(), client);
     copyrightLabel->setGeometry(10, height() - 70, 350, 20);
 
     const ShortcutKey shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), newCommand},
-        {QKeySequence(Qt::ALT | Qt::Key_X), exitCommand},
-        {QKeySequence(Qt::Key_F5), convertCommand},
-        {QKeySequence(Qt::Key_F1), manualCommand},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), Command::newJob},
+        {QKeySequence(Qt::ALT | Qt::Key_X), Command::exit},
+        {QKeySequence(Qt::Key_F5), Command::convert},
+        {QKeySequence(Qt::Key_F1), Command::manual},
     };
     for (const ShortcutKey& shortcut : shortcuts) {
         auto* key = new QShortcut(shortcut.keys, this);
-        const int command = shortcut.command;
+        const Command command = shortcut.command;
         connect(key, &QShortcut::activated, this,
                 [this, command] { emit commandRequested(command); });
     }
@@ -229,7 +231,7 @@ void buildMenu(MainWindow& window) {
     for (const MenuTitle& title : menuTree) {
         QMenu* menu = bar->addMenu(uiText("Menu", title.titleKey));
         for (const MenuItem& item : title.items) {
-            if (item.command < 0) {
+            if (!item.command) {
                 menu->addSeparator();
                 continue;
             }
@@ -237,7 +239,7 @@ void buildMenu(MainWindow& window) {
             if (item.shortcutText != nullptr)
                 text += QLatin1Char('\t') + QLatin1String(item.shortcutText);
             menu->addAction(commandAction(window, menu, menuIcon(window.images, item.iconKey), text,
-                                          item.command));
+                                          *item.command));
         }
     }
 }
@@ -252,12 +254,12 @@ void buildToolbar(MainWindow& window) {
     const int iconSize = window.images.toolbarIconSize;
     toolbar->setIconSize(QSize(iconSize, iconSize));
     for (const MenuItem& item : toolbarButtons) {
-        if (item.command < 0) {
+        if (!item.command) {
             toolbar->addSeparator();
             continue;
         }
         QAction* action = commandAction(window, toolbar, toolbarIcon(window.images, item.iconKey),
-                                        uiText("Menu", item.textKey), item.command);
+                                        uiText("Menu", item.textKey), *item.command);
         action->setToolTip(uiText("Menu", item.textKey));
         toolbar->addAction(action);
     }
@@ -279,7 +281,7 @@ void buildFieldButtons(MainWindow& window) {
             QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
         const MenuItem& item = fieldButtonItems[index];
         QAction* action = commandAction(window, button, menuIcon(window.images, item.iconKey),
-                                        uiText("Menu", item.textKey), item.command);
+                                        uiText("Menu", item.textKey), *item.command);
         action->setToolTip(uiText("Menu", item.textKey));
         button->addAction(action);
         button->show();

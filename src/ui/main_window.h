@@ -14,21 +14,40 @@
 
 namespace tessaro {
 
-// The main window (window 0) with its gadgets. It only reports what the user
-// does, as command numbers, dropped files and the close request; the handlers
-// of the window mode decide what happens.
+// The main window with its controls. It only reports what the user does, as
+// commands, dropped files and the close request; the handlers of the window
+// mode decide what happens.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // What the menus, the toolbar, the field buttons, the Convert button and
+    // the keyboard shortcuts ask for.
+    enum class Command {
+        newJob,
+        selectInputFile,
+        selectOutputFolder,
+        outputFormatOptions,
+        exit,
+        convert,
+        customConverter,
+        preferences,
+        manual,
+        sendFeedback,
+        visitHomepage,
+        checkForNewVersion,
+        about,
+    };
+    Q_ENUM(Command)
+
     explicit MainWindow(const Settings& settings, const WindowImages& images);
 
     const Settings& settings;
     const WindowImages& images;
 
-    QWidget* client = nullptr;        // the area below the menu bar
-    QToolBar* mainToolbar = nullptr;  // toolbar 0
-    QWidget* container = nullptr;     // gadget 0
+    QWidget* client = nullptr;  // the area below the menu bar
+    QToolBar* mainToolbar = nullptr;
+    QWidget* container = nullptr;  // holds the fields, their buttons and Convert
     QLabel* inputLabel = nullptr;
     QLineEdit* inputField = nullptr;
     QLabel* outputFolderLabel = nullptr;
@@ -45,7 +64,7 @@ public:
     int statusBarHeight = 0;
 
 signals:
-    void commandRequested(int command);
+    void commandRequested(MainWindow::Command command);
     void filesDropped(const QStringList& paths);
     void closeRequested();
 
@@ -62,7 +81,7 @@ void buildMenu(MainWindow& window);
 void buildToolbar(MainWindow& window);
 void buildFieldButtons(MainWindow& window);
 
-// Places the gadgets for the window's current size; runs on every size
+// Places the controls for the window's current size; runs on every size
 // change. Only the width can change: the fields grow with it and the field
 // buttons and the Convert button keep their distance to the right edge.
 void layoutMainWindow(MainWindow& window);

@@ -9,7 +9,6 @@
 #include "l10n/string_table.h"
 #include "ui/qt_text.h"
 #include "ui/user_dialogs.h"
-#include "ui/window_numbers.h"
 
 namespace tessaro {
 
@@ -197,7 +196,7 @@ void ProgressWindow::closeBoxPressed() {
     pollTimer_.stop();
     pauseWorker(progress);
     const bool stop = userDialogs().warningQuestion(this, uiText("Msg", "Warning"),
-                                             uiText("Msg", "Ask break conversion"));
+                                                    uiText("Msg", "Ask break conversion"));
     // The stop request goes in before the worker is let go, so it cannot take
     // another file in between. A later No does not undo an earlier Yes.
     if (stop) {

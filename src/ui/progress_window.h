@@ -26,7 +26,7 @@ QString shortenMiddle(const QString& text, int length);
 // pixels wide in `metrics`' font.
 QString shortenToWidth(const QString& text, const QFontMetrics& metrics, int width);
 
-// The progress window (window 3) of a conversion run, modal to the main
+// The progress window of a conversion run, modal to the main
 // window. It runs the worker on the job as prepared, shows which file is in
 // hand and how far the run has come by polling the shared progress every
 // 15 ms, asks before it lets the user stop the run, and reports the result
@@ -50,9 +50,9 @@ public:
     // True from start() until the end of the worker has been shown.
     bool workerRunning() const { return worker_.joinable(); }
 
-    QLabel* fileLabel = nullptr;          // gadget 338
-    QProgressBar* progressBar = nullptr;  // gadget 339
-    QPushButton* okButton = nullptr;      // gadget 340
+    QLabel* fileLabel = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QPushButton* okButton = nullptr;
     QPlainTextEdit* failureList = nullptr;  // hidden until a page has failed
 
 protected:

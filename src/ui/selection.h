@@ -16,17 +16,17 @@ bool acceptInputFile(WindowMode& mode, const std::string& path);
 // relative path counts from the current folder.
 void proposeOutputFolder(WindowMode& mode, const std::string& inputPath);
 
-// Command 5: the input file requester.
+// The Select Input File command: the input file requester.
 void selectInputFile(WindowMode& mode);
 
-// Command 7: the output folder requester.
+// The Select Output Folder command: the output folder requester.
 void selectOutputFolder(WindowMode& mode);
 
 // Refills the output folder list from the history and selects the job's
 // output folder, or the first entry; an empty history leaves the list as it is.
 void refreshOutputFolderList(WindowMode& mode);
 
-// Command 0: a fresh run state, an empty input field and no output folder
+// The New command: a fresh run state, an empty input field and no output folder
 // selected; the history stays in the list.
 void newJob(WindowMode& mode);
 

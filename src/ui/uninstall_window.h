@@ -6,7 +6,7 @@
 
 namespace tessaro {
 
-// The window that the uninstaller shows (window 10): a check box, ticked at
+// The window that the uninstaller shows: a check box, ticked at
 // first, that asks to visit the vendor's uninstall page, and Next, which
 // opens that page only while the box is ticked. Next and the close box both
 // end the window.

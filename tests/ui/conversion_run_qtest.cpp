@@ -15,7 +15,6 @@
 #include "ui/progress_window.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
-#include "ui/window_numbers.h"
 #include "window_fixture.h"
 
 namespace tessaro::test {
@@ -173,7 +172,7 @@ private slots:
               fixture.makeFile("empty.png", 0)}) {
             fixture.asked.clear();
             fixture.settings.watermark.image = image;
-            runMainCommand(fixture.mode, convertCommand);
+            runMainCommand(fixture.mode, MainWindow::Command::convert);
             QCOMPARE(
                 fixture.asked,
                 std::vector<std::string>{
@@ -303,7 +302,7 @@ private slots:
 
         // A second Convert while the run goes on starts nothing, and a drop
         // leaves the job that the worker reads as it is.
-        runMainCommand(fixture.mode, convertCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::convert);
         QCOMPARE(fixture.window().findChildren<ProgressWindow*>().size(), qsizetype(1));
         dropFiles(fixture.window(), {fixture.makeIcon("dropped/d.ico")});
         QCOMPARE(fixture.job.inputFiles.size(), size_t(3));

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -14,7 +15,6 @@
 
 #include "support/fifo_guard.h"
 #include "ui/stop_signals.h"
-#include "ui/window_numbers.h"
 #include "ui/window_startup.h"
 #include "window_fixture.h"
 
@@ -24,6 +24,12 @@ namespace {
 
 void settle() {
     QCoreApplication::sendPostedEvents();
+}
+
+// The name of the command that a spied commandRequested signal carried.
+QString commandName(const QList<QVariant>& signalArguments) {
+    return QString::fromLatin1(QMetaEnum::fromType<MainWindow::Command>().valueToKey(
+        static_cast<int>(signalArguments.at(0).value<MainWindow::Command>())));
 }
 
 // What `work` writes to standard error, which is held in a file meanwhile.
@@ -123,8 +129,7 @@ private slots:
             "[File]\r\nRecent Out Folders = /tmp/first/\r\n");
         fixture.start();
         QVERIFY(shutDownWindowMode(fixture.mode));
-        QCOMPARE(fixture.configLine("Recent Out Folders"),
-                 std::string("Recent Out Folders = "));
+        QCOMPARE(fixture.configLine("Recent Out Folders"), std::string("Recent Out Folders = "));
     }
 
     void onlyTheWidthChangesAndButtonsFollowTheRightEdge() {
@@ -155,18 +160,18 @@ private slots:
         QCOMPARE(window.fieldButtons[2]->x(), 364);
     }
 
-    void gadgetsAreInsideTheWindow() {
+    void controlsAreInsideTheWindow() {
         WindowFixture fixture;
         fixture.start();
         MainWindow& window = fixture.window();
         settle();
         const QRect inner = window.rect();
-        for (QWidget* gadget : {static_cast<QWidget*>(window.convertButton),
-                                static_cast<QWidget*>(window.copyrightLabel),
-                                static_cast<QWidget*>(window.fieldButtons[2]),
-                                static_cast<QWidget*>(window.outputFormatList)}) {
-            const QRect placed(gadget->mapTo(&window, QPoint(0, 0)), gadget->size());
-            QVERIFY2(inner.contains(placed), qPrintable(gadget->metaObject()->className()));
+        for (QWidget* control : {static_cast<QWidget*>(window.convertButton),
+                                 static_cast<QWidget*>(window.copyrightLabel),
+                                 static_cast<QWidget*>(window.fieldButtons[2]),
+                                 static_cast<QWidget*>(window.outputFormatList)}) {
+            const QRect placed(control->mapTo(&window, QPoint(0, 0)), control->size());
+            QVERIFY2(inner.contains(placed), qPrintable(control->metaObject()->className()));
             QVERIFY(!placed.intersects(window.statusBar()->geometry()));
         }
     }
@@ -185,31 +190,30 @@ private slots:
                     continue;
                 }
                 item->trigger();
-                seen.append(item->text() + QLatin1Char('=') +
-                            QString::number(commands.takeLast().at(0).toInt()));
+                seen.append(item->text() + QLatin1Char('=') + commandName(commands.takeLast()));
             }
         }
         const QStringList expected = {"[File]",
-                                      "New\tCtrl+N=0",
+                                      "New\tCtrl+N=newJob",
                                       "-",
-                                      "Add Input File...=5",
-                                      "Select Output Folder...=7",
+                                      "Add Input File...=selectInputFile",
+                                      "Select Output Folder...=selectOutputFolder",
                                       "-",
-                                      "Exit\tAlt+X=3",
+                                      "Exit\tAlt+X=exit",
                                       "[Converter]",
-                                      "Convert\tF5=14",
+                                      "Convert\tF5=convert",
                                       "-",
-                                      "Find a File Converter...=16",
+                                      "Find a File Converter...=customConverter",
                                       "-",
-                                      "Preferences...=17",
+                                      "Preferences...=preferences",
                                       "[Help]",
-                                      "User Manual...\tF1=18",
+                                      "User Manual...\tF1=manual",
                                       "-",
-                                      "Send Feedback=21",
-                                      "Visit the Program's Homepage=22",
-                                      "Check For a New Version=23",
+                                      "Send Feedback=sendFeedback",
+                                      "Visit the Program's Homepage=visitHomepage",
+                                      "Check For a New Version=checkForNewVersion",
                                       "-",
-                                      "About...=24"};
+                                      "About...=about"};
         QCOMPARE(seen, expected);
     }
 
@@ -225,21 +229,20 @@ private slots:
                 continue;
             }
             button->trigger();
-            seen.append(button->toolTip() + QLatin1Char('=') +
-                        QString::number(commands.takeLast().at(0).toInt()));
+            seen.append(button->toolTip() + QLatin1Char('=') + commandName(commands.takeLast()));
         }
-        const QStringList expected = {"New=0",
-                                      "Add Input File...=5",
-                                      "Select Output Folder...=7",
+        const QStringList expected = {"New=newJob",
+                                      "Add Input File...=selectInputFile",
+                                      "Select Output Folder...=selectOutputFolder",
                                       "-",
-                                      "Preferences...=17",
+                                      "Preferences...=preferences",
                                       "-",
-                                      "Convert=14",
+                                      "Convert=convert",
                                       "-",
-                                      "User Manual...=18",
-                                      "Send Feedback=21",
-                                      "Visit the Program's Homepage=22",
-                                      "Check For a New Version=23"};
+                                      "User Manual...=manual",
+                                      "Send Feedback=sendFeedback",
+                                      "Visit the Program's Homepage=visitHomepage",
+                                      "Check For a New Version=checkForNewVersion"};
         QCOMPARE(seen, expected);
 
         QStringList fieldButtons;
@@ -247,10 +250,11 @@ private slots:
             QCOMPARE(button->actions().size(), 1);
             button->actions().front()->trigger();
             fieldButtons.append(button->actions().front()->toolTip() + QLatin1Char('=') +
-                                QString::number(commands.takeLast().at(0).toInt()));
+                                commandName(commands.takeLast()));
         }
-        QCOMPARE(fieldButtons,
-                 QStringList({"Add Input File...=5", "Select Output Folder...=7", "Options...=8"}));
+        QCOMPARE(fieldButtons, QStringList({"Add Input File...=selectInputFile",
+                                            "Select Output Folder...=selectOutputFolder",
+                                            "Options...=outputFormatOptions"}));
     }
 
     void keyboardShortcutsReportTheirCommands() {
@@ -264,10 +268,12 @@ private slots:
         QTest::keyClick(&window, Qt::Key_F5);
         QTest::keyClick(&window, Qt::Key_F1);
         QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
-        QList<int> numbers;
+        using Command = MainWindow::Command;
+        QList<Command> received;
         for (const QList<QVariant>& call : commands)
-            numbers.append(call.at(0).toInt());
-        QCOMPARE(numbers, QList<int>({newCommand, convertCommand, manualCommand, exitCommand}));
+            received.append(call.at(0).value<Command>());
+        QCOMPARE(received, QList<Command>({Command::newJob, Command::convert, Command::manual,
+                                           Command::exit}));
         // Exit closes the window as its close box does.
         QVERIFY(!window.isVisible());
     }

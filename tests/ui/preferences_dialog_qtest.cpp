@@ -8,7 +8,6 @@
 #include "ui/preferences/preferences_dialog.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/preferences/preferences_values.h"
-#include "ui/window_numbers.h"
 #include "window_fixture.h"
 
 namespace tessaro::test {
@@ -31,7 +30,7 @@ private slots:
     void outputFormatOptionsOpensOnOutputThenPreferencesOnGeneral() {
         WindowFixture fixture;
         fixture.start();
-        runMainCommand(fixture.mode, outputFormatOptionsCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::outputFormatOptions);
         PreferencesDialog* dialog = openDialog(fixture);
         QVERIFY(dialog != nullptr);
         QVERIFY(dialog->isVisible());
@@ -48,7 +47,7 @@ private slots:
 
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         dialog = openDialog(fixture);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->currentPage(), 0);
@@ -64,7 +63,7 @@ private slots:
     void okStoresSavesAndCancelDropsEdits() {
         WindowFixture fixture;
         fixture.start();
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         auto* general = static_cast<GeneralPage*>(openDialog(fixture)->page(0));
         QCOMPARE(general->updateRange->currentIndex(), 2);
         QCOMPARE(general->language->currentText(), QStringLiteral("English"));
@@ -74,7 +73,7 @@ private slots:
         QCOMPARE(fixture.settings.general.updateRange, 2);
         QCOMPARE(fixture.settings.general.saveWindowPosition, 1);
 
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         general = static_cast<GeneralPage*>(openDialog(fixture)->page(0));
         QCOMPARE(general->updateRange->currentIndex(), 2);
         general->updateRange->setCurrentIndex(5);
@@ -93,7 +92,7 @@ private slots:
         fixture.start();
         fixture.settings.general.updateRange = 4;
         fixture.settings.output.jpgQuality = 40;
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         PreferencesDialog* dialog = openDialog(fixture);
 
         fixture.questionAnswer = false;
@@ -119,7 +118,7 @@ private slots:
             "\xEF\xBB\xBF\r\n[General]\r\nCFG = 17\r\n[Interface]\r\nUI Size = 0\r\n");
         fixture.start();
         QCOMPARE(fixture.window().mainToolbar->iconSize(), QSize(16, 16));
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         PreferencesDialog* dialog = openDialog(fixture);
         // The dialog already shows the default size; the window does not.
         static_cast<InterfacePage*>(dialog->page(1))->iconSize->setCurrentIndex(2);
@@ -159,7 +158,7 @@ private slots:
         adjustment.imageGamma = gamma;
         adjustment.imageInvert = static_cast<int8_t>(invert);
         adjustment.doImageColorCorrection = static_cast<int8_t>(1 - correction);
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         openDialog(fixture)->okButton->click();
         QCOMPARE(adjustment.doImageColorCorrection, correction);
     }
@@ -167,7 +166,7 @@ private slots:
     void closeBoxDropsEdits() {
         WindowFixture fixture;
         fixture.start();
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         PreferencesDialog* dialog = openDialog(fixture);
         static_cast<GeneralPage*>(dialog->page(0))->updateRange->setCurrentIndex(0);
         dialog->close();

@@ -14,7 +14,6 @@
 #include "ui/preferences/watermark_font_list.h"
 #include "ui/preferences/watermark_page.h"
 #include "ui/qt_text.h"
-#include "ui/window_numbers.h"
 #include "window_fixture.h"
 
 namespace tessaro::test {
@@ -27,7 +26,7 @@ constexpr int framePage = 6;
 constexpr int watermarkPage = 7;
 
 PreferencesDialog* openPreferences(WindowFixture& fixture) {
-    runMainCommand(fixture.mode, preferencesCommand);
+    runMainCommand(fixture.mode, MainWindow::Command::preferences);
     return openDialog(fixture);
 }
 

@@ -10,7 +10,6 @@
 #include "ui/preferences/output_page.h"
 #include "ui/preferences/preferences_dialog.h"
 #include "ui/qt_text.h"
-#include "ui/window_numbers.h"
 #include "ui/window_refresh.h"
 #include "window_fixture.h"
 
@@ -20,7 +19,7 @@ namespace {
 
 PreferencesDialog* startAndOpen(WindowFixture& fixture) {
     fixture.start();
-    runMainCommand(fixture.mode, preferencesCommand);
+    runMainCommand(fixture.mode, MainWindow::Command::preferences);
     return openDialog(fixture);
 }
 
@@ -41,7 +40,7 @@ private slots:
         fixture.mode.themes.themeNames = {
             {"zeta", "Zeta Look"}, {"Alpha", "First"}, {"beta", "Second"}};
         fixture.settings.interface.uiTheme = "beta";
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         auto* interface = pageOf<InterfacePage>(openDialog(fixture), 1);
         QCOMPARE(interface->theme->count(), 3);
         QCOMPARE(interface->theme->itemText(0), QStringLiteral("First"));
@@ -52,7 +51,7 @@ private slots:
         openDialog(fixture)->cancelButton->click();
 
         fixture.mode.themes.themeNames.clear();
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         interface = pageOf<InterfacePage>(openDialog(fixture), 1);
         QCOMPARE(interface->theme->count(), 1);
         QCOMPARE(interface->theme->currentText(), QStringLiteral("None"));
@@ -98,7 +97,7 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         fixture.mode.themes.themeNames.push_back({"zzother", "Other"});
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         PreferencesDialog* dialog = openDialog(fixture);
         MainWindow& window = fixture.window();
         const QToolBar* fieldButton = window.fieldButtons[0];
@@ -146,7 +145,7 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         fixture.settings.input.rawLoadAs = loadAs;
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         auto* input = pageOf<InputPage>(openDialog(fixture), 2);
         QCOMPARE(input->rawHeaderSize.field->isEnabled(), sizesEnabled);
         QCOMPARE(input->rawImageHeight.unit->isEnabled(), sizesEnabled);
@@ -173,7 +172,7 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         fixture.settings.output.jpgBpp = bpp;
-        runMainCommand(fixture.mode, outputFormatOptionsCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::outputFormatOptions);
         PreferencesDialog* dialog = openDialog(fixture);
         auto* output = pageOf<OutputPage>(dialog, 3);
         QComboBox* list = output->bppList("jpg");
@@ -208,7 +207,7 @@ private slots:
         fixture.start();
         fixture.settings.advanced.customTimestamp = 1700000000;  // 2023-11-14 22:13:20
         fixture.settings.advanced.keepSubfolders = 0;
-        runMainCommand(fixture.mode, preferencesCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::preferences);
         PreferencesDialog* dialog = openDialog(fixture);
         dialog->pageList->setCurrentItem(dialog->pageList->topLevelItem(8));
         auto* advanced = pageOf<AdvancedPage>(dialog, 8);

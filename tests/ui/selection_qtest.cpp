@@ -5,7 +5,6 @@
 #include "ui/main_commands.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
-#include "ui/window_numbers.h"
 #include "window_fixture.h"
 
 namespace tessaro::test {
@@ -63,7 +62,7 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         dropFiles(fixture.window(), {fixture.makeFile("images/a.ico")});
-        runMainCommand(fixture.mode, newCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::newJob);
         MainWindow& window = fixture.window();
         QCOMPARE(window.inputField->text(), QString());
         QCOMPARE(window.outputFolderList->currentIndex(), -1);
@@ -77,7 +76,7 @@ private slots:
         fixture.start();
         fixture.fileAnswer = toQString(fixture.makeFile("pick/a.ico"));
         fixture.job.namedInput = "/previous/b.ico";
-        runMainCommand(fixture.mode, selectInputFileCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::selectInputFile);
         QCOMPARE(fixture.asked.back(), std::string("openFile|Select Input Files|/previous/b.ico"));
         QCOMPARE(fixture.offeredFilters, QStringList({"All Supported Files (*.ico)",
                                                       "Windows Icon (*.ico)", "All Files (*)"}));
@@ -89,11 +88,11 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         fixture.folderAnswer = toQString((fixture.root() / "missing").string());
-        runMainCommand(fixture.mode, selectOutputFolderCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::selectOutputFolder);
         QVERIFY(fixture.settings.file.recentOutFolders.empty());
         const std::string folder = fixture.makeFolder("out");
         fixture.folderAnswer = toQString(folder.substr(0, folder.size() - 1));
-        runMainCommand(fixture.mode, selectOutputFolderCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::selectOutputFolder);
         QCOMPARE(fixture.job.output.folder, folder);
         QCOMPARE(fixture.window().outputFolderList->currentText(), toQString(folder));
     }

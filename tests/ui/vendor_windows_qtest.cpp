@@ -13,7 +13,6 @@
 #include "ui/main_commands.h"
 #include "ui/uninstall_window.h"
 #include "ui/update_commands.h"
-#include "ui/window_numbers.h"
 #include "ui/window_startup.h"
 #include "update/manual_location.h"
 #include "window_fixture.h"
@@ -48,9 +47,9 @@ private slots:
     void helpCommandsOpenManualMailAndProductPage() {
         WindowFixture fixture;
         fixture.start();
-        runMainCommand(fixture.mode, manualCommand);
-        runMainCommand(fixture.mode, sendFeedbackCommand);
-        runMainCommand(fixture.mode, visitHomepageCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::manual);
+        runMainCommand(fixture.mode, MainWindow::Command::sendFeedback);
+        runMainCommand(fixture.mode, MainWindow::Command::visitHomepage);
         QCOMPARE(fixture.opened.size(), size_t(3));
         // The build lays the manual out beside the test programs.
         QVERIFY(!manualPath().empty());
@@ -251,7 +250,7 @@ private slots:
         fixture.questionAnswer = answer;
         const std::string before = fixture.readConfig();
         const int32_t updateDate = fixture.settings.general.updateDate;
-        runMainCommand(fixture.mode, checkForNewVersionCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::checkForNewVersion);
         QCOMPARE(fixture.asked.size(), size_t(1));
         QVERIFY2(fixture.asked.front().starts_with(asked.toStdString()),
                  fixture.asked.front().c_str());
@@ -278,7 +277,7 @@ private slots:
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             return ticked ? std::string("271") : std::string();
         };
-        runMainCommand(fixture.mode, checkForNewVersionCommand);
+        runMainCommand(fixture.mode, MainWindow::Command::checkForNewVersion);
         QCOMPARE(fixture.asked.size(), size_t(1));
         QVERIFY2(fixture.asked.front().starts_with("question|New Update|"),
                  fixture.asked.front().c_str());

@@ -7,7 +7,7 @@
 
 namespace tessaro {
 
-// Page 5: brightness, contrast, gamma, invert, greyscale and threshold.
+// The Adjustment page: brightness, contrast, gamma, invert, greyscale and threshold.
 // Whether the colours are corrected at all follows from the first four and
 // is decided when the dialog stores its pages.
 class AdjustmentPage : public PreferencesPage {

@@ -10,7 +10,7 @@
 
 namespace tessaro {
 
-// Page 8: the output file-name mask, the time stamp of the files written,
+// The Advanced page: the output file-name mask, the time stamp of the files written,
 // and the output folder history.
 class AdvancedPage : public PreferencesPage {
     Q_OBJECT

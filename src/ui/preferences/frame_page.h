@@ -8,7 +8,7 @@
 
 namespace tessaro {
 
-// Page 6: the frame type and, for a solid frame, the band widths, their
+// The Frame page: the frame type and, for a solid frame, the band widths, their
 // colours and the frame's opacity on a scrolling panel.
 class FramePage : public PreferencesPage {
     Q_OBJECT

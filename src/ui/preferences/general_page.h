@@ -7,7 +7,7 @@
 
 namespace tessaro {
 
-// Page 0: language, update check interval and whether the window keeps its
+// The General page: language, update check interval and whether the window keeps its
 // position.
 class GeneralPage : public PreferencesPage {
     Q_OBJECT

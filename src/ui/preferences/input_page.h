@@ -8,7 +8,7 @@
 
 namespace tessaro {
 
-// Page 2: the input format selector and the loading options of each input
+// The Input page: the input format selector and the loading options of each input
 // format. Only the product's formats can be selected, so only their panels
 // ever show; the others are built all the same.
 class InputPage : public PreferencesPage {

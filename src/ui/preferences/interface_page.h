@@ -6,7 +6,7 @@
 
 namespace tessaro {
 
-// Page 1: the theme of the window's pictures and the toolbar's icon size.
+// The Interface page: the theme of the window's pictures and the toolbar's icon size.
 class InterfacePage : public PreferencesPage {
     Q_OBJECT
 

@@ -11,7 +11,7 @@
 
 namespace tessaro {
 
-// Page 3: the output format selector and the saving options of each output
+// The Output page: the output format selector and the saving options of each output
 // format, every panel opening with its bits-per-pixel list. Only the
 // product's formats can be selected; the other panels are built all the same.
 class OutputPage : public PreferencesPage {

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPalette>
 #include <QScrollArea>
+#include <string_view>
 
 #include "settings/preferences_file.h"
 #include "settings/reset_settings.h"
@@ -22,6 +23,7 @@ constexpr std::array<const char*, preferencesPageCount> pageNameKeys = {
     "General",    "Interface", "Input",     "Output",   "Transform",
     "Adjustment", "Frame",     "Watermark", "Advanced",
 };
+static_assert(std::string_view(pageNameKeys[outputPreferencesPage]) == "Output");
 
 constexpr QSize dialogSize{600, 350};
 constexpr QRect pageListPlace{10, 10, 120, 295};

@@ -12,6 +12,8 @@
 namespace tessaro {
 
 inline constexpr int preferencesPageCount = 9;
+// The Output page, which the Output Format Options command opens.
+inline constexpr int outputPreferencesPage = 3;
 
 // The preferences dialog: the page list, the title bar with the current
 // page's name, the page area with the nine pages, and Defaults, OK and

@@ -9,7 +9,7 @@
 
 namespace tessaro {
 
-// Page 4: rotation, resize and flips, on a scrolling page.
+// The Transform page: rotation, resize and flips, on a scrolling page.
 class TransformPage : public PreferencesPage {
     Q_OBJECT
 

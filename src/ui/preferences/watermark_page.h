@@ -8,7 +8,7 @@
 
 namespace tessaro {
 
-// Page 7: the watermark type and the panel of a text or of a picture.
+// The Watermark page: the watermark type and the panel of a text or of a picture.
 class WatermarkPage : public PreferencesPage {
     Q_OBJECT
 
