@@ -11,7 +11,7 @@ namespace {
 namespace kw = keyword_table;
 
 // The field of a Settings record named by its path, "output.jpgQuality".
-#define FIELD(path) fieldRef([](auto& s) -> auto& { return s.path; })
+#define FIELD(path) SETTINGS_FIELD(path)
 
 constexpr OptionSpec setting(std::string_view name, ValueKind kind, SettingsField target,
                              int table = -1) {

@@ -4,10 +4,9 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <utility>
 #include <variant>
 
+#include "settings/field_ref.h"
 #include "settings/settings.h"
 
 namespace tessaro {
@@ -34,27 +33,8 @@ enum class OptionRole : uint8_t {
     pause,       // waits for a key before the program ends
 };
 
-// One field of the Settings record, reachable for writing and for reading.
-template <typename T>
-struct FieldRef {
-    T& (*write)(Settings&) = nullptr;
-    const T& (*read)(const Settings&) = nullptr;
-
-    explicit operator bool() const { return write != nullptr; }
-};
-
 using SettingsField = std::variant<std::monostate, FieldRef<int32_t>, FieldRef<int8_t>,
                                    FieldRef<float>, FieldRef<std::string>>;
-
-// Builds the reference from a selector such as
-// [](auto& s) -> auto& { return s.output.jpgQuality; }, whose one body serves
-// both the writing and the reading access.
-template <typename Select>
-constexpr auto fieldRef(Select) {
-    using T = std::remove_cvref_t<decltype(Select{}(std::declval<Settings&>()))>;
-    return FieldRef<T>{[](Settings& s) -> T& { return Select{}(s); },
-                       [](const Settings& s) -> const T& { return Select{}(s); }};
-}
 
 // One option of the command line, declared once: the parser, the profile
 // reader and the debug listing all read it from here.

@@ -31,29 +31,18 @@ AdjustmentPage::AdjustmentPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     thresholdLevelRow_ = rows.lastRow();
 
     connect(threshold, &QCheckBox::toggled, this, &AdjustmentPage::updateThresholdControls);
-}
 
-void AdjustmentPage::fill(const Settings& settings) {
-    const AdjustmentSettings& adjustment = settings.adjustment;
-    brightness->setValue(adjustment.imageBrightness);
-    contrast->setValue(adjustment.imageContrast);
-    gamma->setValue(hundredthsOf(adjustment.imageGamma));
-    invert->setChecked(adjustment.imageInvert != 0);
-    greyscale->setChecked(adjustment.doImageGreyscale != 0);
-    threshold->setChecked(adjustment.doImageThreshold != 0);
-    thresholdLevel->setValue(adjustment.imageThreshold);
-    updateThresholdControls();
-}
-
-void AdjustmentPage::store(Settings& settings) const {
-    AdjustmentSettings& adjustment = settings.adjustment;
-    adjustment.imageBrightness = brightness->value();
-    adjustment.imageContrast = contrast->value();
-    adjustment.imageGamma = static_cast<float>(gamma->value() / 100.0);
-    adjustment.imageInvert = invert->isChecked() ? 1 : 0;
-    adjustment.doImageGreyscale = greyscale->isChecked() ? 1 : 0;
-    adjustment.doImageThreshold = threshold->isChecked() ? 1 : 0;
-    adjustment.imageThreshold = thresholdLevel->value();
+    bindings.sliderSpin(brightness, SETTINGS_FIELD(adjustment.imageBrightness));
+    bindings.sliderSpin(contrast, SETTINGS_FIELD(adjustment.imageContrast));
+    bindings.custom(
+        [this](const Settings& s) { gamma->setValue(hundredthsOf(s.adjustment.imageGamma)); },
+        [this](Settings& s) {
+            s.adjustment.imageGamma = static_cast<float>(gamma->value() / 100.0);
+        });
+    bindings.checkBox(invert, SETTINGS_FIELD(adjustment.imageInvert));
+    bindings.checkBox(greyscale, SETTINGS_FIELD(adjustment.doImageGreyscale));
+    bindings.checkBox(threshold, SETTINGS_FIELD(adjustment.doImageThreshold));
+    bindings.sliderSpin(thresholdLevel, SETTINGS_FIELD(adjustment.imageThreshold));
 }
 
 void AdjustmentPage::updateThresholdControls() {

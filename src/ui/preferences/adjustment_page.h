@@ -7,17 +7,14 @@
 
 namespace tessaro {
 
-// The Adjustment page: brightness, contrast, gamma, invert, greyscale and threshold.
-// Whether the colours are corrected at all follows from the first four and
-// is decided when the dialog stores its pages.
+// The Adjustment page: brightness, contrast, gamma, invert, greyscale and
+// threshold. Whether the colours are corrected at all follows from the first
+// four and is decided when the dialog stores its pages.
 class AdjustmentPage : public PreferencesPage {
     Q_OBJECT
 
 public:
     explicit AdjustmentPage(QWidget* pageArea);
-
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
 
     // "Threshold Level" is enabled only while "Image Threshold" is ticked.
     void updateThresholdControls();
@@ -32,6 +29,8 @@ public:
     SliderSpinPair* thresholdLevel = nullptr;
 
 private:
+    void applyDependencyRules() override { updateThresholdControls(); }
+
     PreferencesRow thresholdLevelRow_;
 };
 

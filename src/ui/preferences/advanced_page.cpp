@@ -4,8 +4,6 @@
 #include <limits>
 
 #include "settings/setting_codes.h"
-#include "ui/preferences/preferences_values.h"
-#include "ui/qt_text.h"
 
 namespace tessaro {
 
@@ -36,34 +34,27 @@ AdvancedPage::AdvancedPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     rows.lastRow().setVisible(false);
     connect(fileTimestamp, &QComboBox::currentIndexChanged, this,
             &AdvancedPage::updateTimestampControls);
+
+    bindings.text(filenameMask, SETTINGS_FIELD(advanced.filenameMask));
+    bindings.list(fileTimestamp, SETTINGS_FIELD(advanced.fileTimestamp));
+    bindings.custom(
+        [this](const Settings& s) {
+            customTimestamp->setDateTime(timestampDateTime(s.advanced.customTimestamp));
+        },
+        [this](Settings& s) {
+            // The picker shows minutes; seconds it cannot show are not kept.
+            const auto seconds =
+                static_cast<int32_t>(customTimestamp->dateTime().toSecsSinceEpoch());
+            s.advanced.customTimestamp = seconds - seconds % secondsPerMinute;
+        });
+    bindings.list(outFoldersHistory, SETTINGS_FIELD(advanced.outFoldersHistory));
+    bindings.sliderSpin(outFoldersNumber, SETTINGS_FIELD(advanced.outFoldersNumber));
+    bindings.checkBox(keepSubfolders, SETTINGS_FIELD(advanced.keepSubfolders));
 }
 
 void AdvancedPage::updateTimestampControls() {
     customTimestampRow_.setEnabled(fileTimestamp->currentIndex() ==
                                    storedCode(FileTimestamp::custom));
-}
-
-void AdvancedPage::fill(const Settings& settings) {
-    const AdvancedSettings& advanced = settings.advanced;
-    filenameMask->setText(toQString(advanced.filenameMask));
-    setListCode(fileTimestamp, advanced.fileTimestamp);
-    customTimestamp->setDateTime(timestampDateTime(advanced.customTimestamp));
-    setListCode(outFoldersHistory, advanced.outFoldersHistory);
-    outFoldersNumber->setValue(advanced.outFoldersNumber);
-    keepSubfolders->setChecked(advanced.keepSubfolders != 0);
-    updateTimestampControls();
-}
-
-void AdvancedPage::store(Settings& settings) const {
-    AdvancedSettings& advanced = settings.advanced;
-    advanced.filenameMask = cleanedText(filenameMask->text());
-    advanced.fileTimestamp = listCode(fileTimestamp, advanced.fileTimestamp);
-    // The picker shows minutes; seconds it cannot show are not kept.
-    const auto seconds = static_cast<int32_t>(customTimestamp->dateTime().toSecsSinceEpoch());
-    advanced.customTimestamp = seconds - seconds % secondsPerMinute;
-    advanced.outFoldersHistory = listCode(outFoldersHistory, advanced.outFoldersHistory);
-    advanced.outFoldersNumber = static_cast<int8_t>(outFoldersNumber->value());
-    advanced.keepSubfolders = keepSubfolders->isChecked() ? 1 : 0;
 }
 
 }  // namespace tessaro

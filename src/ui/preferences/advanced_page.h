@@ -10,16 +10,13 @@
 
 namespace tessaro {
 
-// The Advanced page: the output file-name mask, the time stamp of the files written,
-// and the output folder history.
+// The Advanced page: the output file-name mask, the time stamp of the files
+// written, and the output folder history.
 class AdvancedPage : public PreferencesPage {
     Q_OBJECT
 
 public:
     explicit AdvancedPage(QWidget* pageArea);
-
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
 
     // The custom time stamp can be edited only while "Custom" is chosen.
     void updateTimestampControls();
@@ -33,6 +30,8 @@ public:
     QCheckBox* keepSubfolders = nullptr;
 
 private:
+    void applyDependencyRules() override { updateTimestampControls(); }
+
     PreferencesRow customTimestampRow_;
 };
 

@@ -10,18 +10,6 @@ namespace {
 constexpr QSize solidContentSize{420, 310};
 constexpr int solidFrameCode = 1;
 
-// The settings of the four bands, in the order of the rows.
-template <typename Frame>  // FrameSettings, const or not
-auto bandWidthSettings(Frame& frame) {
-    return std::array{&frame.solidLeft, &frame.solidRight, &frame.solidTop, &frame.solidBottom};
-}
-
-template <typename Frame>
-auto bandColorSettings(Frame& frame) {
-    return std::array{&frame.solidLeftColor, &frame.solidRightColor, &frame.solidTopColor,
-                      &frame.solidBottomColor};
-}
-
 }  // namespace
 
 FramePage::FramePage(QWidget* pageArea) : PreferencesPage(pageArea) {
@@ -40,31 +28,17 @@ FramePage::FramePage(QWidget* pageArea) : PreferencesPage(pageArea) {
     for (const ColorRow& row : bandColors)
         connect(row.button, &QPushButton::clicked, this,
                 [this, row] { chooseRowColor(this, row); });
-}
 
-void FramePage::fill(const Settings& settings) {
-    const FrameSettings& frame = settings.frame;
-    setListCode(frameType, frame.doFrame);
-    const auto widths = bandWidthSettings(frame);
-    const auto colors = bandColorSettings(frame);
-    for (size_t band = 0; band < bandWidths.size(); ++band) {
-        setFieldNumber(bandWidths[band].field, *widths[band]);
-        setRowColor(bandColors[band], *colors[band]);
-    }
-    opacity->setValue(frame.solidOpacity);
-    updateFramePanel();
-}
-
-void FramePage::store(Settings& settings) const {
-    FrameSettings& frame = settings.frame;
-    frame.doFrame = listCode(frameType, frame.doFrame);
-    const auto widths = bandWidthSettings(frame);
-    const auto colors = bandColorSettings(frame);
-    for (size_t band = 0; band < bandWidths.size(); ++band) {
-        *widths[band] = fieldNumber(bandWidths[band].field);
-        *colors[band] = rowColorText(bandColors[band]);
-    }
-    frame.solidOpacity = opacity->value();
+    bindings.list(frameType, SETTINGS_FIELD(frame.doFrame));
+    bindings.number(bandWidths[0].field, SETTINGS_FIELD(frame.solidLeft));
+    bindings.number(bandWidths[1].field, SETTINGS_FIELD(frame.solidRight));
+    bindings.number(bandWidths[2].field, SETTINGS_FIELD(frame.solidTop));
+    bindings.number(bandWidths[3].field, SETTINGS_FIELD(frame.solidBottom));
+    bindings.color(bandColors[0], SETTINGS_FIELD(frame.solidLeftColor));
+    bindings.color(bandColors[1], SETTINGS_FIELD(frame.solidRightColor));
+    bindings.color(bandColors[2], SETTINGS_FIELD(frame.solidTopColor));
+    bindings.color(bandColors[3], SETTINGS_FIELD(frame.solidBottomColor));
+    bindings.sliderSpin(opacity, SETTINGS_FIELD(frame.solidOpacity));
 }
 
 void FramePage::updateFramePanel() {

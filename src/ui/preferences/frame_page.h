@@ -8,16 +8,13 @@
 
 namespace tessaro {
 
-// The Frame page: the frame type and, for a solid frame, the band widths, their
-// colours and the frame's opacity on a scrolling panel.
+// The Frame page: the frame type and, for a solid frame, the band widths,
+// their colours and the frame's opacity on a scrolling panel.
 class FramePage : public PreferencesPage {
     Q_OBJECT
 
 public:
     explicit FramePage(QWidget* pageArea);
-
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
 
     // The solid-colour panel is visible only for "Frame Solid".
     void updateFramePanel();
@@ -28,6 +25,9 @@ public:
     std::array<NumericFieldRow, 4> bandWidths;
     std::array<ColorRow, 4> bandColors;
     SliderSpinPair* opacity = nullptr;
+
+private:
+    void applyDependencyRules() override { updateFramePanel(); }
 };
 
 }  // namespace tessaro

@@ -12,18 +12,11 @@ GeneralPage::GeneralPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     updateRange = rows.list("Check For Updates", {"Every day", "Every week", "Every month",
                                                   "Every 3 months", "Every 6 months", "Never"});
     saveWindowPosition = rows.checkBox("Save window position");
-}
 
-void GeneralPage::fill(const Settings& settings) {
-    language->setCurrentIndex(0);
-    setListCode(updateRange, settings.general.updateRange);
-    saveWindowPosition->setChecked(settings.general.saveWindowPosition != 0);
-}
-
-void GeneralPage::store(Settings& settings) const {
-    settings.general.language = "en";
-    settings.general.updateRange = listCode(updateRange, settings.general.updateRange);
-    settings.general.saveWindowPosition = saveWindowPosition->isChecked() ? 1 : 0;
+    bindings.custom([this](const Settings&) { language->setCurrentIndex(0); },
+                    [](Settings& settings) { settings.general.language = "en"; });
+    bindings.list(updateRange, SETTINGS_FIELD(general.updateRange));
+    bindings.checkBox(saveWindowPosition, SETTINGS_FIELD(general.saveWindowPosition));
 }
 
 }  // namespace tessaro

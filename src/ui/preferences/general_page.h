@@ -7,16 +7,13 @@
 
 namespace tessaro {
 
-// The General page: language, update check interval and whether the window keeps its
-// position.
+// The General page: language, update check interval and whether the window
+// keeps its position.
 class GeneralPage : public PreferencesPage {
     Q_OBJECT
 
 public:
     explicit GeneralPage(QWidget* pageArea);
-
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
 
     QComboBox* language = nullptr;
     QComboBox* updateRange = nullptr;

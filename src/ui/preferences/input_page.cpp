@@ -15,8 +15,7 @@ QComboBox* frameLoadingList(RowBuilder& rows) {
 
 InputPage::InputPage(const PreferencesContext& context, QWidget* pageArea)
     : PreferencesPage(pageArea),
-      format(RowBuilder(this).iconList("Input Format"), productInputFormats()),
-      images_(context.images) {
+      format(RowBuilder(this).iconList("Input Format"), productInputFormats()) {
     RowBuilder dds(format.addPanel("dds", this));
     ddsLoadAs = dds.list("Load As", listTexts<DdsLoadMode>());
     RowBuilder gif(format.addPanel("gif", this));
@@ -38,6 +37,17 @@ InputPage::InputPage(const PreferencesContext& context, QWidget* pageArea)
 
     RowBuilder tiff(format.addPanel("tiff", this));
     tiffFrameLoading = frameLoadingList(tiff);
+
+    bindings.formatSelector(format, context.images, SETTINGS_FIELD(input.format));
+    bindings.list(ddsLoadAs, SETTINGS_FIELD(input.ddsLoadAs));
+    bindings.list(gifFrameLoading, SETTINGS_FIELD(input.gifFrameLoading));
+    bindings.list(icoFrameLoading, SETTINGS_FIELD(input.icoFrameLoading));
+    bindings.list(rawLoadAs, SETTINGS_FIELD(input.rawLoadAs));
+    bindings.number(rawHeaderSize.field, SETTINGS_FIELD(input.rawHeaderSize));
+    bindings.number(rawImageWidth.field, SETTINGS_FIELD(input.rawImageWidth));
+    bindings.number(rawImageHeight.field, SETTINGS_FIELD(input.rawImageHeight));
+    bindings.list(rawToneMapping, SETTINGS_FIELD(input.rawToneMapping));
+    bindings.list(tiffFrameLoading, SETTINGS_FIELD(input.tiffFrameLoading));
 }
 
 void InputPage::updateRawControls() {
@@ -49,35 +59,6 @@ void InputPage::updateRawControls() {
     for (const PreferencesRow& row : rawSizeRows_)
         row.setEnabled(sized);
     rawToneMappingRow_.setEnabled(toneMapped);
-}
-
-void InputPage::fill(const Settings& settings) {
-    const InputSettings& input = settings.input;
-    format.fill(images_, input.format);
-    setListCode(ddsLoadAs, input.ddsLoadAs);
-    setListCode(gifFrameLoading, input.gifFrameLoading);
-    setListCode(icoFrameLoading, input.icoFrameLoading);
-    setListCode(rawLoadAs, input.rawLoadAs);
-    setFieldNumber(rawHeaderSize.field, input.rawHeaderSize);
-    setFieldNumber(rawImageWidth.field, input.rawImageWidth);
-    setFieldNumber(rawImageHeight.field, input.rawImageHeight);
-    setListCode(rawToneMapping, input.rawToneMapping);
-    setListCode(tiffFrameLoading, input.tiffFrameLoading);
-    updateRawControls();
-}
-
-void InputPage::store(Settings& settings) const {
-    InputSettings& input = settings.input;
-    input.format = format.selectedKey(input.format);
-    input.ddsLoadAs = listCode(ddsLoadAs, input.ddsLoadAs);
-    input.gifFrameLoading = listCode(gifFrameLoading, input.gifFrameLoading);
-    input.icoFrameLoading = listCode(icoFrameLoading, input.icoFrameLoading);
-    input.rawLoadAs = listCode(rawLoadAs, input.rawLoadAs);
-    input.rawHeaderSize = fieldNumber(rawHeaderSize.field);
-    input.rawImageWidth = fieldNumber(rawImageWidth.field);
-    input.rawImageHeight = fieldNumber(rawImageHeight.field);
-    input.rawToneMapping = listCode(rawToneMapping, input.rawToneMapping);
-    input.tiffFrameLoading = listCode(tiffFrameLoading, input.tiffFrameLoading);
 }
 
 }  // namespace tessaro

@@ -8,17 +8,14 @@
 
 namespace tessaro {
 
-// The Input page: the input format selector and the loading options of each input
-// format. Only the product's formats can be selected, so only their panels
-// ever show; the others are built all the same.
+// The Input page: the input format selector and the loading options of each
+// input format. Only the product's formats can be selected, so only their
+// panels ever show; the others are built all the same.
 class InputPage : public PreferencesPage {
     Q_OBJECT
 
 public:
     InputPage(const PreferencesContext& context, QWidget* pageArea);
-
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
 
     // "RGB8" and "RGB16" read the header size and image size given here;
     // "RGB48HS" and "RGB48" are tone-mapped; the others use neither.
@@ -36,7 +33,8 @@ public:
     QComboBox* tiffFrameLoading = nullptr;
 
 private:
-    const WindowImages& images_;
+    void applyDependencyRules() override { updateRawControls(); }
+
     std::vector<PreferencesRow> rawSizeRows_;
     PreferencesRow rawToneMappingRow_;
 };

@@ -12,9 +12,15 @@ InterfacePage::InterfacePage(const PreferencesContext& context, QWidget* pageAre
     RowBuilder rows(this);
     theme = rows.list("UI Theme", {});
     iconSize = rows.list("UI Size", {"Small", "Medium", "Large"});
+
+    bindings.custom([this](const Settings& settings) { fillThemes(settings.interface.uiTheme); },
+                    [this](Settings& settings) {
+                        settings.interface.uiTheme = toUtf8(theme->currentData().toString());
+                    });
+    bindings.list(iconSize, SETTINGS_FIELD(interface.uiSize));
 }
 
-void InterfacePage::fill(const Settings& settings) {
+void InterfacePage::fillThemes(const std::string& current) {
     std::vector<ThemeName> names = themes_.themeNames;
     std::stable_sort(names.begin(), names.end(), [](const ThemeName& a, const ThemeName& b) {
         return toQString(a.baseName).compare(toQString(b.baseName), Qt::CaseInsensitive) < 0;
@@ -25,15 +31,8 @@ void InterfacePage::fill(const Settings& settings) {
     // Without any theme there is nothing to choose; the entry keeps the
     // setting as it is.
     if (names.empty())
-        theme->addItem(uiText("Preferences", "None"), toQString(settings.interface.uiTheme));
-    const int current = theme->findData(toQString(settings.interface.uiTheme));
-    theme->setCurrentIndex(std::max(0, current));
-    setListCode(iconSize, settings.interface.uiSize);
-}
-
-void InterfacePage::store(Settings& settings) const {
-    settings.interface.uiTheme = toUtf8(theme->currentData().toString());
-    settings.interface.uiSize = listCode(iconSize, settings.interface.uiSize);
+        theme->addItem(uiText("Preferences", "None"), toQString(current));
+    theme->setCurrentIndex(std::max(0, theme->findData(toQString(current))));
 }
 
 }  // namespace tessaro

@@ -6,21 +6,22 @@
 
 namespace tessaro {
 
-// The Interface page: the theme of the window's pictures and the toolbar's icon size.
+// The Interface page: the theme of the window's pictures and the toolbar's
+// icon size.
 class InterfacePage : public PreferencesPage {
     Q_OBJECT
 
 public:
     InterfacePage(const PreferencesContext& context, QWidget* pageArea);
 
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
-
     // Entries carry the theme's base name.
     QComboBox* theme = nullptr;
     QComboBox* iconSize = nullptr;
 
 private:
+    // One entry per installed theme, by base name, the current one selected.
+    void fillThemes(const std::string& current);
+
     const ThemeState& themes_;
 };
 

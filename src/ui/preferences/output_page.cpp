@@ -17,59 +17,64 @@ namespace {
 struct OutputListRow {
     std::string_view labelKey;
     std::vector<std::string_view> choiceKeys;
-    int32_t OutputSettings::*setting = nullptr;
+    FieldRef<int32_t> setting = {};
 };
 
 struct OutputPanel {
     std::string_view key;
-    int32_t OutputSettings::*bpp;
+    FieldRef<int32_t> bpp;
     std::vector<OutputListRow> lists;
 };
 
 const std::vector<OutputListRow> noLists;
 
 const std::vector<OutputPanel>& outputPanels() {
-    using O = OutputSettings;
     static const std::vector<OutputPanel> panels = {
         {"bmp",
-         &O::bmpBpp,
-         {{"Compression", {"None", "RLE"}, &O::bmpCompression},
-          {"Color Table", listTexts<BmpPalette>(), &O::bmpColorTable}}},
-        {"dds", &O::ddsBpp, noLists},
+         SETTINGS_FIELD(output.bmpBpp),
+         {{"Compression", {"None", "RLE"}, SETTINGS_FIELD(output.bmpCompression)},
+          {"Color Table", listTexts<BmpPalette>(), SETTINGS_FIELD(output.bmpColorTable)}}},
+        {"dds", SETTINGS_FIELD(output.ddsBpp), noLists},
         {"exr",
-         &O::exrBpp,
-         {{"Compression", {"None", "ZIP", "PIZ", "PXR24", "B44"}, &O::exrCompression}}},
-        {"gif", &O::gifBpp, noLists},
-        {"hdr", &O::hdrBpp, noLists},
-        {"ico", &O::icoBpp, noLists},
-        {"j2k", &O::j2kBpp, noLists},
-        {"jng", &O::jngBpp, noLists},
-        {"jp2", &O::jp2Bpp, noLists},
+         SETTINGS_FIELD(output.exrBpp),
+         {{"Compression",
+           {"None", "ZIP", "PIZ", "PXR24", "B44"},
+           SETTINGS_FIELD(output.exrCompression)}}},
+        {"gif", SETTINGS_FIELD(output.gifBpp), noLists},
+        {"hdr", SETTINGS_FIELD(output.hdrBpp), noLists},
+        {"ico", SETTINGS_FIELD(output.icoBpp), noLists},
+        {"j2k", SETTINGS_FIELD(output.j2kBpp), noLists},
+        {"jng", SETTINGS_FIELD(output.jngBpp), noLists},
+        {"jp2", SETTINGS_FIELD(output.jp2Bpp), noLists},
         {"jpg",
-         &O::jpgBpp,
-         {{"Chroma Subsampling", listTexts<JpegChroma>(), &O::jpgChroma},
-          {"Save As", listTexts<JpegEncoding>(), &O::jpgSaveAs}}},
-        {"jxr", &O::jxrBpp, noLists},
-        {"pbm", &O::pbmBpp, noLists},
-        {"pcx", &O::pcxBpp, {{"Compression", {"RLE"}}}},
-        {"pfm", &O::pfmBpp, noLists},
-        {"pgm", &O::pgmBpp, noLists},
+         SETTINGS_FIELD(output.jpgBpp),
+         {{"Chroma Subsampling", listTexts<JpegChroma>(), SETTINGS_FIELD(output.jpgChroma)},
+          {"Save As", listTexts<JpegEncoding>(), SETTINGS_FIELD(output.jpgSaveAs)}}},
+        {"jxr", SETTINGS_FIELD(output.jxrBpp), noLists},
+        {"pbm", SETTINGS_FIELD(output.pbmBpp), noLists},
+        {"pcx", SETTINGS_FIELD(output.pcxBpp), {{"Compression", {"RLE"}}}},
+        {"pfm", SETTINGS_FIELD(output.pfmBpp), noLists},
+        {"pgm", SETTINGS_FIELD(output.pgmBpp), noLists},
         {"png",
-         &O::pngBpp,
-         {{"Compression", {"None", "ZLIB1", "ZLIB6", "ZLIB9"}, &O::pngCompression}}},
-        {"ppm", &O::ppmBpp, noLists},
-        {"psd", &O::psdBpp, noLists},
-        {"tga", &O::tgaBpp, {{"Compression", {"None", "RLE"}, &O::tgaCompression}}},
+         SETTINGS_FIELD(output.pngBpp),
+         {{"Compression",
+           {"None", "ZLIB1", "ZLIB6", "ZLIB9"},
+           SETTINGS_FIELD(output.pngCompression)}}},
+        {"ppm", SETTINGS_FIELD(output.ppmBpp), noLists},
+        {"psd", SETTINGS_FIELD(output.psdBpp), noLists},
+        {"tga",
+         SETTINGS_FIELD(output.tgaBpp),
+         {{"Compression", {"None", "RLE"}, SETTINGS_FIELD(output.tgaCompression)}}},
         {"tiff",
-         &O::tiffBpp,
+         SETTINGS_FIELD(output.tiffBpp),
          {{"Compression",
            {"None", "CCITTFAX3", "CCITTFAX4", "PACKBITS", "DEFLATE", "ADOBEDEFLATE", "LZW", "JPEG",
             "LOGLUV"},
-           &O::tiffCompression},
-          {"Color Model", listTexts<TiffColorModel>(), &O::tiffColorModel}}},
-        {"wbmp", &O::wbmpBpp, noLists},
-        {"webp", &O::webpBpp, noLists},
-        {"xpm", &O::xpmBpp, noLists},
+           SETTINGS_FIELD(output.tiffCompression)},
+          {"Color Model", listTexts<TiffColorModel>(), SETTINGS_FIELD(output.tiffColorModel)}}},
+        {"wbmp", SETTINGS_FIELD(output.wbmpBpp), noLists},
+        {"webp", SETTINGS_FIELD(output.webpBpp), noLists},
+        {"xpm", SETTINGS_FIELD(output.xpmBpp), noLists},
     };
     return panels;
 }
@@ -81,33 +86,44 @@ QComboBox* newBppList(RowBuilder& rows, std::string_view key) {
     return list;
 }
 
-// "Auto" for 0, else the entry of the depth, else no selection.
-void setBpp(QComboBox* list, int32_t bpp) {
-    list->setCurrentIndex(bpp == 0 ? 0 : list->findText(QString::number(bpp)));
-}
-
-int32_t bppOf(const QComboBox* list) {
-    return list->currentIndex() <= 0 ? 0 : list->currentText().toInt();
+// A depth: "Auto" for 0, else the entry of the depth, else no selection,
+// which stores "Auto".
+void bindBpp(PreferenceBindings& bindings, QComboBox* list, FieldRef<int32_t> bpp) {
+    bindings.custom(
+        [list, bpp](const Settings& s) {
+            list->setCurrentIndex(bpp.read(s) == 0 ? 0
+                                                   : list->findText(QString::number(bpp.read(s))));
+        },
+        [list, bpp](Settings& s) {
+            bpp.write(s) = list->currentIndex() <= 0 ? 0 : list->currentText().toInt();
+        });
 }
 
 }  // namespace
 
 OutputPage::OutputPage(const PreferencesContext& context, QWidget* pageArea)
     : PreferencesPage(pageArea),
-      format(RowBuilder(this).iconList("Output Format"), productOutputFormats()),
-      images_(context.images) {
+      format(RowBuilder(this).iconList("Output Format"), productOutputFormats()) {
+    bindings.formatSelector(format, context.images, SETTINGS_FIELD(output.format));
     for (const OutputPanel& spec : outputPanels()) {
         RowBuilder rows(format.addPanel(spec.key, this));
         PanelLists& panel = panels_[std::string(spec.key)];
         panel.bpp = newBppList(rows, spec.key);
-        if (spec.key == "jpg")
+        bindBpp(bindings, panel.bpp, spec.bpp);
+        if (spec.key == "jpg") {
             jpgQuality = rows.sliderSpin("Image Quality", {1, 100});
+            bindings.sliderSpin(jpgQuality, SETTINGS_FIELD(output.jpgQuality));
+        }
         for (const OutputListRow& row : spec.lists) {
             QComboBox* list = rows.list(row.labelKey, row.choiceKeys);
             panel.lists[std::string(row.labelKey)] = list;
+            if (row.setting)
+                bindings.list(list, row.setting);
         }
-        if (spec.key == "png")
+        if (spec.key == "png") {
             pngInterlaced = rows.checkBox("Interlaced");
+            bindings.checkBox(pngInterlaced, SETTINGS_FIELD(output.pngInterlaced));
+        }
     }
 }
 
@@ -122,35 +138,6 @@ QComboBox* OutputPage::panelList(std::string_view key, std::string_view labelKey
         return nullptr;
     const auto list = panel->second.lists.find(labelKey);
     return list != panel->second.lists.end() ? list->second : nullptr;
-}
-
-void OutputPage::fill(const Settings& settings) {
-    const OutputSettings& output = settings.output;
-    format.fill(images_, output.format);
-    for (const OutputPanel& spec : outputPanels()) {
-        setBpp(bppList(spec.key), output.*spec.bpp);
-        for (const OutputListRow& row : spec.lists) {
-            QComboBox* list = panelList(spec.key, row.labelKey);
-            setListCode(list, row.setting != nullptr ? output.*row.setting : 0);
-        }
-    }
-    jpgQuality->setValue(output.jpgQuality);
-    pngInterlaced->setChecked(output.pngInterlaced != 0);
-}
-
-void OutputPage::store(Settings& settings) const {
-    OutputSettings& output = settings.output;
-    output.format = format.selectedKey(output.format);
-    for (const OutputPanel& spec : outputPanels()) {
-        output.*spec.bpp = bppOf(bppList(spec.key));
-        for (const OutputListRow& row : spec.lists) {
-            if (row.setting != nullptr)
-                output.*row.setting =
-                    listCode(panelList(spec.key, row.labelKey), output.*row.setting);
-        }
-    }
-    output.jpgQuality = jpgQuality->value();
-    output.pngInterlaced = pngInterlaced->isChecked() ? 1 : 0;
 }
 
 }  // namespace tessaro

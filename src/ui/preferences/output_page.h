@@ -11,17 +11,14 @@
 
 namespace tessaro {
 
-// The Output page: the output format selector and the saving options of each output
-// format, every panel opening with its bits-per-pixel list. Only the
+// The Output page: the output format selector and the saving options of each
+// output format, every panel opening with its bits-per-pixel list. Only the
 // product's formats can be selected; the other panels are built all the same.
 class OutputPage : public PreferencesPage {
     Q_OBJECT
 
 public:
     OutputPage(const PreferencesContext& context, QWidget* pageArea);
-
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
 
     // The bits-per-pixel list of a format's panel, nullptr for an unknown key.
     QComboBox* bppList(std::string_view key) const;
@@ -38,7 +35,6 @@ private:
         std::map<std::string, QComboBox*, std::less<>> lists;
     };
 
-    const WindowImages& images_;
     std::map<std::string, PanelLists, std::less<>> panels_;
 };
 

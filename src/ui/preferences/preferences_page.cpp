@@ -9,4 +9,13 @@ PreferencesPage::PreferencesPage(QWidget* pageArea) : QWidget(pageArea) {
     hide();
 }
 
+void PreferencesPage::fill(const Settings& settings) {
+    bindings.fill(settings);
+    applyDependencyRules();
+}
+
+void PreferencesPage::store(Settings& settings) const {
+    bindings.store(settings);
+}
+
 }  // namespace tessaro

@@ -4,6 +4,7 @@
 
 #include "settings/settings.h"
 #include "themes/theme_state.h"
+#include "ui/preferences/preference_bindings.h"
 #include "ui/window_images.h"
 
 namespace tessaro {
@@ -18,9 +19,10 @@ struct PreferencesContext {
 };
 
 // One page of the preferences dialog: a container of the page area that
-// builds its rows, connects its own dependency rules, shows the settings it
-// edits and writes them back. The dialog fills every page when it opens and
-// stores every page on OK, whether the page was shown or not.
+// builds its rows, binds each control to the setting it edits (one line per
+// control in `bindings`) and connects its own dependency rules. The dialog
+// fills every page when it opens and stores every page on OK, whether the
+// page was shown or not.
 class PreferencesPage : public QWidget {
     Q_OBJECT
 
@@ -28,9 +30,15 @@ public:
     explicit PreferencesPage(QWidget* pageArea);
 
     // Shows the settings' values and applies the page's dependency rules.
-    virtual void fill(const Settings& settings) = 0;
+    void fill(const Settings& settings);
     // Writes the controls' values into `settings`.
-    virtual void store(Settings& settings) const = 0;
+    void store(Settings& settings) const;
+
+protected:
+    // Enables, shows or hides rows by what the controls show now.
+    virtual void applyDependencyRules() {}
+
+    PreferenceBindings bindings;
 };
 
 }  // namespace tessaro

@@ -41,44 +41,26 @@ TransformPage::TransformPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     connect(imageResize, &QCheckBox::toggled, this, &TransformPage::updateResizeControls);
     connect(backgroundColor.button, &QPushButton::clicked, this,
             [this] { chooseRowColor(this, backgroundColor); });
+
+    bindings.checkBox(imageRotation, SETTINGS_FIELD(transform.doImageRotation));
+    bindings.list(rotationType, SETTINGS_FIELD(transform.imageRotationType));
+    bindings.sliderSpin(rotationAngle, SETTINGS_FIELD(transform.imageRotation));
+    bindings.color(backgroundColor, SETTINGS_FIELD(transform.imageRotationBackColor));
+    bindings.checkBox(imageResize, SETTINGS_FIELD(transform.doImageResize));
+    bindings.number(imageWidth.field, SETTINGS_FIELD(transform.imageWidth));
+    bindings.list(imageWidth.unit, SETTINGS_FIELD(transform.imageWidthUnit));
+    bindings.number(imageHeight.field, SETTINGS_FIELD(transform.imageHeight));
+    bindings.list(imageHeight.unit, SETTINGS_FIELD(transform.imageHeightUnit));
+    bindings.checkBox(keepAspectRatio, SETTINGS_FIELD(transform.keepAspectRatio));
+    bindings.list(resizeType, SETTINGS_FIELD(transform.imageResizeType));
+    bindings.list(resizeAlgorithm, SETTINGS_FIELD(transform.imageResizeAlgorithm));
+    bindings.checkBox(flipHorizontal, SETTINGS_FIELD(transform.doImageFlipHorizontal));
+    bindings.checkBox(flipVertical, SETTINGS_FIELD(transform.doImageFlipVertical));
 }
 
-void TransformPage::fill(const Settings& settings) {
-    const TransformSettings& transform = settings.transform;
-    imageRotation->setChecked(transform.doImageRotation != 0);
-    setListCode(rotationType, transform.imageRotationType);
-    rotationAngle->setValue(transform.imageRotation);
-    setRowColor(backgroundColor, transform.imageRotationBackColor);
-    imageResize->setChecked(transform.doImageResize != 0);
-    setFieldNumber(imageWidth.field, transform.imageWidth);
-    setListCode(imageWidth.unit, transform.imageWidthUnit);
-    setFieldNumber(imageHeight.field, transform.imageHeight);
-    setListCode(imageHeight.unit, transform.imageHeightUnit);
-    keepAspectRatio->setChecked(transform.keepAspectRatio != 0);
-    setListCode(resizeType, transform.imageResizeType);
-    setListCode(resizeAlgorithm, transform.imageResizeAlgorithm);
-    flipHorizontal->setChecked(transform.doImageFlipHorizontal != 0);
-    flipVertical->setChecked(transform.doImageFlipVertical != 0);
+void TransformPage::applyDependencyRules() {
     updateRotationControls();
     updateResizeControls();
-}
-
-void TransformPage::store(Settings& settings) const {
-    TransformSettings& transform = settings.transform;
-    transform.doImageRotation = imageRotation->isChecked() ? 1 : 0;
-    transform.imageRotationType = listCode(rotationType, transform.imageRotationType);
-    transform.imageRotation = rotationAngle->value();
-    transform.imageRotationBackColor = rowColorText(backgroundColor);
-    transform.doImageResize = imageResize->isChecked() ? 1 : 0;
-    transform.imageWidth = fieldNumber(imageWidth.field);
-    transform.imageWidthUnit = listCode(imageWidth.unit, transform.imageWidthUnit);
-    transform.imageHeight = fieldNumber(imageHeight.field);
-    transform.imageHeightUnit = listCode(imageHeight.unit, transform.imageHeightUnit);
-    transform.keepAspectRatio = keepAspectRatio->isChecked() ? 1 : 0;
-    transform.imageResizeType = listCode(resizeType, transform.imageResizeType);
-    transform.imageResizeAlgorithm = listCode(resizeAlgorithm, transform.imageResizeAlgorithm);
-    transform.doImageFlipHorizontal = flipHorizontal->isChecked() ? 1 : 0;
-    transform.doImageFlipVertical = flipVertical->isChecked() ? 1 : 0;
 }
 
 void TransformPage::updateRotationControls() {

@@ -16,9 +16,6 @@ class TransformPage : public PreferencesPage {
 public:
     explicit TransformPage(QWidget* pageArea);
 
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
-
     // The rotation rows are enabled only while "Image Rotation" is ticked.
     void updateRotationControls();
     // The size, proportion, type and algorithm rows are enabled only while
@@ -40,6 +37,8 @@ public:
     QCheckBox* flipVertical = nullptr;
 
 private:
+    void applyDependencyRules() override;
+
     std::vector<PreferencesRow> rotationRows_;
     std::vector<PreferencesRow> resizeRows_;
 };

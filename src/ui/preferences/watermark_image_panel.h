@@ -4,19 +4,18 @@
 #include <QComboBox>
 
 #include "settings/settings.h"
+#include "ui/preferences/preference_bindings.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/preferences/watermark_placement.h"
 
 namespace tessaro {
 
 // The watermark page's panel for a picture: the file, greyscale and opacity,
-// and where and how it is placed.
+// and where and how it is placed, its controls bound in the page's
+// `bindings`.
 class WatermarkImagePanel {
 public:
-    explicit WatermarkImagePanel(QWidget* page);
-
-    void fill(const WatermarkSettings& watermark);
-    void store(WatermarkSettings& watermark) const;
+    WatermarkImagePanel(QWidget* page, PreferenceBindings& bindings);
 
     QWidget* const panel;
     ChooserFieldRow image;

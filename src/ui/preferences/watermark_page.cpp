@@ -15,23 +15,17 @@ QComboBox* newWatermarkTypeList(QWidget* page) {
 WatermarkPage::WatermarkPage(PreferencesContext& context, QWidget* pageArea)
     : PreferencesPage(pageArea),
       watermarkType(newWatermarkTypeList(this)),
-      textPanel(this, context.settings.watermark),
-      imagePanel(this) {
+      textPanel(this, context.settings.watermark, bindings),
+      imagePanel(this, bindings) {
     connect(watermarkType, &QComboBox::currentIndexChanged, this,
             &WatermarkPage::updateWatermarkPanels);
+    bindings.list(watermarkType, SETTINGS_FIELD(watermark.doWatermark));
 }
 
-void WatermarkPage::fill(const Settings& settings) {
-    setListCode(watermarkType, settings.watermark.doWatermark);
-    textPanel.fill(settings.watermark);
-    imagePanel.fill(settings.watermark);
+void WatermarkPage::applyDependencyRules() {
+    textPanel.placement.updateScaleRow();
+    imagePanel.placement.updateScaleRow();
     updateWatermarkPanels();
-}
-
-void WatermarkPage::store(Settings& settings) const {
-    settings.watermark.doWatermark = listCode(watermarkType, settings.watermark.doWatermark);
-    textPanel.store(settings.watermark);
-    imagePanel.store(settings.watermark);
 }
 
 void WatermarkPage::updateWatermarkPanels() {

@@ -8,15 +8,13 @@
 
 namespace tessaro {
 
-// The Watermark page: the watermark type and the panel of a text or of a picture.
+// The Watermark page: the watermark type and the panel of a text or of a
+// picture.
 class WatermarkPage : public PreferencesPage {
     Q_OBJECT
 
 public:
     WatermarkPage(PreferencesContext& context, QWidget* pageArea);
-
-    void fill(const Settings& settings) override;
-    void store(Settings& settings) const override;
 
     // The text panel shows for "Watermark Text", the image panel for
     // "Watermark Image", neither for "None".
@@ -25,6 +23,9 @@ public:
     QComboBox* watermarkType = nullptr;
     WatermarkTextPanel textPanel;
     WatermarkImagePanel imagePanel;
+
+private:
+    void applyDependencyRules() override;
 };
 
 }  // namespace tessaro

@@ -12,7 +12,8 @@ constexpr int scaledSize = 1;
 
 }  // namespace
 
-void WatermarkPlacementRows::addRows(RowBuilder& rows, QWidget* panel) {
+void WatermarkPlacementRows::addRows(RowBuilder& rows, QWidget* panel,
+                                     PreferenceBindings& bindings) {
     boundary = rows.list("Boundary", listTexts<PlacementArea>());
     position = rows.list("Position", listTexts<AnchorPosition>());
     xOffset = rows.numericField("X-Offset", {"Pixels"});
@@ -22,27 +23,14 @@ void WatermarkPlacementRows::addRows(RowBuilder& rows, QWidget* panel) {
     scale = rows.sliderSpin("Scale", scaleRange);
     scaleRow_ = rows.lastRow();
     QObject::connect(size, &QComboBox::currentIndexChanged, panel, [this] { updateScaleRow(); });
-}
 
-void WatermarkPlacementRows::fill(const WatermarkSettings& watermark) {
-    setListCode(boundary, watermark.*fields_.boundary);
-    setListCode(position, watermark.*fields_.position);
-    setFieldNumber(xOffset.field, watermark.*fields_.xOffset);
-    setFieldNumber(yOffset.field, watermark.*fields_.yOffset);
-    rotation->setValue(watermark.*fields_.rotation);
-    setListCode(size, watermark.*fields_.size);
-    scale->setValue(watermark.*fields_.scale);
-    updateScaleRow();
-}
-
-void WatermarkPlacementRows::store(WatermarkSettings& watermark) const {
-    watermark.*fields_.boundary = listCode(boundary, watermark.*fields_.boundary);
-    watermark.*fields_.position = listCode(position, watermark.*fields_.position);
-    watermark.*fields_.xOffset = fieldNumber(xOffset.field);
-    watermark.*fields_.yOffset = fieldNumber(yOffset.field);
-    watermark.*fields_.rotation = rotation->value();
-    watermark.*fields_.size = listCode(size, watermark.*fields_.size);
-    watermark.*fields_.scale = scale->value();
+    bindings.list(boundary, fields_.boundary);
+    bindings.list(position, fields_.position);
+    bindings.number(xOffset.field, fields_.xOffset);
+    bindings.number(yOffset.field, fields_.yOffset);
+    bindings.sliderSpin(rotation, fields_.rotation);
+    bindings.list(size, fields_.size);
+    bindings.sliderSpin(scale, fields_.scale);
 }
 
 void WatermarkPlacementRows::updateScaleRow() {

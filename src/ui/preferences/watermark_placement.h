@@ -4,7 +4,9 @@
 
 #include <QComboBox>
 
+#include "settings/field_ref.h"
 #include "settings/settings.h"
+#include "ui/preferences/preference_bindings.h"
 #include "ui/preferences/preferences_rows.h"
 
 namespace tessaro {
@@ -12,26 +14,26 @@ namespace tessaro {
 // The watermark settings a panel places its watermark by: the text's or the
 // picture's own fields.
 struct WatermarkPlacementFields {
-    int8_t WatermarkSettings::*boundary;
-    int8_t WatermarkSettings::*position;
-    int32_t WatermarkSettings::*xOffset;
-    int32_t WatermarkSettings::*yOffset;
-    int32_t WatermarkSettings::*rotation;
-    int8_t WatermarkSettings::*size;
-    int32_t WatermarkSettings::*scale;
+    FieldRef<int8_t> boundary;
+    FieldRef<int8_t> position;
+    FieldRef<int32_t> xOffset;
+    FieldRef<int32_t> yOffset;
+    FieldRef<int32_t> rotation;
+    FieldRef<int8_t> size;
+    FieldRef<int32_t> scale;
 };
 
 inline constexpr WatermarkPlacementFields textPlacementFields{
-    &WatermarkSettings::textBoundary, &WatermarkSettings::textPosition,
-    &WatermarkSettings::textXOffset,  &WatermarkSettings::textYOffset,
-    &WatermarkSettings::textRotation, &WatermarkSettings::textSize,
-    &WatermarkSettings::textScale};
+    SETTINGS_FIELD(watermark.textBoundary), SETTINGS_FIELD(watermark.textPosition),
+    SETTINGS_FIELD(watermark.textXOffset),  SETTINGS_FIELD(watermark.textYOffset),
+    SETTINGS_FIELD(watermark.textRotation), SETTINGS_FIELD(watermark.textSize),
+    SETTINGS_FIELD(watermark.textScale)};
 
 inline constexpr WatermarkPlacementFields imagePlacementFields{
-    &WatermarkSettings::imageBoundary, &WatermarkSettings::imagePosition,
-    &WatermarkSettings::imageXOffset,  &WatermarkSettings::imageYOffset,
-    &WatermarkSettings::imageRotation, &WatermarkSettings::imageSize,
-    &WatermarkSettings::imageScale};
+    SETTINGS_FIELD(watermark.imageBoundary), SETTINGS_FIELD(watermark.imagePosition),
+    SETTINGS_FIELD(watermark.imageXOffset),  SETTINGS_FIELD(watermark.imageYOffset),
+    SETTINGS_FIELD(watermark.imageRotation), SETTINGS_FIELD(watermark.imageSize),
+    SETTINGS_FIELD(watermark.imageScale)};
 
 // Opacity rows of both panels run over the same range.
 inline constexpr PairRange watermarkOpacityRange{1, 255};
@@ -43,11 +45,9 @@ class WatermarkPlacementRows {
 public:
     explicit WatermarkPlacementRows(const WatermarkPlacementFields& fields) : fields_(fields) {}
 
-    // Adds the rows after the panel's own ones.
-    void addRows(RowBuilder& rows, QWidget* panel);
+    // Adds the rows after the panel's own ones and binds them to the fields.
+    void addRows(RowBuilder& rows, QWidget* panel, PreferenceBindings& bindings);
 
-    void fill(const WatermarkSettings& watermark);
-    void store(WatermarkSettings& watermark) const;
     void updateScaleRow();
 
     QComboBox* boundary = nullptr;

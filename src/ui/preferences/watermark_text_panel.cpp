@@ -2,7 +2,6 @@
 
 #include "settings/setting_codes.h"
 #include "ui/preferences/color_choosers.h"
-#include "ui/preferences/preferences_values.h"
 #include "ui/preferences/watermark_font_list.h"
 #include "ui/preferences/watermark_placement.h"
 #include "ui/qt_text.h"
@@ -15,7 +14,8 @@ constexpr QSize contentSize{420, 610};
 
 }  // namespace
 
-WatermarkTextPanel::WatermarkTextPanel(QWidget* page, WatermarkSettings& listSettings)
+WatermarkTextPanel::WatermarkTextPanel(QWidget* page, WatermarkSettings& listSettings,
+                                       PreferenceBindings& bindings)
     : panel(selectorPanel(page)), listSettings_(listSettings) {
     RowBuilder rows(scrollingContent(panel, contentSize));
     text = rows.field("Text");
@@ -31,7 +31,29 @@ WatermarkTextPanel::WatermarkTextPanel(QWidget* page, WatermarkSettings& listSet
     textOpacity = rows.sliderSpin("Text Opacity", watermarkOpacityRange);
     backgroundColor = rows.chooserList("Background Color");
     backgroundOpacity = rows.sliderSpin("Background Opacity", watermarkOpacityRange);
-    placement.addRows(rows, panel);
+    placement.addRows(rows, panel, bindings);
+
+    bindings.text(text, SETTINGS_FIELD(watermark.text));
+    bindings.custom([this](const Settings& s) { fillFontList(font.list, s.watermark); },
+                    [this](Settings& s) {
+                        s.watermark.font = toUtf8(font.list->currentText());
+                        // A list filled from the font alone keeps that font as its list.
+                        if (s.watermark.fonts.empty())
+                            s.watermark.fonts = s.watermark.font;
+                    });
+    bindings.number(fontSize.field, SETTINGS_FIELD(watermark.fontSize));
+    bindings.number(fontLeading.field, SETTINGS_FIELD(watermark.fontLeading));
+    bindings.colorList(fontColor.list, SETTINGS_FIELD(watermark.fontColors),
+                       SETTINGS_FIELD(watermark.fontColor));
+    bindings.list(fontStyle, SETTINGS_FIELD(watermark.fontStyle));
+    bindings.list(fontEffect, SETTINGS_FIELD(watermark.fontEffect));
+    bindings.checkBox(antialiasing, SETTINGS_FIELD(watermark.textAntialiasing));
+    bindings.list(alignment, SETTINGS_FIELD(watermark.textAlignment));
+    bindings.number(padding.field, SETTINGS_FIELD(watermark.textPadding));
+    bindings.sliderSpin(textOpacity, SETTINGS_FIELD(watermark.textOpacity));
+    bindings.colorList(backgroundColor.list, SETTINGS_FIELD(watermark.backColors),
+                       SETTINGS_FIELD(watermark.backColor));
+    bindings.sliderSpin(backgroundOpacity, SETTINGS_FIELD(watermark.backOpacity));
 
     QObject::connect(font.button, &QPushButton::clicked, panel, [this] {
         chooseWatermarkFont(panel, {font.list, fontSize.field, fontStyle}, listSettings_);
@@ -41,43 +63,6 @@ WatermarkTextPanel::WatermarkTextPanel(QWidget* page, WatermarkSettings& listSet
     QObject::connect(backgroundColor.button, &QPushButton::clicked, panel, [this] {
         chooseListColor(panel, backgroundColor.list, listSettings_.backColors);
     });
-}
-
-void WatermarkTextPanel::fill(const WatermarkSettings& watermark) {
-    text->setText(toQString(watermark.text));
-    fillFontList(font.list, watermark);
-    setFieldNumber(fontSize.field, watermark.fontSize);
-    setFieldNumber(fontLeading.field, watermark.fontLeading);
-    fillColorList(fontColor.list, watermark.fontColors, watermark.fontColor);
-    setListCode(fontStyle, watermark.fontStyle);
-    setListCode(fontEffect, watermark.fontEffect);
-    antialiasing->setChecked(watermark.textAntialiasing != 0);
-    setListCode(alignment, watermark.textAlignment);
-    setFieldNumber(padding.field, watermark.textPadding);
-    textOpacity->setValue(watermark.textOpacity);
-    fillColorList(backgroundColor.list, watermark.backColors, watermark.backColor);
-    backgroundOpacity->setValue(watermark.backOpacity);
-    placement.fill(watermark);
-}
-
-void WatermarkTextPanel::store(WatermarkSettings& watermark) const {
-    watermark.text = cleanedText(text->text());
-    watermark.font = toUtf8(font.list->currentText());
-    // A list filled from the font alone keeps that font as its list.
-    if (watermark.fonts.empty())
-        watermark.fonts = watermark.font;
-    watermark.fontSize = fieldNumber(fontSize.field);
-    watermark.fontLeading = fieldNumber(fontLeading.field);
-    watermark.fontColor = listColorText(fontColor.list);
-    watermark.fontStyle = listCode(fontStyle, watermark.fontStyle);
-    watermark.fontEffect = listCode(fontEffect, watermark.fontEffect);
-    watermark.textAntialiasing = antialiasing->isChecked() ? 1 : 0;
-    watermark.textAlignment = listCode(alignment, watermark.textAlignment);
-    watermark.textPadding = fieldNumber(padding.field);
-    watermark.textOpacity = textOpacity->value();
-    watermark.backColor = listColorText(backgroundColor.list);
-    watermark.backOpacity = backgroundOpacity->value();
-    placement.store(watermark);
 }
 
 }  // namespace tessaro

@@ -5,20 +5,20 @@
 #include <QLineEdit>
 
 #include "settings/settings.h"
+#include "ui/preferences/preference_bindings.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/preferences/watermark_placement.h"
 
 namespace tessaro {
 
 // The watermark page's panel for a text: the text, its font, colours and
-// opacities, and where and how it is placed. Its choosers extend the font and
-// colour lists of `listSettings` at once.
+// opacities, and where and how it is placed, its controls bound in the page's
+// `bindings`. Its choosers extend the font and colour lists of `listSettings`
+// at once.
 class WatermarkTextPanel {
 public:
-    WatermarkTextPanel(QWidget* page, WatermarkSettings& listSettings);
-
-    void fill(const WatermarkSettings& watermark);
-    void store(WatermarkSettings& watermark) const;
+    WatermarkTextPanel(QWidget* page, WatermarkSettings& listSettings,
+                       PreferenceBindings& bindings);
 
     QWidget* const panel;
     QLineEdit* text = nullptr;
