@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <tuple>
+
+#include "engine/byte_reader.h"
 
 namespace tessaro {
 
@@ -48,68 +52,29 @@ constexpr std::array<uint8_t, 8> pngSignature = {0x89, 'P', 'N', 'G', '\r', '\n'
 // Signature, then the IHDR chunk: length, type, width, height, five bytes, CRC.
 constexpr size_t pngHeaderBytes = 8 + 4 + 4 + 13 + 4;
 
-// Reads from a span; every read is bounds-checked by the caller beforehand.
-class ByteReader {
-public:
-    ByteReader(std::span<const uint8_t> bytes, size_t at) : bytes_(bytes), at_(at) {}
-
-    uint8_t u8() { return bytes_[at_++]; }
-    uint16_t u16() {
-        const uint16_t low = u8();
-        return static_cast<uint16_t>(low | u8() << 8);
-    }
-    uint32_t u32() {
-        const uint32_t low = u16();
-        return low | static_cast<uint32_t>(u16()) << 16;
-    }
-    int32_t i32() { return static_cast<int32_t>(u32()); }
-    uint32_t u32BigEndian() {
-        uint32_t value = 0;
-        for (int i = 0; i < 4; ++i)
-            value = value << 8 | u8();
-        return value;
-    }
-
-private:
-    std::span<const uint8_t> bytes_;
-    size_t at_;
-};
-
-IconDirectoryHeader readDirectoryHeader(ByteReader reader) {
-    IconDirectoryHeader header{};
-    header.reserved = reader.u16();
-    header.type = reader.u16();
-    header.count = reader.u16();
-    return header;
+// A stored structure read field by field, the fields' types in their order;
+// nothing when the bytes end before it does.
+template <typename Record, std::integral... Fields>
+std::optional<Record> readRecord(ByteReader& reader) {
+    static_assert((sizeof(Fields) + ...) == sizeof(Record));
+    const auto fields = reader.readAll<Fields...>();
+    if (!fields)
+        return std::nullopt;
+    return std::make_from_tuple<Record>(*fields);
 }
 
-IconDirectoryEntry readDirectoryEntry(ByteReader reader) {
-    IconDirectoryEntry entry{};
-    entry.width = reader.u8();
-    entry.height = reader.u8();
-    entry.colorCount = reader.u8();
-    entry.reserved = reader.u8();
-    entry.planes = reader.u16();
-    entry.bitCount = reader.u16();
-    entry.bytesInResource = reader.u32();
-    entry.imageOffset = reader.u32();
-    return entry;
+std::optional<IconDirectoryHeader> readDirectoryHeader(ByteReader& reader) {
+    return readRecord<IconDirectoryHeader, uint16_t, uint16_t, uint16_t>(reader);
 }
 
-BitmapInfoHeader readBitmapInfoHeader(ByteReader reader) {
-    BitmapInfoHeader header{};
-    header.size = reader.u32();
-    header.width = reader.i32();
-    header.height = reader.i32();
-    header.planes = reader.u16();
-    header.bitCount = reader.u16();
-    header.compression = reader.u32();
-    header.sizeImage = reader.u32();
-    header.xPixelsPerMeter = reader.i32();
-    header.yPixelsPerMeter = reader.i32();
-    header.coloursUsed = reader.u32();
-    header.coloursImportant = reader.u32();
-    return header;
+std::optional<IconDirectoryEntry> readDirectoryEntry(ByteReader& reader) {
+    return readRecord<IconDirectoryEntry, uint8_t, uint8_t, uint8_t, uint8_t, uint16_t, uint16_t,
+                      uint32_t, uint32_t>(reader);
+}
+
+std::optional<BitmapInfoHeader> readBitmapInfoHeader(ByteReader& reader) {
+    return readRecord<BitmapInfoHeader, uint32_t, int32_t, int32_t, uint16_t, uint16_t, uint32_t,
+                      uint32_t, int32_t, int32_t, uint32_t, uint32_t>(reader);
 }
 
 // Bytes of one bitmap row, padded to whole 32-bit words.
@@ -123,16 +88,18 @@ bool sizeAllowed(int64_t width, int64_t height) {
 
 // True when any pixel of the AND mask (rows of `width` bits, padding ignored) is set.
 bool maskMarksAnyPixel(std::span<const uint8_t> mask, int32_t width, int32_t height) {
-    const uint64_t row = rowBytes(width, 1);
     const size_t wholeBytes = static_cast<size_t>(width / 8);
     const uint8_t lastByteBits = static_cast<uint8_t>(0xFF00 >> (width % 8));
+    ByteReader rows(mask);
     for (int32_t y = 0; y < height; ++y) {
-        const std::span<const uint8_t> line = mask.subspan(static_cast<size_t>(y * row), row);
-        const auto whole = line.first(wholeBytes);
+        const auto line = rows.take(rowBytes(width, 1));
+        if (!line)
+            return false;
+        const auto whole = line->first(wholeBytes);
         if (std::any_of(whole.begin(), whole.end(), [](uint8_t bits) { return bits != 0; })) {
             return true;
         }
-        if (width % 8 != 0 && (line[wholeBytes] & lastByteBits) != 0)
+        if (width % 8 != 0 && ((*line)[wholeBytes] & lastByteBits) != 0)
             return true;
     }
     return false;
@@ -147,12 +114,12 @@ IconPageCheck checkPngPage(std::span<const uint8_t> page) {
         return check;
     }
     ByteReader reader(page, pngSignature.size());
-    const uint32_t chunkLength = reader.u32BigEndian();
-    const uint32_t chunkType = reader.u32BigEndian();
-    const uint32_t width = reader.u32BigEndian();
-    const uint32_t height = reader.u32BigEndian();
+    const auto chunkLength = reader.readBigEndian<uint32_t>();
+    const auto chunkType = reader.readBigEndian<uint32_t>();
+    const uint32_t width = reader.readBigEndian<uint32_t>().value_or(0);
+    const uint32_t height = reader.readBigEndian<uint32_t>().value_or(0);
     constexpr uint32_t ihdr = 0x49484452;
-    if (chunkLength != 13 || chunkType != ihdr) {
+    if (chunkLength != 13u || chunkType != ihdr) {
         check.fault = IconFault::badPngHeader;
     } else if (width == 0 || width > maxPageSide) {
         check.fault = IconFault::badWidth;
@@ -217,13 +184,10 @@ IconFault checkCompression(std::span<const uint8_t> page, const BitmapInfoHeader
         [&](const ReadableBitFields& fields) { return fields.bitCount == header.bitCount; });
     if (header.compression != bitFields || readable == readableBitFields.end())
         return IconFault::unsupportedCompression;
-    if (bitFieldMasksAt + bitFieldMasksBytes > page.size())
-        return IconFault::entryTooSmall;
     ByteReader reader(page, bitFieldMasksAt);
-    ChannelMasks masks{};
-    masks.red = reader.u32();
-    masks.green = reader.u32();
-    masks.blue = reader.u32();
+    const auto masks = readRecord<ChannelMasks, uint32_t, uint32_t, uint32_t>(reader);
+    if (!masks)
+        return IconFault::entryTooSmall;
     return masks == readable->masks ? IconFault::none : IconFault::unsupportedBitFields;
 }
 
@@ -232,11 +196,13 @@ IconFault checkCompression(std::span<const uint8_t> page, const BitmapInfoHeader
 // colours for depths up to 8, and the AND mask of pages below 32 bits.
 IconPageCheck checkBitmapPage(std::span<const uint8_t> page) {
     IconPageCheck check;
-    if (page.size() < sizeof(BitmapInfoHeader)) {
+    ByteReader reader(page);
+    const std::optional<BitmapInfoHeader> stored = readBitmapInfoHeader(reader);
+    if (!stored) {
         check.fault = IconFault::entryTooSmall;
         return check;
     }
-    const BitmapInfoHeader header = readBitmapInfoHeader(ByteReader(page, 0));
+    const BitmapInfoHeader& header = *stored;
     const int32_t width = header.width;
     const int32_t height = header.height / 2;
     check.width = width;
@@ -283,30 +249,29 @@ IconPageCheck checkBitmapPage(std::span<const uint8_t> page) {
         if (pixelsEnd + maskBytes > page.size())
             return fail(IconFault::maskBeyondEntry);
         check.maskMarksPixels =
-            maskMarksAnyPixel(page.subspan(pixelsEnd, maskBytes), width, height);
+            maskMarksAnyPixel(page.last(page.size() - pixelsEnd), width, height);
     }
     return check;
 }
 
 IconPageCheck checkPage(std::span<const uint8_t> bytes, const IconDirectoryEntry& entry,
                         uint64_t directoryEnd) {
-    const uint64_t offset = entry.imageOffset;
-    const uint64_t size = entry.bytesInResource;
+    const auto page = ByteReader(bytes, entry.imageOffset).take(entry.bytesInResource);
     IconPageCheck check;
-    if (offset + size > bytes.size()) {
+    if (!page) {
         check.fault = IconFault::entryBeyondFile;
-    } else if (offset < directoryEnd) {
+    } else if (entry.imageOffset < directoryEnd) {
         check.fault = IconFault::entryInsideDirectory;
-    } else if (size == 0) {
+    } else if (page->empty()) {
         check.fault = IconFault::entryTooSmall;
+    } else {
+        const bool png = page->size() >= pngSignature.size() &&
+                         std::equal(pngSignature.begin(), pngSignature.end(), page->begin());
+        check = png ? checkPngPage(*page) : checkBitmapPage(*page);
     }
-    if (!check.valid())
-        return check;
-
-    const std::span<const uint8_t> page = bytes.subspan(offset, size);
-    const bool png = page.size() >= pngSignature.size() &&
-                     std::equal(pngSignature.begin(), pngSignature.end(), page.begin());
-    return png ? checkPngPage(page) : checkBitmapPage(page);
+    check.offset = entry.imageOffset;
+    check.size = entry.bytesInResource;
+    return check;
 }
 
 // No writer lets two pages share bytes; a directory that does was made to
@@ -331,11 +296,13 @@ IconCheck checkIcon(std::span<const uint8_t> bytes) {
         check.fault = IconFault::fileTooLarge;
         return check;
     }
-    if (bytes.size() < sizeof(IconDirectoryHeader)) {
+    ByteReader directory(bytes);
+    const std::optional<IconDirectoryHeader> stored = readDirectoryHeader(directory);
+    if (!stored) {
         check.fault = IconFault::truncatedHeader;
         return check;
     }
-    const IconDirectoryHeader header = readDirectoryHeader(ByteReader(bytes, 0));
+    const IconDirectoryHeader& header = *stored;
     const uint64_t directoryEnd =
         sizeof(IconDirectoryHeader) + uint64_t{header.count} * sizeof(IconDirectoryEntry);
     if (header.reserved != 0) {
@@ -354,8 +321,12 @@ IconCheck checkIcon(std::span<const uint8_t> bytes) {
 
     std::vector<IconDirectoryEntry> entries;
     for (size_t index = 0; index < header.count; ++index) {
-        const size_t entryAt = sizeof(IconDirectoryHeader) + index * sizeof(IconDirectoryEntry);
-        entries.push_back(readDirectoryEntry(ByteReader(bytes, entryAt)));
+        const std::optional<IconDirectoryEntry> entry = readDirectoryEntry(directory);
+        if (!entry) {
+            check.fault = IconFault::directoryBeyondFile;
+            return check;
+        }
+        entries.push_back(*entry);
     }
     if (anyEntriesOverlap(entries)) {
         check.fault = IconFault::entriesOverlap;

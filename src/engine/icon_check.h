@@ -63,6 +63,9 @@ struct IconPageCheck {
     // after 40 bytes; a page where they lie elsewhere reaches it rewritten
     // (see decoderReadableIcon).
     uint32_t paletteAt = 0;
+    // Where the page's bytes lie in the file, as its directory entry says.
+    uint32_t offset = 0;
+    uint32_t size = 0;
 
     bool valid() const { return fault == IconFault::none; }
 };
