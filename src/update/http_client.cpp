@@ -29,8 +29,6 @@ struct AddressListDeleter {
 };
 using AddressList = std::unique_ptr<addrinfo, AddressListDeleter>;
 
-using Connection = std::variant<UniqueDescriptor, HttpFailure>;
-
 int millisecondsUntil(Clock::time_point deadline, std::chrono::milliseconds most) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
@@ -60,6 +58,10 @@ bool waitFor(int fd, short events, Clock::time_point deadline) {
     }
 }
 
+Failure lookupFailure(const HttpUrl& url, const std::string& cause) {
+    return Failure{"Cannot look up " + url.host + ": " + cause};
+}
+
 // One name lookup on a thread of its own. The system's lookup has no time
 // limit and cannot be interrupted, so when the wait for it ends first, the
 // thread finishes alone; it holds its share of this record, and nothing else
@@ -72,10 +74,8 @@ struct PendingLookup {
     AddressList addresses;
 };
 
-using Lookup = std::variant<AddressList, HttpFailure>;
-
-Lookup lookUpHost(const HttpUrl& url, const std::string& port, Clock::time_point deadline,
-                  std::chrono::milliseconds timeout) {
+Result<AddressList> lookUpHost(const HttpUrl& url, const std::string& port,
+                               Clock::time_point deadline, std::chrono::milliseconds timeout) {
     auto pending = std::make_shared<PendingLookup>();
     try {
         std::thread([pending, host = url.host, port] {
@@ -92,17 +92,15 @@ Lookup lookUpHost(const HttpUrl& url, const std::string& port, Clock::time_point
             pending->finished.notify_one();
         }).detach();
     } catch (const std::system_error& error) {
-        return HttpFailure{HttpFailure::Reason::unknownHost, url.host + ": " + error.what()};
+        return lookupFailure(url, error.what());
     }
     std::unique_lock lock(pending->mutex);
     if (!pending->finished.wait_until(lock, deadline, [&] { return pending->done; })) {
-        return HttpFailure{HttpFailure::Reason::unknownHost,
-                           url.host + ": no answer from the name service within " +
-                               std::to_string(timeout.count()) + " ms"};
+        return lookupFailure(url, "no answer from the name service within " +
+                                      std::to_string(timeout.count()) + " ms");
     }
     if (pending->status != 0) {
-        return HttpFailure{HttpFailure::Reason::unknownHost,
-                           url.host + ": " + ::gai_strerror(pending->status)};
+        return lookupFailure(url, ::gai_strerror(pending->status));
     }
     return std::move(pending->addresses);
 }
@@ -110,21 +108,20 @@ Lookup lookUpHost(const HttpUrl& url, const std::string& port, Clock::time_point
 // A non-blocking connect after a lookup on a thread of its own, so that a
 // silent name service or an unreachable host costs at most connectTimeout
 // instead of the system's minutes-long defaults.
-Connection connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
+Result<UniqueDescriptor> connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
     const std::string port = std::to_string(url.port);
-    Lookup lookup = lookUpHost(url, port, deadline, timeout);
-    if (auto* failure = std::get_if<HttpFailure>(&lookup)) {
-        return std::move(*failure);
-    }
-    const AddressList addresses = std::get<AddressList>(std::move(lookup));
+    Result<AddressList> lookup = lookUpHost(url, port, deadline, timeout);
+    if (!lookup)
+        return lookup.failure();
+    const AddressList addresses = std::move(lookup).value();
 
     std::string cause = "no address";
     for (const addrinfo* address = addresses.get(); address != nullptr;
          address = address->ai_next) {
         UniqueDescriptor socket{::socket(address->ai_family,
-                                       address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                                       address->ai_protocol)};
+                                         address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                                         address->ai_protocol)};
         if (socket.get() < 0) {
             cause = errnoText(errno);
             continue;
@@ -150,11 +147,11 @@ Connection connectTo(const HttpUrl& url, std::chrono::milliseconds timeout) {
         }
         cause = errnoText(error);
     }
-    return HttpFailure{HttpFailure::Reason::cannotConnect, url.host + ":" + port + ": " + cause};
+    return Failure{"Cannot connect to " + url.host + ":" + port + ": " + cause};
 }
 
-// Sends every byte of `bytes`; returns why it could not, or "" when it did.
-std::string sendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
+// Sends every byte of `bytes`.
+Result<void> sendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
     while (!bytes.empty()) {
         const ssize_t sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         if (sent > 0) {
@@ -168,9 +165,9 @@ std::string sendAll(int fd, std::string_view bytes, Clock::time_point deadline) 
             if (waitFor(fd, POLLOUT, deadline)) {
                 continue;
             }
-            return "the request could not be sent in time";
+            return Failure{"Cannot send the request in time"};
         }
-        return errnoText(errno);
+        return Failure{"Cannot send the request: " + errnoText(errno)};
     }
     return {};
 }
@@ -178,7 +175,7 @@ std::string sendAll(int fd, std::string_view bytes, Clock::time_point deadline) 
 // Collects the answer. It may come in pieces; they are joined until the
 // server closes the connection, the buffer is full, a read fails, or the
 // deadline passes. The connection is looked at every pollInterval.
-HttpAnswer receiveAnswer(int fd, Clock::time_point deadline, const HttpTimings& timings) {
+Result<std::string> receiveAnswer(int fd, Clock::time_point deadline, const HttpTimings& timings) {
     std::array<char, httpReceiveLimit> buffer;
     std::size_t received = 0;
     while (received < buffer.size() && Clock::now() <= deadline) {
@@ -200,47 +197,41 @@ HttpAnswer receiveAnswer(int fd, Clock::time_point deadline, const HttpTimings& 
             continue;
         }
         if (received == 0) {
-            return HttpFailure{HttpFailure::Reason::noAnswer, errnoText(errno)};
+            return Failure{"No answer: " + errnoText(errno)};
         }
         break;
     }
     if (received == 0 && Clock::now() > deadline) {
-        return HttpFailure{
-            HttpFailure::Reason::noAnswer,
-            "no answer within " + std::to_string(timings.answerTimeout.count()) + " ms"};
+        return Failure{"No answer within " + std::to_string(timings.answerTimeout.count()) + " ms"};
     }
     return std::string{buffer.data(), received};
 }
 
 }  // namespace
 
-HttpAnswer httpGet(std::string_view url, std::string_view userAgent, const HttpTimings& timings) {
+Result<std::string> httpGet(std::string_view url, std::string_view userAgent,
+                            const HttpTimings& timings) {
     const std::optional<HttpUrl> parts = splitHttpUrl(url);
-    if (!parts) {
-        return HttpFailure{HttpFailure::Reason::badAddress, std::string{url}};
-    }
-    Connection connection = connectTo(*parts, timings.connectTimeout);
-    if (auto* failure = std::get_if<HttpFailure>(&connection)) {
-        return std::move(*failure);
-    }
-    const UniqueDescriptor socket = std::get<UniqueDescriptor>(std::move(connection));
+    if (!parts)
+        return Failure{"Unusable address \"" + std::string{url} + "\""};
+    Result<UniqueDescriptor> connection = connectTo(*parts, timings.connectTimeout);
+    if (!connection)
+        return connection.failure();
+    const UniqueDescriptor socket = std::move(connection).value();
 
     const Clock::time_point deadline = Clock::now() + timings.answerTimeout;
-    if (std::string cause = sendAll(socket.get(), buildGetRequest(*parts, userAgent), deadline);
-        !cause.empty()) {
-        return HttpFailure{HttpFailure::Reason::cannotSend, std::move(cause)};
-    }
+    if (const Result<void> sent =
+            sendAll(socket.get(), buildGetRequest(*parts, userAgent), deadline);
+        !sent)
+        return sent.failure();
 
     return receiveAnswer(socket.get(), deadline, timings);
 }
 
 std::string httpGetText(std::string_view url, std::string_view userAgent,
                         const HttpTimings& timings) {
-    const HttpAnswer answer = httpGet(url, userAgent, timings);
-    if (const auto* response = std::get_if<std::string>(&answer)) {
-        return responseBodyStart(*response);
-    }
-    return {};
+    const Result<std::string> answer = httpGet(url, userAgent, timings);
+    return answer ? responseBodyStart(*answer) : std::string{};
 }
 
 }  // namespace tessaro

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "platform/result.h"
 
 namespace tessaro {
 
@@ -23,21 +24,15 @@ struct HttpTimings {
 // Only this much of an answer is ever read; the version file is tiny.
 inline constexpr std::size_t httpReceiveLimit = 2048;
 
-struct HttpFailure {
-    enum class Reason { badAddress, unknownHost, cannotConnect, cannotSend, noAnswer };
-    Reason reason;
-    std::string cause;
-};
-
-// The raw bytes of the answer (status line, headers and body), at most
-// httpReceiveLimit of them, or why there is none.
-using HttpAnswer = std::variant<std::string, HttpFailure>;
-
 // Sends the GET request of buildGetRequest over a fresh TCP connection and
 // collects the answer until the server closes the connection, the receive
 // limit is reached, or answerTimeout has passed since the request was sent.
-HttpAnswer httpGet(std::string_view url, std::string_view userAgent,
-                   const HttpTimings& timings = {});
+// The raw bytes of the answer (status line, headers and body), at most
+// httpReceiveLimit of them, or why there is none: an unusable address, a
+// host that cannot be looked up or connected to, a request that cannot be
+// sent, no answer.
+Result<std::string> httpGet(std::string_view url, std::string_view userAgent,
+                            const HttpTimings& timings = {});
 
 // The first three characters of the trimmed body of httpGet's answer
 // (responseBodyStart), or "" when the request could not be made or brought
