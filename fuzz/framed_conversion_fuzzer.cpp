@@ -32,12 +32,12 @@ Settings framedSettings() {
 }
 
 std::unique_ptr<tessaro::WatermarkFont> loadFont(const Settings& settings) {
-    tessaro::WatermarkFontLoad load = tessaro::loadWatermarkFont(
-        settings.watermark.font, settings.watermark.fontSize, tessaro::consoleDotsPerInch, 0);
+    auto load = tessaro::loadWatermarkFont(settings.watermark.font, settings.watermark.fontSize,
+                                           tessaro::consoleDotsPerInch, 0);
     // Fuzzing without the watermark would miss half of what this target is for.
-    if (!load.font)
-        tessaro::fuzz::failCheck(load.failure.c_str());
-    return std::move(load.font);
+    if (!load)
+        tessaro::fuzz::failCheck(load.failure().reason.c_str());
+    return std::move(load).value();
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 
 namespace tessaro {
 
-WatermarkFontLoad loadRunWatermarkFont(const WatermarkSettings& watermark, int32_t dotsPerInch) {
+Result<std::unique_ptr<WatermarkFont>> loadRunWatermarkFont(const WatermarkSettings& watermark,
+                                                            int32_t dotsPerInch) {
     return loadWatermarkFont(
         watermark.font, watermark.fontSize, dotsPerInch,
         fontStyleFlags(watermark.fontStyle) + fontEffectFlags(watermark.fontEffect));

@@ -13,7 +13,8 @@ namespace tessaro {
 
 // The font of a text watermark: watermark.font at watermark.fontSize points,
 // with the flags of its style and effect, the points taken at `dotsPerInch`.
-WatermarkFontLoad loadRunWatermarkFont(const WatermarkSettings& watermark, int32_t dotsPerInch);
+Result<std::unique_ptr<WatermarkFont>> loadRunWatermarkFont(const WatermarkSettings& watermark,
+                                                            int32_t dotsPerInch);
 
 // A regular file that holds at least one byte; a missing path, a folder and
 // an empty file are not.

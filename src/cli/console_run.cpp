@@ -182,8 +182,8 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     if (settings.frame.doFrame == storedCode(FrameType::solid))
         printer.debugSection(ListingSection::frameDetails);
     // A frame that cannot be drawn would leave every page without it, unreported.
-    if (std::string failure = frameDrawingFailure(settings); !failure.empty())
-        return fail("Error: " + failure);
+    if (const Result<void> frame = loadFrameDrawing(settings); !frame)
+        return fail("Error: " + frame.failure().reason);
 
     // The run owns the font from here to its end; only a text watermark loads one.
     std::unique_ptr<WatermarkFont> font;
@@ -191,10 +191,10 @@ ProgramOutcome runConsoleConversion(const Settings& settings, ConversionJob& job
     printer.debugSection(ListingSection::watermark);
     if (watermark.doWatermark == storedCode(WatermarkType::text)) {
         printer.debugSection(ListingSection::textWatermark);
-        WatermarkFontLoad load = loadRunWatermarkFont(watermark, consoleDotsPerInch);
-        if (!load.font)
-            return fail("Error: Invalid watermark font: " + load.failure);
-        font = std::move(load.font);
+        auto load = loadRunWatermarkFont(watermark, consoleDotsPerInch);
+        if (!load)
+            return fail("Error: Invalid watermark font: " + load.failure().reason);
+        font = std::move(load).value();
     }
     if (watermark.doWatermark == storedCode(WatermarkType::picture)) {
         printer.debugSection(ListingSection::imageWatermark);

@@ -68,11 +68,12 @@ FrameBands frameBands(const FrameSettings& frame, int32_t width, int32_t height)
     return bands;
 }
 
-std::string frameDrawingFailure(const Settings& settings) {
-    if (settings.frame.doFrame != storedCode(FrameType::solid)) {
+Result<void> loadFrameDrawing(const Settings& settings) {
+    if (settings.frame.doFrame != storedCode(FrameType::solid))
         return {};
-    }
-    return drawingModule().failure;
+    if (const Result<DrawingModule>& module = drawingModule(); !module)
+        return module.failure();
+    return {};
 }
 
 Image drawFrame(Image image, int32_t width, int32_t height, const Settings& settings) {
@@ -84,11 +85,10 @@ Image drawFrame(Image image, int32_t width, int32_t height, const Settings& sett
     if (!image || frame.doFrame != storedCode(FrameType::solid) || width <= 0 || height <= 0) {
         return image;
     }
-    const DrawingModule& module = drawingModule();
-    if (module.api == nullptr) {
+    const Result<DrawingModule>& module = drawingModule();
+    if (!module)
         return image;
-    }
-    const TessaroDrawingApi& api = *module.api;
+    const TessaroDrawingApi& api = *module->api;
     Canvas bands = drawBands(api, width, height, frameBands(frame, width, height), frame);
     Canvas blended = createCanvas(api, width, height);
     if (!bands || !blended) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/image.h"
+#include "platform/result.h"
 #include "settings/settings.h"
 
 namespace tessaro {
@@ -26,11 +27,10 @@ FrameBands frameBands(const FrameSettings& frame, int32_t width, int32_t height)
 // missing.
 Image drawFrame(Image image, int32_t width, int32_t height, const Settings& settings);
 
-// Why a run with these settings could not draw its frame: the drawing
-// module's failure when the frame is on and the module cannot be loaded; empty
-// otherwise. A run checks this before it starts, since drawFrame itself
-// reports nothing. (A text watermark needs the module too; its font load
-// fails with the same cause.)
-std::string frameDrawingFailure(const Settings& settings);
+// Loads the drawing module when these settings draw a frame; the failure says
+// why the module cannot be loaded. A run calls this before it starts, since
+// drawFrame itself reports nothing. (A text watermark needs the module too;
+// its font load fails with the same cause.)
+Result<void> loadFrameDrawing(const Settings& settings);
 
 }  // namespace tessaro

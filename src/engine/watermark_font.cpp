@@ -16,41 +16,35 @@ int32_t fontPixelHeight(int32_t points, int32_t dotsPerInch) {
                                                       static_cast<double>(dotsPerInch) / 72.0));
 }
 
-WatermarkFontLoad loadWatermarkFont(const std::string& face, int32_t points, int32_t dotsPerInch,
-                                    int32_t flags) {
-    WatermarkFontLoad load;
+Result<std::unique_ptr<WatermarkFont>> loadWatermarkFont(const std::string& face, int32_t points,
+                                                         int32_t dotsPerInch, int32_t flags) {
+    const Failure sizeCannotBeDrawn{"The font size " + std::to_string(points) + " cannot be drawn"};
     const int32_t pixelHeight = fontPixelHeight(points, dotsPerInch);
     // Glyphs are rendered whole, so an absurd size would ask for gigabytes.
-    if (pixelHeight < 1 || pixelHeight > maximumFontPixelHeight) {
-        load.failure = "The font size " + std::to_string(points) + " cannot be drawn";
-        return load;
-    }
-    const DrawingModule& module = drawingModule();
-    if (module.api == nullptr) {
-        load.failure = module.failure;
-        return load;
-    }
+    if (pixelHeight < 1 || pixelHeight > maximumFontPixelHeight)
+        return sizeCannotBeDrawn;
+    const Result<DrawingModule>& module = drawingModule();
+    if (!module)
+        return module.failure();
+    const TessaroDrawingApi* api = module->api;
     TessaroFont* handle = nullptr;
-    const int32_t status = module.api->loadFont(face.c_str(), pixelHeight, flags, &handle);
+    const int32_t status = api->loadFont(face.c_str(), pixelHeight, flags, &handle);
     switch (status) {
-        case tessaroFontLoaded:
-            load.font = std::make_unique<WatermarkFont>();
-            load.font->api = module.api;
-            load.font->handle = {handle, FontDestroyer{module.api}};
-            load.font->pixelHeight = pixelHeight;
-            return load;
+        case tessaroFontLoaded: {
+            auto font = std::make_unique<WatermarkFont>();
+            font->api = api;
+            font->handle = {handle, FontDestroyer{api}};
+            font->pixelHeight = pixelHeight;
+            return font;
+        }
         case tessaroFontNotInstalled:
-            load.failure = "The font \"" + face + "\" is not installed";
-            return load;
+            return Failure{"The font \"" + face + "\" is not installed"};
         case tessaroFontInvalidSize:
-            load.failure = "The font size " + std::to_string(points) + " cannot be drawn";
-            return load;
+            return sizeCannotBeDrawn;
         case tessaroFontNoTextModule:
-            load.failure = "Cannot load the text module tessaro-text.so beside the drawing module";
-            return load;
+            return Failure{"Cannot load the text module tessaro-text.so beside the drawing module"};
         default:
-            load.failure = "The font system could not be used";
-            return load;
+            return Failure{"The font system could not be used"};
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/watermark.h"
 #include "platform/drawing_api.h"
+#include "platform/result.h"
 
 namespace tessaro {
 
@@ -22,12 +23,6 @@ struct WatermarkFont {
     int32_t pixelHeight = 0;
 };
 
-// The outcome of loading: the font, or why it could not be loaded.
-struct WatermarkFontLoad {
-    std::unique_ptr<WatermarkFont> font;
-    std::string failure;  // empty when loaded
-};
-
 // The console mode has no screen to ask, so it converts points at 96 dpi.
 inline constexpr int32_t consoleDotsPerInch = 96;
 
@@ -38,8 +33,9 @@ int32_t fontPixelHeight(int32_t points, int32_t dotsPerInch);
 // Loads `face` at `points` with the sum of fontStyleFlags and fontEffectFlags.
 // A face loads when fontconfig resolves it to an installed family of that name
 // or to a metric-compatible substitute ("Arial" gives "Liberation Sans"); a
-// face that would only fall back to the generic default font does not.
-WatermarkFontLoad loadWatermarkFont(const std::string& face, int32_t points, int32_t dotsPerInch,
-                                    int32_t flags);
+// face that would only fall back to the generic default font does not. The
+// failure says why the font could not be loaded.
+Result<std::unique_ptr<WatermarkFont>> loadWatermarkFont(const std::string& face, int32_t points,
+                                                         int32_t dotsPerInch, int32_t flags);
 
 }  // namespace tessaro

@@ -20,7 +20,7 @@ std::vector<std::string> drawingModuleCandidates(const std::string& programFolde
             programFolder + "../lib/tessaro/" + drawingModuleFileName};
 }
 
-DrawingModule loadDrawingModuleFrom(const std::string& path) {
+Result<DrawingModule> loadDrawingModuleFrom(const std::string& path) {
     DrawingModule module;
     // The module's text module registers types with GLib and fontconfig that
     // cannot be unregistered, so it stays mapped even after the handle is
@@ -31,22 +31,17 @@ DrawingModule loadDrawingModuleFrom(const std::string& path) {
     module.handle.reset(dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE));
     if (!module.handle) {
         const char* reason = dlerror();
-        module.failure = "Cannot load the drawing module " + path + ": " +
-                         (reason != nullptr ? reason : "unknown reason");
-        return module;
+        return Failure{"Cannot load the drawing module " + path + ": " +
+                       (reason != nullptr ? reason : "unknown reason")};
     }
     auto entry =
         reinterpret_cast<TessaroDrawingEntry>(dlsym(module.handle.get(), tessaroDrawingEntryPoint));
     if (entry == nullptr) {
-        module.failure = "The drawing module " + path + " has no entry point";
-        module.handle.reset();
-        return module;
+        return Failure{"The drawing module " + path + " has no entry point"};
     }
     const TessaroDrawingApi* api = entry();
     if (api == nullptr || api->version != tessaroDrawingApiVersion) {
-        module.failure = "The drawing module " + path + " was built for another version";
-        module.handle.reset();
-        return module;
+        return Failure{"The drawing module " + path + " was built for another version"};
     }
     module.api = api;
     return module;
@@ -54,7 +49,7 @@ DrawingModule loadDrawingModuleFrom(const std::string& path) {
 
 namespace {
 
-DrawingModule findDrawingModule() {
+Result<DrawingModule> findDrawingModule() {
     std::vector<std::string> candidates = drawingModuleCandidates(programFolder());
     for (const std::string& candidate : candidates) {
         std::error_code error;
@@ -62,16 +57,14 @@ DrawingModule findDrawingModule() {
             return loadDrawingModuleFrom(candidate);
         }
     }
-    DrawingModule missing;
-    missing.failure = "The drawing module " + std::string(drawingModuleFileName) +
-                      " was not found beside the program or in lib/tessaro/";
-    return missing;
+    return Failure{"The drawing module " + std::string(drawingModuleFileName) +
+                   " was not found beside the program or in lib/tessaro/"};
 }
 
 }  // namespace
 
-const DrawingModule& drawingModule() {
-    static const DrawingModule module = findDrawingModule();
+const Result<DrawingModule>& drawingModule() {
+    static const Result<DrawingModule> module = findDrawingModule();
     return module;
 }
 

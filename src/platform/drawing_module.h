@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/drawing_api.h"
+#include "platform/result.h"
 
 namespace tessaro {
 
@@ -13,11 +14,10 @@ struct ModuleCloser {
 };
 using ModuleHandle = std::unique_ptr<void, ModuleCloser>;
 
-// The drawing module as loaded: its function table, or why it is missing.
+// The drawing module as loaded: its handle and its function table.
 struct DrawingModule {
     ModuleHandle handle;
     const TessaroDrawingApi* api = nullptr;
-    std::string failure;  // empty when loaded
 };
 
 // The file name of the module, as the build and the installation place it.
@@ -28,11 +28,11 @@ inline constexpr const char* drawingModuleFileName = "tessaro-draw.so";
 std::vector<std::string> drawingModuleCandidates(const std::string& programFolder);
 
 // Loads the module from one path and checks its entry point and version.
-DrawingModule loadDrawingModuleFrom(const std::string& path);
+Result<DrawingModule> loadDrawingModuleFrom(const std::string& path);
 
 // The process-wide module, loaded on the first call from the first candidate
 // that exists. Runs without a frame or watermark never call this, so they
-// never map cairo, Pango or fontconfig.
-const DrawingModule& drawingModule();
+// never map cairo, Pango or fontconfig. The failure says why it is missing.
+const Result<DrawingModule>& drawingModule();
 
 }  // namespace tessaro

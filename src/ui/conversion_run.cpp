@@ -46,16 +46,16 @@ bool isFolder(const std::string& path) {
 bool checkWatermark(MainWindow& window, const WatermarkSettings& watermark,
                     std::unique_ptr<WatermarkFont>& font) {
     if (watermark.doWatermark == storedCode(WatermarkType::text)) {
-        WatermarkFontLoad load = loadRunWatermarkFont(watermark, window.logicalDpiY());
-        if (!load.font) {
+        auto load = loadRunWatermarkFont(watermark, window.logicalDpiY());
+        if (!load) {
             // The name alone would hide a size that cannot be drawn.
             refuseRunWithMessage(
                 window,
                 toQString(formatMessage(getText("Msg", "Invalid watermark font"), watermark.font) +
-                          "\n" + load.failure));
+                          "\n" + load.failure().reason));
             return false;
         }
-        font = std::move(load.font);
+        font = std::move(load).value();
     }
     if (watermark.doWatermark == storedCode(WatermarkType::picture)) {
         if (watermark.image.empty()) {
@@ -114,8 +114,8 @@ void startConversion(WindowMode& mode, FileConversion convertFile) {
     }
     // Without the drawing module every page would come out without its
     // frame, and the run would still report success.
-    if (const std::string failure = frameDrawingFailure(settings); !failure.empty())
-        return refuseRunWithMessage(window, toQString(failure));
+    if (const Result<void> frame = loadFrameDrawing(settings); !frame)
+        return refuseRunWithMessage(window, toQString(frame.failure().reason));
     std::unique_ptr<WatermarkFont> font;
     if (!checkWatermark(window, settings.watermark, font))
         return;

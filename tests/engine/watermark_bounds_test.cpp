@@ -87,9 +87,9 @@ int64_t differingPixels(const Image& a, const Image& b, int tolerance = 0) {
 class WatermarkBounds : public ::testing::Test {
 protected:
     void SetUp() override {
-        WatermarkFontLoad load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, 0);
-        ASSERT_TRUE(load.font) << load.failure;
-        font_ = std::move(load.font);
+        auto load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, 0);
+        ASSERT_TRUE(load.ok()) << load.failure().reason;
+        font_ = std::move(load).value();
         settings_.watermark.doWatermark = storedCode(WatermarkType::text);
         settings_.watermark.backColor = "0000FF";
         settings_.watermark.backOpacity = 255;
@@ -205,8 +205,8 @@ TEST_F(WatermarkBounds, APieceOfABlockTurnedByAnOddAngleLandsWhereTheWholeBlockW
 }
 
 TEST_F(WatermarkBounds, CanvasesStayWithinThePageWhateverTheBlocksSize) {
-    WatermarkFontLoad largest = loadWatermarkFont("Arial", 3072, consoleDotsPerInch, 0);
-    ASSERT_TRUE(largest.font) << largest.failure;
+    auto largest = loadWatermarkFont("Arial", 3072, consoleDotsPerInch, 0);
+    ASSERT_TRUE(largest.ok()) << largest.failure().reason;
     constexpr int32_t longest = std::numeric_limits<int32_t>::max();
     struct Case {
         const char* what;
@@ -224,8 +224,8 @@ TEST_F(WatermarkBounds, CanvasesStayWithinThePageWhateverTheBlocksSize) {
         {"leading", font_.get(), 10, 100000, 10, 10, 8, true},
         {"leading on a narrow block", font_.get(), 10, 20000, 10, 10, 8, true},
         {"negative leading", font_.get(), 2, -100000, 0, 0, 4, false},
-        {"font size", largest.font.get(), 0, 0, 0, 0, 4, false},
-        {"font size and leading", largest.font.get(), 10, 5000, 10, 10, 8, true},
+        {"font size", largest->get(), 0, 0, 0, 0, 4, false},
+        {"font size and leading", largest->get(), 10, 5000, 10, 10, 8, true},
         {"offsets", font_.get(), 12000, 0, longest, longest, 8, false},
         {"negative offsets", font_.get(), 12000, 0, -longest, -longest, 8, false},
     };

@@ -20,36 +20,36 @@ TEST(WatermarkFont, ConvertsPointsToPixelsAtTheResolution) {
 
 TEST(WatermarkFont, LoadsInstalledFacesAndMetricCompatibleSubstitutes) {
     for (const char* face : {"Arial", "arial", "Liberation Sans", "DejaVu Sans", "Courier New"}) {
-        WatermarkFontLoad load = loadWatermarkFont(face, 14, consoleDotsPerInch, 0);
-        ASSERT_TRUE(load.font) << face << ": " << load.failure;
-        EXPECT_TRUE(load.failure.empty());
-        EXPECT_EQ(load.font->pixelHeight, 19);
+        const auto load = loadWatermarkFont(face, 14, consoleDotsPerInch, 0);
+        ASSERT_TRUE(load.ok()) << face << ": " << load.failure().reason;
+        EXPECT_EQ((*load)->pixelHeight, 19);
     }
 }
 
 TEST(WatermarkFont, RefusesFacesThatOnlyFallBackToTheDefault) {
     for (const char* face : {"Qwerty Imaginary Grotesk", "", "sans-serif"}) {
-        WatermarkFontLoad load = loadWatermarkFont(face, 14, consoleDotsPerInch, 0);
-        EXPECT_FALSE(load.font) << face;
-        EXPECT_NE(load.failure.find("not installed"), std::string::npos) << load.failure;
+        const auto load = loadWatermarkFont(face, 14, consoleDotsPerInch, 0);
+        ASSERT_FALSE(load.ok()) << face;
+        EXPECT_NE(load.failure().reason.find("not installed"), std::string::npos)
+            << load.failure().reason;
     }
 }
 
 TEST(WatermarkFont, RefusesSizesThatCannotBeDrawn) {
     for (int32_t points : {0, -3, 100000}) {
-        WatermarkFontLoad load = loadWatermarkFont("Arial", points, consoleDotsPerInch, 0);
-        EXPECT_FALSE(load.font) << points;
-        EXPECT_FALSE(load.failure.empty());
+        const auto load = loadWatermarkFont("Arial", points, consoleDotsPerInch, 0);
+        ASSERT_FALSE(load.ok()) << points;
+        EXPECT_EQ(load.failure().reason,
+                  "The font size " + std::to_string(points) + " cannot be drawn");
     }
 }
 
 TEST(WatermarkFont, StyleFlagsChangeTheFace) {
     auto width = [](int32_t flags, int32_t mode) {
-        WatermarkFontLoad load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, flags);
-        EXPECT_TRUE(load.font) << load.failure;
-        return load.font
-                   ? load.font->api->measureText(load.font->handle.get(), "Watermark", mode).width
-                   : 0.0;
+        const auto load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, flags);
+        EXPECT_TRUE(load.ok()) << load.failure().reason;
+        return load ? (*load)->api->measureText((*load)->handle.get(), "Watermark", mode).width
+                    : 0.0;
     };
     for (int32_t mode : {tessaroTextRaster, tessaroTextSmooth}) {
         const double regular = width(0, mode);

@@ -260,9 +260,9 @@ TEST(WatermarkText, SplitsLinesAtEveryLineBreakToken) {
 class TextWatermark : public ::testing::Test {
 protected:
     void SetUp() override {
-        WatermarkFontLoad load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, 0);
-        ASSERT_TRUE(load.font) << load.failure;
-        font_ = std::move(load.font);
+        auto load = loadWatermarkFont("Arial", 14, consoleDotsPerInch, 0);
+        ASSERT_TRUE(load.ok()) << load.failure().reason;
+        font_ = std::move(load).value();
         watermark_.fontColor = "FFFFFF";
         watermark_.backColor = "FF0000";
         watermark_.backOpacity = 255;

@@ -13,10 +13,9 @@ namespace tessaro::test {
 namespace {
 
 TEST(DrawingModule, IsFoundBesideTheProgram) {
-    const DrawingModule& module = drawingModule();
-    ASSERT_NE(module.api, nullptr) << module.failure;
-    EXPECT_TRUE(module.failure.empty());
-    EXPECT_EQ(module.api->version, tessaroDrawingApiVersion);
+    const Result<DrawingModule>& module = drawingModule();
+    ASSERT_TRUE(module.ok()) << module.failure().reason;
+    EXPECT_EQ(module->api->version, tessaroDrawingApiVersion);
     EXPECT_EQ(&drawingModule(), &module);
 }
 
@@ -28,15 +27,14 @@ TEST(DrawingModule, LooksBesideTheProgramThenInTheInstalledLibraryFolder) {
 }
 
 TEST(DrawingModule, AMissingOrForeignLibraryIsAFailureWithItsCause) {
-    DrawingModule missing = loadDrawingModuleFrom("/nonexistent/tessaro-draw.so");
-    EXPECT_EQ(missing.api, nullptr);
-    EXPECT_FALSE(missing.handle);
-    EXPECT_NE(missing.failure.find("/nonexistent/tessaro-draw.so"), std::string::npos);
+    const Result<DrawingModule> missing = loadDrawingModuleFrom("/nonexistent/tessaro-draw.so");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_NE(missing.failure().reason.find("/nonexistent/tessaro-draw.so"), std::string::npos);
 
-    DrawingModule foreign = loadDrawingModuleFrom("libm.so.6");
-    EXPECT_EQ(foreign.api, nullptr);
-    EXPECT_FALSE(foreign.handle);
-    EXPECT_NE(foreign.failure.find("no entry point"), std::string::npos) << foreign.failure;
+    const Result<DrawingModule> foreign = loadDrawingModuleFrom("libm.so.6");
+    ASSERT_FALSE(foreign.ok());
+    EXPECT_NE(foreign.failure().reason.find("no entry point"), std::string::npos)
+        << foreign.failure().reason;
 }
 
 TEST(DrawingModule, WithoutItsTextModuleRefusesFontsAndStillDraws) {
@@ -45,15 +43,15 @@ TEST(DrawingModule, WithoutItsTextModuleRefusesFontsAndStillDraws) {
     ScratchHome home;
     const std::filesystem::path copy = home.root() / "tessaro-draw.so";
     std::filesystem::copy_file(drawingModuleCandidates(programFolder()).front(), copy);
-    const DrawingModule module = loadDrawingModuleFrom(copy.string());
-    ASSERT_NE(module.api, nullptr) << module.failure;
+    const Result<DrawingModule> module = loadDrawingModuleFrom(copy.string());
+    ASSERT_TRUE(module.ok()) << module.failure().reason;
 
     TessaroFont* font = nullptr;
-    EXPECT_EQ(module.api->loadFont("DejaVu Sans", 12, 0, &font), tessaroFontNoTextModule);
+    EXPECT_EQ(module->api->loadFont("DejaVu Sans", 12, 0, &font), tessaroFontNoTextModule);
     EXPECT_EQ(font, nullptr);
-    TessaroCanvas* canvas = module.api->createCanvas(4, 4);
+    TessaroCanvas* canvas = module->api->createCanvas(4, 4);
     ASSERT_NE(canvas, nullptr);
-    module.api->destroyCanvas(canvas);
+    module->api->destroyCanvas(canvas);
 }
 
 // The dynamic loader's own trace of a console conversion: every library the
