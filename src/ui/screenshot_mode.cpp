@@ -31,22 +31,17 @@ constexpr int captionTopDistance = 26;  // from the bottom edge
 constexpr const char* demonstrationInputStem = "/home/user/images/brimvale.";
 constexpr const char* demonstrationOutputFolder = "/home/user/converted/";
 
-bool saveJpeg(const QImage& picture, const std::string& path, std::string& error) {
+Result<void> saveJpeg(const QImage& picture, const std::string& path) {
     QSaveFile file(toQString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = "Cannot write " + path + ": " + toUtf8(file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure{"Cannot write " + path + ": " + toUtf8(file.errorString())};
     if (!picture.save(&file, "JPG", jpegQuality)) {
         file.cancelWriting();
-        error = "Cannot encode " + path + " as JPEG.";
-        return false;
+        return Failure{"Cannot encode " + path + " as JPEG."};
     }
-    if (!file.commit()) {
-        error = "Cannot write " + path + ": " + toUtf8(file.errorString());
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Failure{"Cannot write " + path + ": " + toUtf8(file.errorString())};
+    return {};
 }
 
 void waitForTheWindowToSettle(MainWindow& window) {
@@ -107,11 +102,12 @@ QImage captionedCapture(QWidget& window) {
     return picture;
 }
 
-bool saveScreenshots(const QImage& picture, const std::string& folder, std::string& error) {
+Result<void> saveScreenshots(const QImage& picture, const std::string& folder) {
+    if (Result<void> saved = saveJpeg(picture, folder + screenshotFileName); !saved)
+        return saved;
     const QImage thumbnail = picture.scaled(thumbnailSize(picture.size()), Qt::IgnoreAspectRatio,
                                             Qt::SmoothTransformation);
-    return saveJpeg(picture, folder + screenshotFileName, error) &&
-           saveJpeg(thumbnail, folder + thumbnailFileName, error);
+    return saveJpeg(thumbnail, folder + thumbnailFileName);
 }
 
 int runScreenshotMode(Settings& settings, ConversionJob& job, JobProgress& progress,
@@ -134,9 +130,9 @@ int runScreenshotMode(Settings& settings, ConversionJob& job, JobProgress& progr
     fillDemonstrationContent(*mode.window);
     waitForTheWindowToSettle(*mode.window);
 
-    std::string error;
-    if (!saveScreenshots(captionedCapture(*mode.window), *target, error)) {
-        std::cerr << "Error: " << error << '\n';
+    if (const Result<void> saved = saveScreenshots(captionedCapture(*mode.window), *target);
+        !saved) {
+        std::cerr << "Error: " << saved.failure().reason << '\n';
         return 1;
     }
     return 0;

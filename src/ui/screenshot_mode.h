@@ -6,6 +6,7 @@
 #include <string>
 
 #include "batch/job_progress.h"
+#include "platform/result.h"
 #include "settings/conversion_job.h"
 #include "settings/settings.h"
 #include "ui/main_window.h"
@@ -33,8 +34,8 @@ QImage captionedCapture(QWidget& window);
 
 // Writes `picture` as tessaro1.jpg and its smoothed 180-pixel-wide copy as
 // tessaro1x.jpg into `folder`, each replacing an older file only once it is
-// completely written. False, with the reason in `error`, when either failed.
-bool saveScreenshots(const QImage& picture, const std::string& folder, std::string& error);
+// completely written. The failure says which could not be written and why.
+Result<void> saveScreenshots(const QImage& picture, const std::string& folder);
 
 // The whole "-T" run: the main window at 400, 400 with 510 x 260 pixels and
 // demonstration content, half a second for it to settle, then the two
