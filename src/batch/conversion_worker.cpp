@@ -28,6 +28,13 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
         if (debug)
             printLine("Processing: " + path);
         ConversionResult result = convertFile(settings, request, font);
+        // Every page file written carries the chosen time, also when another
+        // page of the same icon failed: the time describes the file, not the
+        // run. A time that cannot be set is reported like a failed page, and
+        // the page still counts as written.
+        for (const std::string& written : result.writtenFiles)
+            if (const Result<void> timed = applyOutputFileTime(written, settings, path); !timed)
+                result.failedPages.push_back(FailedPage{written, timed.failure().reason});
         if (debug) {
             printLine("Saving As: " + result.outputPath);
             printLine(result.converted ? "OK" : "Not OK");
@@ -45,10 +52,6 @@ void conversionWorker(const Settings& settings, ConversionJob& job, JobProgress&
             job.randomNumber = drawRandomNumber();
             job.fileCounter += 1;
         }
-        // Every page file written carries the chosen time, also when another
-        // page of the same icon failed: the time describes the file, not the run.
-        for (const std::string& written : result.writtenFiles)
-            applyOutputFileTime(written, settings, path);
     }
     std::lock_guard guard(progress.progressLock);
     progress.convertedCount = converted;

@@ -24,7 +24,8 @@ using FileConversion = ConversionResult (*)(const Settings&, const ConversionReq
 // file in hand and takes no further one. Its last step stores the number of
 // files converted and sets progress.finished. After every converted file the mask's
 // counter advances and a new random number is drawn; every file written gets
-// the run's output file time. Every page that was not saved goes into
+// the run's output file time (a time that cannot be set is reported like a
+// failed page, the file still counts). Every page that was not saved goes into
 // progress.failedPages with its reason, and in the console mode into an
 // "Error: <path>: <reason>" line on standard error. In the console mode with
 // run mode RunMode::debug it prints "Processing: ", "Saving As: " and "OK"/"Not OK"

@@ -166,12 +166,29 @@ TEST_F(ConversionWorker, EveryWrittenPageGetsTheCustomTime) {
     // The reference gets the time straight from the file-time step.
     const fs::path reference = scratch.root() / "reference";
     std::ofstream(reference) << "x";
-    ASSERT_TRUE(applyOutputFileTime(reference.string(), settings, "/in/a.ico"));
+    ASSERT_TRUE(applyOutputFileTime(reference.string(), settings, "/in/a.ico").ok());
     for (const std::string& path : engine.writes)
         EXPECT_EQ(fs::last_write_time(path), fs::last_write_time(reference)) << path;
     // 2001, far from the moment the pages were written.
     EXPECT_LT(fs::last_write_time(reference),
               fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
+}
+
+TEST_F(ConversionWorker, AFileTimeThatCannotBeSetIsReportedAndThePageStillCounts) {
+    ScratchHome scratch;
+    engine.writes = {(scratch.root() / "a.jpg").string()};
+    queue({"/in/a.ico"});  // no such file, so it has no time to copy
+    settings.advanced.fileTimestamp = storedCode(FileTimestamp::original);
+    job.consoleMode = true;
+    testing::internal::CaptureStderr();
+    runToEnd();
+    const std::string reason = "Cannot read the file time of /in/a.ico: No such file or directory";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Error: " + engine.writes[0] + ": " + reason + "\n");
+    ASSERT_EQ(progress.failedPages.size(), 1u);
+    EXPECT_EQ(progress.failedPages[0].path, engine.writes[0]);
+    EXPECT_EQ(progress.failedPages[0].reason, reason);
+    EXPECT_EQ(progress.convertedCount, 1);
 }
 
 TEST_F(ConversionWorker, DebugLinesOnlyInTheConsoleMode) {

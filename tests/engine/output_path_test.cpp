@@ -197,7 +197,7 @@ protected:
 TEST_F(OutputFileTime, CurrentKeepsTheWrittenTime) {
     Settings settings;
     setModified(output_, 1'000'000'000);
-    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()));
+    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()).ok());
     EXPECT_EQ(modified(output_), 1'000'000'000);
 }
 
@@ -205,10 +205,14 @@ TEST_F(OutputFileTime, OriginalCopiesTheInputTime) {
     Settings settings;
     settings.advanced.fileTimestamp = storedCode(FileTimestamp::original);
     setModified(input_, 1'234'567'890);
-    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()));
+    EXPECT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()).ok());
     EXPECT_EQ(modified(output_), 1'234'567'890);
 
-    EXPECT_FALSE(applyOutputFileTime(output_.string(), settings, (folder_ / "gone.ico").string()));
+    const std::string gone = (folder_ / "gone.ico").string();
+    const Result<void> unread = applyOutputFileTime(output_.string(), settings, gone);
+    ASSERT_FALSE(unread.ok());
+    EXPECT_EQ(unread.failure().reason,
+              "Cannot read the file time of " + gone + ": No such file or directory");
 }
 
 TEST_F(OutputFileTime, CustomIsLocalWallClockTime) {
@@ -227,7 +231,7 @@ TEST_F(OutputFileTime, CustomIsLocalWallClockTime) {
         wallClock.tm_min = c.minute;
         wallClock.tm_sec = c.second;
         settings.advanced.customTimestamp = static_cast<int32_t>(timegm(&wallClock));
-        ASSERT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()));
+        ASSERT_TRUE(applyOutputFileTime(output_.string(), settings, input_.string()).ok());
 
         std::time_t written = modified(output_);
         std::tm local{};
@@ -239,8 +243,10 @@ TEST_F(OutputFileTime, CustomIsLocalWallClockTime) {
         EXPECT_EQ(local.tm_min, wallClock.tm_min);
         EXPECT_EQ(local.tm_sec, wallClock.tm_sec);
     }
-    EXPECT_FALSE(
-        applyOutputFileTime((folder_ / "missing.jpg").string(), settings, input_.string()));
+    const Result<void> unset =
+        applyOutputFileTime((folder_ / "missing.jpg").string(), settings, input_.string());
+    ASSERT_FALSE(unset.ok());
+    EXPECT_EQ(unset.failure().reason, "Cannot set the file time: No such file or directory");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/page_facts.h"
+#include "platform/result.h"
 #include "settings/conversion_request.h"
 #include "settings/settings.h"
 
@@ -43,9 +44,9 @@ std::optional<std::string> tokenValue(std::string_view token, const ConversionRe
 std::string stripExtension(std::string_view fileName);
 
 // Gives the file at `path` the modification time chosen by "File Timestamp":
-// unchanged, that of the input file at `inputPath`, or the custom time. False
-// when the time could not be read or set.
-bool applyOutputFileTime(const std::string& path, const Settings& settings,
-                         const std::string& inputPath);
+// unchanged, that of the input file at `inputPath`, or the custom time. The
+// failure says why the time could not be read or set.
+Result<void> applyOutputFileTime(const std::string& path, const Settings& settings,
+                                 const std::string& inputPath);
 
 }  // namespace tessaro
