@@ -171,7 +171,7 @@ CommandLineResult parseCommandLine(std::span<const std::string> rawArguments, Se
                 job.output.formatKey = value;
                 break;
             case OptionRole::profile:
-                if (!loadProfile(value, settings)) {
+                if (!loadProfile(value, settings).ok()) {
                     return failed(result, invalidProfileMessage);
                 }
                 break;

@@ -12,16 +12,14 @@ constexpr std::string_view profileGroup = "CLI";
 
 }  // namespace
 
-bool loadProfile(const std::string& path, Settings& settings) {
-    if (path.empty()) {
-        return false;
-    }
-    Result<IniDocument> document = readIniFile(path);
-    if (!document) {
-        return false;
-    }
+Result<void> loadProfile(const std::string& path, Settings& settings) {
+    if (path.empty())
+        return Failure{"no profile file named"};
+    const Result<IniDocument> document = readIniFile(path);
+    if (!document)
+        return document.failure();
     applyProfile(*document, settings);
-    return true;
+    return {};
 }
 
 void applyProfile(const IniDocument& profile, Settings& settings) {

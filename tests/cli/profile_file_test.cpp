@@ -21,7 +21,7 @@ protected:
         std::filesystem::path path = folder.root() / "profile.bvp";
         std::ofstream(path, std::ios::binary) << bytes;
         Settings settings;
-        EXPECT_TRUE(loadProfile(path.string(), settings));
+        EXPECT_TRUE(loadProfile(path.string(), settings).ok());
         return settings;
     }
 
@@ -108,9 +108,13 @@ TEST_F(ProfileFile, IgnoresOptionsThatAreNoSettings) {
 TEST_F(ProfileFile, FailsForAnEmptyPathAMissingFileOrAFolder) {
     Settings settings;
     settings.output.jpgQuality = 42;
-    EXPECT_FALSE(loadProfile("", settings));
-    EXPECT_FALSE(loadProfile((folder.root() / "missing.bvp").string(), settings));
-    EXPECT_FALSE(loadProfile(folder.root().string(), settings));
+    EXPECT_FALSE(loadProfile("", settings).ok());
+    const Result<void> missing = loadProfile((folder.root() / "missing.bvp").string(), settings);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.failure().reason, "No such file or directory");
+    const Result<void> folderRead = loadProfile(folder.root().string(), settings);
+    ASSERT_FALSE(folderRead.ok());
+    EXPECT_EQ(folderRead.failure().reason, "not a regular file");
     EXPECT_EQ(settings.output.jpgQuality, 42);
 }
 
