@@ -117,7 +117,7 @@ Seeds themeSeeds() {
     Seeds seeds;
     const fs::path scratch = fs::temp_directory_path() / "tessaro-fuzz-seed.zip";
     for (const auto& [name, entries] : packages) {
-        if (!tessaro::writeZipArchive(scratch.string(), entries))
+        if (!tessaro::writeZipArchive(scratch.string(), entries).ok())
             return {};
         seeds.emplace_back(name, fileText(scratch));
     }

@@ -78,8 +78,12 @@ int main(int argc, char** argv) {
             complete &= addPicture(entries, pictures / fileName, fileName);
         }
     }
-    if (!complete || !tessaro::writeZipArchive(packagePath, entries)) {
-        std::fprintf(stderr, "make-theme-package: cannot build %s\n", packagePath.c_str());
+    const tessaro::Result<void> written =
+        complete ? tessaro::writeZipArchive(packagePath, entries)
+                 : tessaro::Failure{"a picture is missing or unreadable"};
+    if (!written) {
+        std::fprintf(stderr, "make-theme-package: cannot build %s: %s\n", packagePath.c_str(),
+                     written.failure().reason.c_str());
         std::error_code ignored;
         std::filesystem::remove(packagePath, ignored);
         return 1;

@@ -3,6 +3,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cerrno>
 #include <memory>
 
 namespace tessaro {
@@ -17,20 +18,26 @@ struct EntryDeleter {
 using ArchiveWriter = std::unique_ptr<archive, WriterDeleter>;
 using ArchiveEntry = std::unique_ptr<archive_entry, EntryDeleter>;
 
+Failure archiveFailure(archive* writer, const std::string& path) {
+    const char* reason = archive_error_string(writer);
+    return Failure{"Cannot write " + path + ": " + (reason != nullptr ? reason : "unknown reason")};
+}
+
 }  // namespace
 
-bool writeZipArchive(const std::string& path,
-                     const std::vector<std::pair<std::string, std::string>>& entries) {
+Result<void> writeZipArchive(const std::string& path,
+                             const std::vector<std::pair<std::string, std::string>>& entries) {
     ArchiveWriter writer(archive_write_new());
-    if (!writer || archive_write_set_format_zip(writer.get()) != ARCHIVE_OK ||
+    if (!writer)
+        return systemFailure(ENOMEM);
+    if (archive_write_set_format_zip(writer.get()) != ARCHIVE_OK ||
         archive_write_open_filename(writer.get(), path.c_str()) != ARCHIVE_OK) {
-        return false;
+        return archiveFailure(writer.get(), path);
     }
     for (const auto& [name, content] : entries) {
         ArchiveEntry entry(archive_entry_new());
-        if (!entry) {
-            return false;
-        }
+        if (!entry)
+            return systemFailure(ENOMEM);
         archive_entry_set_pathname_utf8(entry.get(), name.c_str());
         archive_entry_set_filetype(entry.get(), AE_IFREG);
         archive_entry_set_perm(entry.get(), 0644);
@@ -40,10 +47,12 @@ bool writeZipArchive(const std::string& path,
         if (archive_write_header(writer.get(), entry.get()) != ARCHIVE_OK ||
             archive_write_data(writer.get(), content.data(), content.size()) !=
                 static_cast<la_ssize_t>(content.size())) {
-            return false;
+            return archiveFailure(writer.get(), path);
         }
     }
-    return archive_write_close(writer.get()) == ARCHIVE_OK;
+    if (archive_write_close(writer.get()) != ARCHIVE_OK)
+        return archiveFailure(writer.get(), path);
+    return {};
 }
 
 }  // namespace tessaro

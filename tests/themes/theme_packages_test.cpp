@@ -46,7 +46,8 @@ protected:
     }
 
     void writePackage(const std::string& baseName, const Entries& entries) const {
-        ASSERT_TRUE(writeZipArchive(packagePath(baseName), entries));
+        const Result<void> written = writeZipArchive(packagePath(baseName), entries);
+        ASSERT_TRUE(written.ok()) << written.failure().reason;
     }
 
     void writeFile(const std::string& baseName, const std::string& content) const {

@@ -22,7 +22,8 @@ private slots:
         QVERIFY(writeZipArchive(themes.folder + "mixed.zip",
                                 {{"theme.cfg", "[Icons]\r\nNew=new\r\nAdd=add\r\n"},
                                  {"new_16.png", pngWithBrokenBody(16, 16)},
-                                 {"add_16.png", pngOfSize(20, 20)}}));
+                                 {"add_16.png", pngOfSize(20, 20)}})
+                    .ok());
         InterfaceSettings interface;
         interface.uiTheme = "mixed";
         interface.uiSize = 0;
