@@ -1,7 +1,9 @@
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -18,11 +20,27 @@ inline Failure systemFailure(int errorNumber) {
     return Failure{std::generic_category().message(errorNumber)};
 }
 
+template <typename T>
+class Result;
+
+// A source a Result<T> makes its value from in place: neither the value
+// itself, nor a failure, nor a result.
+template <typename From, typename T>
+concept MakesResultValue =
+    std::is_constructible_v<T, From&&> && !std::is_same_v<std::remove_cvref_t<From>, T> &&
+    !std::is_same_v<std::remove_cvref_t<From>, Failure> &&
+    !std::is_same_v<std::remove_cvref_t<From>, Result<T>>;
+
 // The value of an operation that can fail, or its failure with the reason.
 template <typename T>
 class [[nodiscard]] Result {
 public:
     Result(T value) : state_(std::move(value)) {}
+    // Whatever the value can be made from, made in place: a value that is one
+    // alternative of a variant becomes the variant inside the result, never
+    // a temporary variant moved in.
+    template <MakesResultValue<T> From>
+    Result(From&& from) : state_(std::in_place_index<0>, std::forward<From>(from)) {}
     Result(Failure failure) : state_(std::move(failure)) {}
 
     bool ok() const { return std::holds_alternative<T>(state_); }

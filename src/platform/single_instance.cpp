@@ -100,11 +100,11 @@ Result<LockAttempt> acquireLockFile(const LockFolder& folder, std::string_view f
         return cannotUse("file", path, "owned by another user");
     while (flock(descriptor.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK)
-            return LockAttempt{HeldByAnotherCopy{}};
+            return HeldByAnotherCopy{};
         if (errno != EINTR)
             return cannotUse("file", path, systemFailure(errno).reason);
     }
-    return LockAttempt{SingleInstanceLock(std::move(descriptor))};
+    return SingleInstanceLock(std::move(descriptor));
 }
 
 Result<LockAttempt> acquireSingleInstanceLock(std::string_view productTitle) {
