@@ -16,6 +16,6 @@ std::string lowerCaseExtension(const std::string& path);
 // it. The entry is keyed by the full path and, when the file lies below
 // job.inputBaseFolder, carries its subfolder relative to that folder. Returns
 // false, leaving the queue as it was, when the path is refused.
-bool addInputFile(ConversionJob& job, const std::string& path);
+[[nodiscard]] bool addInputFile(ConversionJob& job, const std::string& path);
 
 }  // namespace tessaro

@@ -24,7 +24,7 @@ struct IconDecoder {
 
 // Opens the icon with the decoder's load flags (ICO_MAKEALPHA or 0); nullopt
 // when the decoder does not take it. Only bytes that passed checkIcon may come here.
-std::optional<IconDecoder> openIconDecoder(std::span<const uint8_t> bytes, int flags);
+[[nodiscard]] std::optional<IconDecoder> openIconDecoder(std::span<const uint8_t> bytes, int flags);
 
 // A copy of one page, decoded once and released from the decoder at once, so
 // that the copy is the only picture of the page alive. No image on failure.

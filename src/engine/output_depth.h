@@ -16,7 +16,7 @@ int32_t OutputSettings::*bitDepthSetting(std::string_view formatKey);
 // Prepares a run's output for `output.formatKey`: its FreeImage id, its depth
 // (or the automatic choice) and its save flags. False when the key is not a
 // format the engine can write; the output is then left as it was.
-bool prepareOutput(const Settings& settings, OutputRequest& output);
+[[nodiscard]] bool prepareOutput(const Settings& settings, OutputRequest& output);
 
 // The first allowed depth of the format that holds the source depth, or the
 // format's largest depth when none does; 0 for an unknown key.

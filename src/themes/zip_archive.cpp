@@ -37,7 +37,7 @@ std::uint32_t littleEndian(std::string_view bytes, std::size_t offset, std::size
     return value;
 }
 
-bool readAt(int descriptor, std::string& buffer, std::uint64_t offset) {
+[[nodiscard]] bool readAt(int descriptor, std::string& buffer, std::uint64_t offset) {
     std::size_t done = 0;
     while (done < buffer.size()) {
         const ssize_t count = ::pread(descriptor, buffer.data() + done, buffer.size() - done,

@@ -29,15 +29,15 @@ inline constexpr std::size_t maxThemeDirectorySize = 1024 * 1024;
 // The uncompressed sizes of the regular entries of a ZIP archive that are
 // larger than 0, by exact entry name; nullopt when the file cannot be read
 // as a ZIP archive to its end.
-std::optional<std::map<std::string, std::int64_t>> listZipEntries(const std::string& path);
+[[nodiscard]] std::optional<std::map<std::string, std::int64_t>> listZipEntries(
+    const std::string& path);
 
 // The named entries, read in one pass. An entry whose size is above
 // `sizeLimit` is left out without being read whole, as is one that fails to
 // read. With `keepBytes` only that many first bytes of each are kept. nullopt
 // when the file cannot be read as a ZIP archive up to the last entry wanted.
-std::optional<std::map<std::string, std::string>> readZipEntries(const std::string& path,
-                                                                 const std::set<std::string>& names,
-                                                                 std::size_t sizeLimit,
-                                                                 std::size_t keepBytes = SIZE_MAX);
+[[nodiscard]] std::optional<std::map<std::string, std::string>> readZipEntries(
+    const std::string& path, const std::set<std::string>& names, std::size_t sizeLimit,
+    std::size_t keepBytes = SIZE_MAX);
 
 }  // namespace tessaro
