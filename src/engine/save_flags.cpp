@@ -2,42 +2,93 @@
 
 #include <FreeImage.h>
 
-#include <array>
 #include <optional>
-#include <span>
 
 #include "settings/setting_codes.h"
+
 namespace tessaro {
 namespace {
-
-// Encoder choices by setting value; a value outside a table adds no flag.
-constexpr std::array<int32_t, 2> bmpCompressionFlags{0, BMP_SAVE_RLE};
-constexpr std::array<int32_t, 5> exrCompressionFlags{EXR_NONE, EXR_ZIP, EXR_PIZ, EXR_PXR24,
-                                                     EXR_B44};
-constexpr std::array<int32_t, 4> pngCompressionFlags{
-    PNG_Z_NO_COMPRESSION, PNG_Z_BEST_SPEED, PNG_Z_DEFAULT_COMPRESSION, PNG_Z_BEST_COMPRESSION};
-constexpr std::array<int32_t, 2> tgaCompressionFlags{0, TARGA_SAVE_RLE};
-constexpr std::array<int32_t, 9> tiffCompressionFlags{
-    TIFF_NONE,          TIFF_CCITTFAX3, TIFF_CCITTFAX4, TIFF_PACKBITS, TIFF_DEFLATE,
-    TIFF_ADOBE_DEFLATE, TIFF_LZW,       TIFF_JPEG,      TIFF_LOGLUV};
 
 constexpr int32_t minJpegQuality = 1;
 constexpr int32_t maxJpegQuality = 100;
 
-int32_t flagFor(std::span<const int32_t> flags, int32_t value) {
-    if (value < 0 || static_cast<size_t>(value) >= flags.size()) {
-        return 0;
+// The encoder flag of each coded encoder choice.
+constexpr int32_t encoderFlag(BmpCompression compression) {
+    switch (compression) {
+        case BmpCompression::none:
+            return 0;
+        case BmpCompression::rle:
+            return BMP_SAVE_RLE;
     }
-    return flags[static_cast<size_t>(value)];
+    return 0;
 }
 
-// A number that is no chroma subsampling adds no flag.
-int32_t chromaFlag(int32_t stored) {
-    const std::optional<JpegChroma> chroma = codeOf<JpegChroma>(stored);
-    if (!chroma) {
-        return 0;
+constexpr int32_t encoderFlag(ExrCompression compression) {
+    switch (compression) {
+        case ExrCompression::none:
+            return EXR_NONE;
+        case ExrCompression::zip:
+            return EXR_ZIP;
+        case ExrCompression::piz:
+            return EXR_PIZ;
+        case ExrCompression::pxr24:
+            return EXR_PXR24;
+        case ExrCompression::b44:
+            return EXR_B44;
     }
-    switch (*chroma) {
+    return 0;
+}
+
+constexpr int32_t encoderFlag(PngCompression compression) {
+    switch (compression) {
+        case PngCompression::none:
+            return PNG_Z_NO_COMPRESSION;
+        case PngCompression::fastest:
+            return PNG_Z_BEST_SPEED;
+        case PngCompression::standard:
+            return PNG_Z_DEFAULT_COMPRESSION;
+        case PngCompression::smallest:
+            return PNG_Z_BEST_COMPRESSION;
+    }
+    return 0;
+}
+
+constexpr int32_t encoderFlag(TgaCompression compression) {
+    switch (compression) {
+        case TgaCompression::none:
+            return 0;
+        case TgaCompression::rle:
+            return TARGA_SAVE_RLE;
+    }
+    return 0;
+}
+
+constexpr int32_t encoderFlag(TiffCompression compression) {
+    switch (compression) {
+        case TiffCompression::none:
+            return TIFF_NONE;
+        case TiffCompression::ccittFax3:
+            return TIFF_CCITTFAX3;
+        case TiffCompression::ccittFax4:
+            return TIFF_CCITTFAX4;
+        case TiffCompression::packBits:
+            return TIFF_PACKBITS;
+        case TiffCompression::deflate:
+            return TIFF_DEFLATE;
+        case TiffCompression::adobeDeflate:
+            return TIFF_ADOBE_DEFLATE;
+        case TiffCompression::lzw:
+            return TIFF_LZW;
+        case TiffCompression::jpeg:
+            return TIFF_JPEG;
+        case TiffCompression::logLuv:
+            return TIFF_LOGLUV;
+    }
+    return 0;
+}
+
+constexpr int32_t encoderFlag(JpegChroma chroma) {
+    switch (chroma) {
         case JpegChroma::none:
             return JPEG_SUBSAMPLING_444;
         case JpegChroma::low:
@@ -50,13 +101,8 @@ int32_t chromaFlag(int32_t stored) {
     return 0;
 }
 
-// A number that is no encoding adds no flag, as the standard encoding does.
-int32_t encodingFlag(int32_t stored) {
-    const std::optional<JpegEncoding> encoding = codeOf<JpegEncoding>(stored);
-    if (!encoding) {
-        return 0;
-    }
-    switch (*encoding) {
+constexpr int32_t encoderFlag(JpegEncoding encoding) {
+    switch (encoding) {
         case JpegEncoding::standard:
             return 0;
         case JpegEncoding::simple:
@@ -69,13 +115,20 @@ int32_t encodingFlag(int32_t stored) {
     return 0;
 }
 
+// The flag of a stored choice; a number that is no value of `Code` adds none.
+template <typename Code>
+int32_t flagOf(int32_t stored) {
+    const std::optional<Code> code = codeOf<Code>(stored);
+    return code ? encoderFlag(*code) : 0;
+}
+
 int32_t jpegFlags(const OutputSettings& output) {
     // The quality shares the flag word with the mode bits, so a value outside
     // its range must not spill into them; the encoder then uses its default.
     bool qualityInRange =
         output.jpgQuality >= minJpegQuality && output.jpgQuality <= maxJpegQuality;
-    return (qualityInRange ? output.jpgQuality : 0) | chromaFlag(output.jpgChroma) |
-           encodingFlag(output.jpgSaveAs);
+    return (qualityInRange ? output.jpgQuality : 0) | flagOf<JpegChroma>(output.jpgChroma) |
+           flagOf<JpegEncoding>(output.jpgSaveAs);
 }
 
 }  // namespace
@@ -83,10 +136,10 @@ int32_t jpegFlags(const OutputSettings& output) {
 int32_t saveFlagsFor(std::string_view formatKey, const Settings& settings) {
     const OutputSettings& output = settings.output;
     if (formatKey == "bmp") {
-        return flagFor(bmpCompressionFlags, output.bmpCompression);
+        return flagOf<BmpCompression>(output.bmpCompression);
     }
     if (formatKey == "exr") {
-        return flagFor(exrCompressionFlags, output.exrCompression);
+        return flagOf<ExrCompression>(output.exrCompression);
     }
     if (formatKey == "jpg") {
         return jpegFlags(output);
@@ -95,14 +148,14 @@ int32_t saveFlagsFor(std::string_view formatKey, const Settings& settings) {
         return JXR_LOSSLESS;
     }
     if (formatKey == "png") {
-        return flagFor(pngCompressionFlags, output.pngCompression) |
+        return flagOf<PngCompression>(output.pngCompression) |
                (output.pngInterlaced != 0 ? PNG_INTERLACED : 0);
     }
     if (formatKey == "tga") {
-        return flagFor(tgaCompressionFlags, output.tgaCompression);
+        return flagOf<TgaCompression>(output.tgaCompression);
     }
     if (formatKey == "tiff") {
-        return flagFor(tiffCompressionFlags, output.tiffCompression) |
+        return flagOf<TiffCompression>(output.tiffCompression) |
                (output.tiffColorModel == storedCode(TiffColorModel::cmyk) ? TIFF_CMYK : 0);
     }
     if (formatKey == "webp") {

@@ -12,9 +12,9 @@ namespace {
 struct Keyword {
     std::string_view text;
     int32_t code;
-    // Output formats whose compression group holds the keyword; empty means
+    // The output format whose compression the keyword names; empty means
     // every format. Only the compression table uses it.
-    std::array<std::string_view, 2> formats = {};
+    std::string_view format = {};
 };
 
 struct KeywordTable {
@@ -35,25 +35,34 @@ constexpr auto keywordsOf() {
 template <typename Code>
 constexpr auto keywords = keywordsOf<Code>();
 
-constexpr Keyword compression[] = {
-    {"NONE", 0},
-    {"RLE", 1, {"bmp", "tga"}},
-    {"ZIP", 1, {"exr"}},
-    {"PIZ", 2, {"exr"}},
-    {"PXR24", 3, {"exr"}},
-    {"B44", 4, {"exr"}},
-    {"ZLIB1", 1, {"png"}},
-    {"ZLIB6", 2, {"png"}},
-    {"ZLIB9", 3, {"png"}},
-    {"CCITTFAX3", 1, {"tiff"}},
-    {"CCITTFAX4", 2, {"tiff"}},
-    {"PACKBITS", 3, {"tiff"}},
-    {"DEFLATE", 4, {"tiff"}},
-    {"ADOBEDEFLATE", 5, {"tiff"}},
-    {"LZW", 6, {"tiff"}},
-    {"JPEG", 7, {"tiff"}},
-    {"LOGLUV", 8, {"tiff"}},
+// The compression setting of one output format, named by its format key.
+template <typename Code>
+struct CompressionOf {
+    std::string_view format;
 };
+
+// One table holds the compressions of every output format: a keyword parses
+// whatever format it belongs to, and names the codes of its own format. Every
+// compression's code 0 is NONE, which is one row for all formats.
+template <typename... Codes>
+constexpr auto compressionKeywordsOf(CompressionOf<Codes>... groups) {
+    std::array<Keyword, (1 + ... + (codeCount<Codes>() - 1))> keywords{};
+    keywords[0] = {"NONE", 0};
+    size_t row = 1;
+    auto addGroup = [&]<typename Code>(CompressionOf<Code> group) {
+        static_assert(nameOf(Code{}).keyword == "NONE");
+        for (int32_t code = 1; code < codeCount<Code>(); ++code) {
+            keywords[row++] = {nameOf(static_cast<Code>(code)).keyword, code, group.format};
+        }
+    };
+    (addGroup(groups), ...);
+    return keywords;
+}
+
+constexpr auto compression = compressionKeywordsOf(
+    CompressionOf<BmpCompression>{"bmp"}, CompressionOf<ExrCompression>{"exr"},
+    CompressionOf<PngCompression>{"png"}, CompressionOf<TgaCompression>{"tga"},
+    CompressionOf<TiffCompression>{"tiff"});
 
 // Indexed by the numbers of keyword_table.
 constexpr KeywordTable keywordTables[] = {
@@ -90,11 +99,7 @@ const KeywordTable* findTable(int table) {
 }
 
 bool belongsToFormat(const Keyword& keyword, std::string_view formatKey) {
-    if (keyword.formats[0].empty()) {
-        return true;
-    }
-    return !formatKey.empty() &&
-           (keyword.formats[0] == formatKey || keyword.formats[1] == formatKey);
+    return keyword.format.empty() || keyword.format == formatKey;
 }
 
 }  // namespace

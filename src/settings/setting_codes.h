@@ -83,6 +83,106 @@ constexpr CodeName nameOf(ToneMapping mapping) {
     return {};
 }
 
+// output.bmpCompression. Every compression starts with NONE, which all
+// formats share (see keywords.cpp).
+enum class BmpCompression : int32_t { none, rle };
+
+constexpr CodeName nameOf(BmpCompression compression) {
+    switch (compression) {
+        case BmpCompression::none:
+            return {"NONE", "None"};
+        case BmpCompression::rle:
+            return {"RLE", "RLE"};
+    }
+    return {};
+}
+
+// output.exrCompression
+enum class ExrCompression : int32_t { none, zip, piz, pxr24, b44 };
+
+constexpr CodeName nameOf(ExrCompression compression) {
+    switch (compression) {
+        case ExrCompression::none:
+            return {"NONE", "None"};
+        case ExrCompression::zip:
+            return {"ZIP", "ZIP"};
+        case ExrCompression::piz:
+            return {"PIZ", "PIZ"};
+        case ExrCompression::pxr24:
+            return {"PXR24", "PXR24"};
+        case ExrCompression::b44:
+            return {"B44", "B44"};
+    }
+    return {};
+}
+
+// output.pngCompression: zlib levels 1, 6 and 9.
+enum class PngCompression : int32_t { none, fastest, standard, smallest };
+
+constexpr CodeName nameOf(PngCompression compression) {
+    switch (compression) {
+        case PngCompression::none:
+            return {"NONE", "None"};
+        case PngCompression::fastest:
+            return {"ZLIB1", "ZLIB1"};
+        case PngCompression::standard:
+            return {"ZLIB6", "ZLIB6"};
+        case PngCompression::smallest:
+            return {"ZLIB9", "ZLIB9"};
+    }
+    return {};
+}
+
+// output.tgaCompression
+enum class TgaCompression : int32_t { none, rle };
+
+constexpr CodeName nameOf(TgaCompression compression) {
+    switch (compression) {
+        case TgaCompression::none:
+            return {"NONE", "None"};
+        case TgaCompression::rle:
+            return {"RLE", "RLE"};
+    }
+    return {};
+}
+
+// output.tiffCompression
+enum class TiffCompression : int32_t {
+    none,
+    ccittFax3,
+    ccittFax4,
+    packBits,
+    deflate,
+    adobeDeflate,
+    lzw,
+    jpeg,
+    logLuv,
+};
+
+constexpr CodeName nameOf(TiffCompression compression) {
+    switch (compression) {
+        case TiffCompression::none:
+            return {"NONE", "None"};
+        case TiffCompression::ccittFax3:
+            return {"CCITTFAX3", "CCITTFAX3"};
+        case TiffCompression::ccittFax4:
+            return {"CCITTFAX4", "CCITTFAX4"};
+        case TiffCompression::packBits:
+            return {"PACKBITS", "PACKBITS"};
+        case TiffCompression::deflate:
+            return {"DEFLATE", "DEFLATE"};
+        case TiffCompression::adobeDeflate:
+            return {"ADOBEDEFLATE", "ADOBEDEFLATE"};
+        case TiffCompression::lzw:
+            return {"LZW", "LZW"};
+        case TiffCompression::jpeg:
+            return {"JPEG", "JPEG"};
+        case TiffCompression::logLuv:
+            return {"LOGLUV", "LOGLUV"};
+    }
+    return {};
+}
+
 // output.bmpColorTable
 enum class BmpPalette : int32_t { automatic, exact };
 

@@ -48,35 +48,37 @@ TEST(SaveFlags, FollowTheEncoderSettings) {
         {"jpg", [](OutputSettings& o) { o.jpgQuality = 0x2000 + 50; }, 0x10000},
         {"jpg", [](OutputSettings& o) { o.jpgQuality = 0; }, 0x10000},
         {"bmp", [](OutputSettings&) {}, 0},
-        {"bmp", [](OutputSettings& o) { o.bmpCompression = 1; }, 1},
+        {"bmp", [](OutputSettings& o) { o.bmpCompression = storedCode(BmpCompression::rle); }, 1},
         {"exr", [](OutputSettings&) {}, 2},
-        {"exr", [](OutputSettings& o) { o.exrCompression = 4; }, 32},
+        {"exr", [](OutputSettings& o) { o.exrCompression = storedCode(ExrCompression::b44); }, 32},
         {"exr", [](OutputSettings& o) { o.exrCompression = 5; }, 0},
         {"png", [](OutputSettings&) {}, 0x100},
-        {"png", [](OutputSettings& o) { o.pngCompression = 2; }, 6},
+        {"png", [](OutputSettings& o) { o.pngCompression = storedCode(PngCompression::standard); },
+         6},
         {"png",
          [](OutputSettings& o) {
-             o.pngCompression = 3;
+             o.pngCompression = storedCode(PngCompression::smallest);
              o.pngInterlaced = 1;
          },
          9 | 0x200},
-        {"tga", [](OutputSettings& o) { o.tgaCompression = 1; }, 2},
+        {"tga", [](OutputSettings& o) { o.tgaCompression = storedCode(TgaCompression::rle); }, 2},
         {"tiff", [](OutputSettings&) {}, 0x800},
         {"tiff",
          [](OutputSettings& o) {
-             o.tiffCompression = 6;
+             o.tiffCompression = storedCode(TiffCompression::lzw);
              o.tiffColorModel = storedCode(TiffColorModel::cmyk);
          },
          0x4000 | 1},
         {"tiff",
          [](OutputSettings& o) {
-             o.tiffCompression = 8;
+             o.tiffCompression = storedCode(TiffCompression::logLuv);
              o.tiffColorModel = storedCode(TiffColorModel::lab);
          },
          0x10000},
         {"jxr", [](OutputSettings&) {}, 100},
         {"webp", [](OutputSettings&) {}, 256},
-        {"gif", [](OutputSettings& o) { o.pngCompression = 3; }, 0},
+        {"gif", [](OutputSettings& o) { o.pngCompression = storedCode(PngCompression::smallest); },
+         0},
         {"psd", [](OutputSettings&) {}, 0},
         {"xyz", [](OutputSettings&) {}, 0},
     };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/keywords.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro::test {
 namespace {
@@ -65,11 +66,14 @@ TEST(ParseKeyword, UnknownTextTablesAndNameOnlyTablesGiveZero) {
 }
 
 TEST(ParseKeyword, CompressionAcceptsEveryFormatsKeyword) {
-    EXPECT_EQ(parseKeyword("lzw", keyword_table::compression), 6);
-    EXPECT_EQ(parseKeyword("RLE", keyword_table::compression), 1);
-    EXPECT_EQ(parseKeyword("pxr24", keyword_table::compression), 3);
-    EXPECT_EQ(parseKeyword("ZLIB9", keyword_table::compression), 3);
-    EXPECT_EQ(parseKeyword("logluv", keyword_table::compression), 8);
+    EXPECT_EQ(parseKeyword("lzw", keyword_table::compression), storedCode(TiffCompression::lzw));
+    EXPECT_EQ(parseKeyword("RLE", keyword_table::compression), storedCode(BmpCompression::rle));
+    EXPECT_EQ(parseKeyword("RLE", keyword_table::compression), storedCode(TgaCompression::rle));
+    EXPECT_EQ(parseKeyword("pxr24", keyword_table::compression), storedCode(ExrCompression::pxr24));
+    EXPECT_EQ(parseKeyword("ZLIB9", keyword_table::compression),
+              storedCode(PngCompression::smallest));
+    EXPECT_EQ(parseKeyword("logluv", keyword_table::compression),
+              storedCode(TiffCompression::logLuv));
     EXPECT_EQ(parseKeyword("NONE", keyword_table::compression), 0);
 }
 
