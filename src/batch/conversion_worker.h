@@ -2,7 +2,6 @@
 
 #include <thread>
 
-#include "batch/font_flags.h"
 #include "batch/input_queue.h"
 #include "batch/job_progress.h"
 #include "engine/convert_image.h"

@@ -3,15 +3,14 @@
 #include <filesystem>
 #include <system_error>
 
-#include "batch/font_flags.h"
+#include "engine/font_flags.h"
 
 namespace tessaro {
 
 Result<std::unique_ptr<WatermarkFont>> loadRunWatermarkFont(const WatermarkSettings& watermark,
                                                             int32_t dotsPerInch) {
-    return loadWatermarkFont(
-        watermark.font, watermark.fontSize, dotsPerInch,
-        fontStyleFlags(watermark.fontStyle) + fontEffectFlags(watermark.fontEffect));
+    return loadWatermarkFont(watermark.font, watermark.fontSize, dotsPerInch,
+                             watermarkFontFlags(watermark));
 }
 
 bool isNonEmptyFile(const std::string& path) {

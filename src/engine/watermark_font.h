@@ -30,7 +30,8 @@ inline constexpr int32_t consoleDotsPerInch = 96;
 // dpi are 19 pixels.
 int32_t fontPixelHeight(int32_t points, int32_t dotsPerInch);
 
-// Loads `face` at `points` with the sum of fontStyleFlags and fontEffectFlags.
+// Loads `face` at `points` with the font flags of its style and effect
+// (watermarkFontFlags).
 // A face loads when fontconfig resolves it to an installed family of that name
 // or to a metric-compatible substitute ("Arial" gives "Liberation Sans"); a
 // face that would only fall back to the generic default font does not. The

@@ -472,10 +472,14 @@ private slots:
         QTest::addColumn<bool>("underline");
         QTest::addColumn<bool>("strikeout");
         QTest::addColumn<int>("code");
-        QTest::newRow("regular") << false << false << false << false << 0;
-        QTest::newRow("bold") << true << false << false << false << 1;
-        QTest::newRow("italic") << false << true << false << false << 2;
-        QTest::newRow("bold italic") << true << true << false << false << 3;
+        QTest::newRow("regular") << false << false << false << false
+                                 << int{storedCode(FontStyle::regular)};
+        QTest::newRow("bold") << true << false << false << false
+                              << int{storedCode(FontStyle::bold)};
+        QTest::newRow("italic") << false << true << false << false
+                                << int{storedCode(FontStyle::italic)};
+        QTest::newRow("bold italic")
+            << true << true << false << false << int{storedCode(FontStyle::boldItalic)};
         QTest::newRow("underline") << false << false << true << false << -1;
         QTest::newRow("bold strikeout") << true << false << false << true << -1;
     }
@@ -491,7 +495,8 @@ private slots:
         font.setItalic(italic);
         font.setUnderline(underline);
         font.setStrikeOut(strikeout);
-        QCOMPARE(fontStyleCode(font).value_or(-1), code);
+        const std::optional<FontStyle> style = fontStyleOf(font);
+        QCOMPARE(style ? int{storedCode(*style)} : -1, code);
     }
 
     void imageChooserStartsAtTheFieldAndKeepsItOnCancel() {

@@ -1,10 +1,11 @@
 #include "ui/preferences/watermark_font_list.h"
 
 #include <QStandardItemModel>
-#include <array>
 #include <cmath>
 
+#include "engine/font_flags.h"
 #include "platform/drawing/font_resolver.h"
+#include "platform/drawing_api.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/preferences/preferences_values.h"
 #include "ui/qt_text.h"
@@ -14,21 +15,15 @@ namespace tessaro {
 
 namespace {
 
-// Style flags of a chosen font, in the values the style list's codes stand
-// for; an underline or a strikeout adds a flag of its own.
-constexpr int boldFlag = 256;
-constexpr int italicFlag = 512;
-constexpr int underlineFlag = 4;
-constexpr int strikeoutFlag = 8;
-constexpr std::array<int, 4> styleFlagsByCode = {0, boldFlag, italicFlag, boldFlag | italicFlag};
-
 // Sizes the chooser is opened with; larger ones would have it draw its
 // sample at an absurd size.
 constexpr int largestOpeningSize = 1000;
 
-int fontStyleFlags(const QFont& font) {
-    return (font.bold() ? boldFlag : 0) | (font.italic() ? italicFlag : 0) |
-           (font.underline() ? underlineFlag : 0) | (font.strikeOut() ? strikeoutFlag : 0);
+// The drawing module's flags of a chosen font's look.
+int32_t fontFlagsOf(const QFont& font) {
+    return (font.bold() ? tessaroFontBold : 0) | (font.italic() ? tessaroFontItalic : 0) |
+           (font.underline() ? tessaroFontUnderline : 0) |
+           (font.strikeOut() ? tessaroFontStrikeout : 0);
 }
 
 // The names the font list was filled from.
@@ -95,11 +90,12 @@ void fillFontList(QComboBox* list, const WatermarkSettings& watermark) {
         list->setCurrentIndex(current);
 }
 
-std::optional<int> fontStyleCode(const QFont& font) {
-    const int flags = fontStyleFlags(font);
-    for (size_t code = 0; code < styleFlagsByCode.size(); ++code) {
-        if (styleFlagsByCode[code] == flags)
-            return static_cast<int>(code);
+std::optional<FontStyle> fontStyleOf(const QFont& font) {
+    const int32_t flags = fontFlagsOf(font);
+    for (int32_t code = 0; code < codeCount<FontStyle>(); ++code) {
+        const auto style = static_cast<FontStyle>(code);
+        if (fontFlagsOf(style) == flags)
+            return style;
     }
     return std::nullopt;
 }
@@ -134,8 +130,8 @@ void chooseWatermarkFont(QWidget* parent, const WatermarkFontRows& rows,
 
     if (const int points = pointsOf(*chosen); points > 0)
         setFieldNumber(rows.size, points);
-    if (const std::optional<int> style = fontStyleCode(*chosen))
-        rows.style->setCurrentIndex(*style);
+    if (const std::optional<FontStyle> style = fontStyleOf(*chosen))
+        setListCode(rows.style, storedCode(*style));
 }
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "settings/setting_codes.h"
 #include "settings/settings.h"
 
 namespace tessaro {
@@ -25,10 +26,10 @@ struct WatermarkFontRows {
 // the current font.
 void fillFontList(QComboBox* list, const WatermarkSettings& watermark);
 
-// The font style list's code for the chosen font: "Regular", "Bold",
-// "Italic" or "Bold Italic"; nothing when the font also carries an underline
-// or a strikeout, which the style list cannot show.
-std::optional<int> fontStyleCode(const QFont& font);
+// The font style of the chosen font: "Regular", "Bold", "Italic" or "Bold
+// Italic"; nothing when the font also carries an underline or a strikeout,
+// which the style list cannot show.
+std::optional<FontStyle> fontStyleOf(const QFont& font);
 
 // The font chooser: opens on the face the listed name loads as (or would be
 // shown as) at the field's size, without a style. Handing back that same
