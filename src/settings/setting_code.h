@@ -9,9 +9,11 @@
 namespace tessaro {
 
 // The names of one value of a coded setting: the keyword that spells it on
-// the command line, in profiles and in the debug listing, and the text key of
-// its entry in the preferences list ("" when the list does not offer it; such
-// values come last, so every entry stands at the index of its code).
+// the command line, in profiles and in the debug listing (a setting without a
+// console option names its values so too: every value has a keyword), and the
+// text key of its entry in the preferences list ("" when the list does not
+// offer it; such values come last, so every entry stands at the index of its
+// code).
 struct CodeName {
     std::string_view keyword;
     std::string_view listText;

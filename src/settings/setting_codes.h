@@ -9,6 +9,48 @@
 
 namespace tessaro {
 
+// general.updateRange: how often the scheduled update check asks. The
+// settings without a console option name their values in keyword form too.
+enum class UpdateRange : int32_t { daily, weekly, monthly, quarterly, halfYearly, never };
+
+constexpr CodeName nameOf(UpdateRange range) {
+    switch (range) {
+        case UpdateRange::daily:
+            return {"DAILY", "Every day"};
+        case UpdateRange::weekly:
+            return {"WEEKLY", "Every week"};
+        case UpdateRange::monthly:
+            return {"MONTHLY", "Every month"};
+        case UpdateRange::quarterly:
+            return {"QUARTERLY", "Every 3 months"};
+        case UpdateRange::halfYearly:
+            return {"HALFYEARLY", "Every 6 months"};
+        case UpdateRange::never:
+            return {"NEVER", "Never"};
+    }
+    return {};
+}
+
+// interface.uiSize: the size of the toolbar's icons; the preferences list
+// offers the first three, the others come only from an edited config.ini.
+enum class IconSize : int32_t { small, medium, large, larger, largest };
+
+constexpr CodeName nameOf(IconSize size) {
+    switch (size) {
+        case IconSize::small:
+            return {"SMALL", "Small"};
+        case IconSize::medium:
+            return {"MEDIUM", "Medium"};
+        case IconSize::large:
+            return {"LARGE", "Large"};
+        case IconSize::larger:
+            return {"LARGER", ""};
+        case IconSize::largest:
+            return {"LARGEST", ""};
+    }
+    return {};
+}
+
 // input.ddsLoadAs
 enum class DdsLoadMode : int32_t { automatic, bgra, rgba };
 
@@ -453,6 +495,20 @@ constexpr CodeName nameOf(FileTimestamp timestamp) {
             return {"ORIGINAL", "Original"};
         case FileTimestamp::custom:
             return {"CUSTOM", "Custom"};
+    }
+    return {};
+}
+
+// advanced.outFoldersHistory: whether the recent output folders outlive the
+// window mode.
+enum class OutFoldersHistory : int8_t { cleanOnExit, keep };
+
+constexpr CodeName nameOf(OutFoldersHistory history) {
+    switch (history) {
+        case OutFoldersHistory::cleanOnExit:
+            return {"CLEAN", "Clean On Exit"};
+        case OutFoldersHistory::keep:
+            return {"KEEP", "Keep Folders"};
     }
     return {};
 }

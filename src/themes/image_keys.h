@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
+
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 
@@ -86,21 +89,27 @@ constexpr int imageNumberOf(const std::array<ImageKey, Size>& map, std::string_v
     return -1;
 }
 
-// The pixel size of an icon-size index ("UI Size"): 1 -> 24, 2 -> 32,
-// 3 -> 48, 4 -> 64, anything else -> 16.
-constexpr int iconSizeOf(int sizeIndex) {
-    switch (sizeIndex) {
-        case 1:
-            return 24;
-        case 2:
-            return 32;
-        case 3:
-            return 48;
-        case 4:
-            return 64;
-        default:
+// The pixel size of an icon size ("UI Size").
+constexpr int iconSizeOf(IconSize size) {
+    switch (size) {
+        case IconSize::small:
             return 16;
+        case IconSize::medium:
+            return 24;
+        case IconSize::large:
+            return 32;
+        case IconSize::larger:
+            return 48;
+        case IconSize::largest:
+            return 64;
     }
+    return 16;
+}
+
+// The pixel size of a stored icon size; a number that is no size gives the
+// small icons' 16.
+constexpr int iconSizeOf(int32_t storedSize) {
+    return iconSizeOf(codeOf<IconSize>(storedSize).value_or(IconSize::small));
 }
 
 }  // namespace tessaro

@@ -109,10 +109,11 @@ ThemeLoadResult loadThemeImages(ThemeState& state, InterfaceSettings& interface,
 
     std::vector<std::pair<int, std::string>> wanted;
     if (groups.buttons) {
-        addWantedPictures(buttonImages, "Buttons", iconSizeOf(0), config, *sizes, wanted);
+        addWantedPictures(buttonImages, "Buttons", iconSizeOf(IconSize::small), config, *sizes,
+                          wanted);
     }
     if (groups.menuIcons) {
-        addWantedPictures(menuIcons, "Icons", iconSizeOf(0), config, *sizes, wanted);
+        addWantedPictures(menuIcons, "Icons", iconSizeOf(IconSize::small), config, *sizes, wanted);
     }
     if (groups.toolbarIcons) {
         addWantedPictures(toolbarIcons, "Icons", iconSizeOf(interface.uiSize), config, *sizes,

@@ -14,6 +14,7 @@
 #include "platform/process_ending.h"
 #include "settings/preferences_file.h"
 #include "settings/product_formats.h"
+#include "settings/setting_codes.h"
 #include "ui/main_commands.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
@@ -110,7 +111,7 @@ void startWindowMode(WindowMode& mode) {
 
 bool shutDownWindowMode(WindowMode& mode) {
     captureWindowGeometry(mode.settings.window, shapeOf(*mode.window));
-    if (mode.settings.advanced.outFoldersHistory == 0)
+    if (mode.settings.advanced.outFoldersHistory == storedCode(OutFoldersHistory::cleanOnExit))
         mode.settings.file.recentOutFolders.clear();
     return savePreferences(mode.settings, mode.preferences).ok();
 }

@@ -5,6 +5,7 @@
 
 #include "l10n/product_identity.h"
 #include "l10n/string_table.h"
+#include "settings/setting_codes.h"
 #include "update/http_client.h"
 #include "update/vendor_endpoints.h"
 
@@ -65,22 +66,22 @@ UpdateOutcome checkForUpdate(const UpdateDialogs& dialogs, const VersionFetch& f
 }
 
 std::optional<int32_t> updateIntervalDays(int32_t updateRange) {
-    switch (updateRange) {
-        case 0:
+    // A number that is no range asks monthly, as the default range does.
+    switch (codeOf<UpdateRange>(updateRange).value_or(UpdateRange::monthly)) {
+        case UpdateRange::daily:
             return 1;
-        case 1:
+        case UpdateRange::weekly:
             return 7;
-        case 2:
+        case UpdateRange::monthly:
             return 30;
-        case 3:
+        case UpdateRange::quarterly:
             return 90;
-        case 4:
+        case UpdateRange::halfYearly:
             return 180;
-        case 5:
+        case UpdateRange::never:
             return std::nullopt;
-        default:
-            return 30;
     }
+    return 30;
 }
 
 int64_t addCalendarDays(int64_t localTimestamp, int32_t days) {

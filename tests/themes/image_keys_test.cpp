@@ -11,8 +11,16 @@ namespace tessaro::test {
 namespace {
 
 TEST(IconSizeOf, MapsSizeIndexesToPixels) {
-    const std::pair<int, int> cases[] = {{0, 16}, {1, 24}, {2, 32}, {3, 48},
-                                         {4, 64}, {5, 16}, {-1, 16}};
+    const std::pair<int32_t, int> cases[] = {
+        {storedCode(IconSize::small), 16},
+        {storedCode(IconSize::medium), 24},
+        {storedCode(IconSize::large), 32},
+        {storedCode(IconSize::larger), 48},
+        {storedCode(IconSize::largest), 64},
+        // Numbers that are no size give the small icons.
+        {5, 16},
+        {-1, 16},
+    };
     for (auto [index, pixels] : cases) {
         EXPECT_EQ(iconSizeOf(index), pixels) << "index " << index;
     }

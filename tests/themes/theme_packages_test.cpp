@@ -94,14 +94,14 @@ TEST_F(ThemePackages, ToolbarIconsComeInTheChosenSize) {
     writePackage("sizes", {{"theme.cfg", "[Icons]\r\nNew=new\r\n"},
                            {"new_16.png", picture16},
                            {"new_48.png", picture48}});
-    interface.uiSize = 3;
+    interface.uiSize = storedCode(IconSize::larger);
     load("sizes");
     EXPECT_EQ(state.images[newMenuIcon], picture16);
     EXPECT_EQ(state.images[newToolbarIcon], picture48);
 
     // A change of the icon size reloads the toolbar alone.
     state.images[newMenuIcon] = "previous";
-    interface.uiSize = 0;
+    interface.uiSize = storedCode(IconSize::small);
     load("sizes", {.buttons = false, .menuIcons = false, .toolbarIcons = true});
     EXPECT_EQ(state.images[newMenuIcon], "previous");
     EXPECT_EQ(state.images[newToolbarIcon], picture16);

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "settings/setting_codes.h"
 #include "themes/png_fixture.h"
 #include "themes/zip_writer.h"
 #include "ui/window_images.h"
@@ -26,7 +27,7 @@ private slots:
                     .ok());
         InterfaceSettings interface;
         interface.uiTheme = "mixed";
-        interface.uiSize = 0;
+        interface.uiSize = storedCode(IconSize::small);
 
         const WindowImages images = loadWindowImages(themes, interface);
         for (const QIcon& icon : {menuIcon(images, "New"), toolbarIcon(images, "New")}) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/setting_codes.h"
 #include "update/http_client.h"
 #include "update/local_http_server.h"
 #include "update/update_check.h"
@@ -142,7 +143,17 @@ TEST(UpdateCheck, IntervalTable) {
     const struct {
         int32_t range;
         std::optional<int32_t> days;
-    } cases[] = {{0, 1}, {1, 7}, {2, 30}, {3, 90}, {4, 180}, {5, {}}, {6, 30}, {-1, 30}};
+    } cases[] = {
+        {storedCode(UpdateRange::daily), 1},
+        {storedCode(UpdateRange::weekly), 7},
+        {storedCode(UpdateRange::monthly), 30},
+        {storedCode(UpdateRange::quarterly), 90},
+        {storedCode(UpdateRange::halfYearly), 180},
+        {storedCode(UpdateRange::never), {}},
+        // Numbers that are no range ask monthly.
+        {6, 30},
+        {-1, 30},
+    };
     for (const auto& c : cases) {
         EXPECT_EQ(updateIntervalDays(c.range), c.days) << c.range;
     }
@@ -156,19 +167,24 @@ TEST(UpdateCheck, QuestionIsDueOnlyAfterTheWholeIntervalOfCalendarDays) {
         bool due;
     } cases[] = {
         // 30 days from the last day of January end early in March.
-        {2, wallClock(2027, 1, 31), wallClock(2027, 3, 2), false},
-        {2, wallClock(2027, 1, 31), wallClock(2027, 3, 2, 12, 0, 1), true},
-        {2, wallClock(2028, 1, 31), wallClock(2028, 3, 1, 12, 0, 1), true},
-        {2, wallClock(2028, 1, 31), wallClock(2028, 3, 1), false},
+        {storedCode(UpdateRange::monthly), wallClock(2027, 1, 31), wallClock(2027, 3, 2), false},
+        {storedCode(UpdateRange::monthly), wallClock(2027, 1, 31), wallClock(2027, 3, 2, 12, 0, 1),
+         true},
+        {storedCode(UpdateRange::monthly), wallClock(2028, 1, 31), wallClock(2028, 3, 1, 12, 0, 1),
+         true},
+        {storedCode(UpdateRange::monthly), wallClock(2028, 1, 31), wallClock(2028, 3, 1), false},
         // A week across the end of the year.
-        {1, wallClock(2026, 12, 28), wallClock(2027, 1, 4), false},
-        {1, wallClock(2026, 12, 28), wallClock(2027, 1, 4, 12, 0, 1), true},
-        {0, wallClock(2027, 2, 28, 23, 59, 59), wallClock(2027, 3, 1, 23, 59, 59), false},
-        {0, wallClock(2027, 2, 28, 23, 59, 59), wallClock(2027, 3, 2), true},
+        {storedCode(UpdateRange::weekly), wallClock(2026, 12, 28), wallClock(2027, 1, 4), false},
+        {storedCode(UpdateRange::weekly), wallClock(2026, 12, 28), wallClock(2027, 1, 4, 12, 0, 1),
+         true},
+        {storedCode(UpdateRange::daily), wallClock(2027, 2, 28, 23, 59, 59),
+         wallClock(2027, 3, 1, 23, 59, 59), false},
+        {storedCode(UpdateRange::daily), wallClock(2027, 2, 28, 23, 59, 59), wallClock(2027, 3, 2),
+         true},
         // Half a year past a date close to the end of the 32-bit range
         // must not wrap around into the past.
-        {4, wallClock(2038, 1, 1), wallClock(2038, 1, 19), false},
-        {5, wallClock(1990, 1, 1), wallClock(2027, 1, 1), false},
+        {storedCode(UpdateRange::halfYearly), wallClock(2038, 1, 1), wallClock(2038, 1, 19), false},
+        {storedCode(UpdateRange::never), wallClock(1990, 1, 1), wallClock(2027, 1, 1), false},
     };
     for (const auto& c : cases) {
         Settings settings;
@@ -183,7 +199,7 @@ TEST(UpdateCheck, ScheduledCheckAsksOnceAndResetsTheDate) {
     const auto now = static_cast<int32_t>(wallClock(2027, 5, 10));
     for (bool answer : {true, false}) {
         Settings settings;
-        settings.general.updateRange = 1;
+        settings.general.updateRange = storedCode(UpdateRange::weekly);
         settings.general.updateDate = static_cast<int32_t>(wallClock(2027, 5, 2));
         DialogLog log{answer};
         int fetches = 0;
@@ -209,7 +225,7 @@ TEST(UpdateCheck, ScheduledCheckAsksOnceAndResetsTheDate) {
 TEST(UpdateCheck, ScheduledCheckDateIsResetWhateverTheCheckFinds) {
     const auto now = static_cast<int32_t>(wallClock(2027, 5, 10));
     Settings settings;
-    settings.general.updateRange = 0;
+    settings.general.updateRange = storedCode(UpdateRange::daily);
     settings.general.updateDate = static_cast<int32_t>(wallClock(2027, 5, 1));
     DialogLog log{true};
     scheduledUpdateCheck(settings, now, log.dialogs(), serving(""));
@@ -219,7 +235,7 @@ TEST(UpdateCheck, ScheduledCheckDateIsResetWhateverTheCheckFinds) {
 
 TEST(UpdateCheck, NeverRangeNeverAsksButTheManualCheckStillWorks) {
     Settings settings;
-    settings.general.updateRange = 5;
+    settings.general.updateRange = storedCode(UpdateRange::never);
     settings.general.updateDate = static_cast<int32_t>(wallClock(2000, 1, 1));
     DialogLog log{true};
     EXPECT_EQ(scheduledUpdateCheck(settings, static_cast<int32_t>(wallClock(2027, 1, 1)),

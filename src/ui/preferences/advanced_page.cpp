@@ -28,7 +28,7 @@ AdvancedPage::AdvancedPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     customTimestamp->setTimeSpec(Qt::UTC);
     customTimestamp->setDateTimeRange(timestampDateTime(0),
                                       timestampDateTime(std::numeric_limits<int32_t>::max()));
-    outFoldersHistory = rows.list("Out Folders History", {"Clean On Exit", "Keep Folders"});
+    outFoldersHistory = rows.list("Out Folders History", listTexts<OutFoldersHistory>());
     outFoldersNumber = rows.sliderSpin("Out Folders Number", {1, 50});
     keepSubfolders = rows.checkBox("Keep Subfolders");
     rows.lastRow().setVisible(false);

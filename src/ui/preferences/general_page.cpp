@@ -1,5 +1,6 @@
 #include "ui/preferences/general_page.h"
 
+#include "settings/setting_codes.h"
 #include "ui/preferences/preferences_rows.h"
 
 namespace tessaro {
@@ -9,8 +10,7 @@ GeneralPage::GeneralPage(QWidget* pageArea) : PreferencesPage(pageArea) {
     language = rows.list("Language", {});
     // The program speaks one language; its name is not translated.
     language->addItem(QStringLiteral("English"));
-    updateRange = rows.list("Check For Updates", {"Every day", "Every week", "Every month",
-                                                  "Every 3 months", "Every 6 months", "Never"});
+    updateRange = rows.list("Check For Updates", listTexts<UpdateRange>());
     saveWindowPosition = rows.checkBox("Save window position");
 
     bindings.custom([this](const Settings&) { language->setCurrentIndex(0); },

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "settings/setting_codes.h"
 #include "ui/preferences/preferences_rows.h"
 #include "ui/qt_text.h"
 
@@ -11,7 +12,7 @@ InterfacePage::InterfacePage(const PreferencesContext& context, QWidget* pageAre
     : PreferencesPage(pageArea), themes_(context.themes) {
     RowBuilder rows(this);
     theme = rows.list("UI Theme", {});
-    iconSize = rows.list("UI Size", {"Small", "Medium", "Large"});
+    iconSize = rows.list("UI Size", listTexts<IconSize>());
 
     bindings.custom([this](const Settings& settings) { fillThemes(settings.interface.uiTheme); },
                     [this](Settings& settings) {
