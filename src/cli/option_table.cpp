@@ -4,6 +4,7 @@
 #include <array>
 
 #include "settings/keywords.h"
+#include "settings/setting_codes.h"
 
 namespace tessaro {
 namespace {
@@ -151,10 +152,14 @@ const auto options = std::to_array<OptionSpec>({
     switchingOn(number("--THRESHOLD", FIELD(adjustment.imageThreshold)),
                 FIELD(adjustment.doImageThreshold)),
 
-    switchingOn(number("--FR-SOLID-LEFT", FIELD(frame.solidLeft)), FIELD(frame.doFrame)),
-    switchingOn(number("--FR-SOLID-RIGHT", FIELD(frame.solidRight)), FIELD(frame.doFrame)),
-    switchingOn(number("--FR-SOLID-TOP", FIELD(frame.solidTop)), FIELD(frame.doFrame)),
-    switchingOn(number("--FR-SOLID-BOTTOM", FIELD(frame.solidBottom)), FIELD(frame.doFrame)),
+    switchingOn(number("--FR-SOLID-LEFT", FIELD(frame.solidLeft)), FIELD(frame.doFrame),
+                storedCode(FrameType::solid)),
+    switchingOn(number("--FR-SOLID-RIGHT", FIELD(frame.solidRight)), FIELD(frame.doFrame),
+                storedCode(FrameType::solid)),
+    switchingOn(number("--FR-SOLID-TOP", FIELD(frame.solidTop)), FIELD(frame.doFrame),
+                storedCode(FrameType::solid)),
+    switchingOn(number("--FR-SOLID-BOTTOM", FIELD(frame.solidBottom)), FIELD(frame.doFrame),
+                storedCode(FrameType::solid)),
     text("--FR-SOLID-LEFT-COLOR", FIELD(frame.solidLeftColor)),
     text("--FR-SOLID-RIGHT-COLOR", FIELD(frame.solidRightColor)),
     text("--FR-SOLID-TOP-COLOR", FIELD(frame.solidTopColor)),
@@ -162,7 +167,8 @@ const auto options = std::to_array<OptionSpec>({
     // Profiles have always stored the frame opacity under this key.
     inProfilesAs(number("--FR-SOLID-OPACITY", FIELD(frame.solidOpacity)), "--WM-SOLID-OPACITY"),
 
-    switchingOn(text("--WM-TEXT", FIELD(watermark.text)), FIELD(watermark.doWatermark), 1),
+    switchingOn(text("--WM-TEXT", FIELD(watermark.text)), FIELD(watermark.doWatermark),
+                storedCode(WatermarkType::text)),
     text("--WM-FONT", FIELD(watermark.font)),
     number("--WM-FONT-SIZE", FIELD(watermark.fontSize)),
     number("--WM-FONT-LEADING", FIELD(watermark.fontLeading)),
@@ -181,7 +187,8 @@ const auto options = std::to_array<OptionSpec>({
     number("--WM-TEXT-Y-OFFSET", FIELD(watermark.textYOffset)),
     number("--WM-TEXT-ROTATION", FIELD(watermark.textRotation)),
     keyword("--WM-TEXT-SIZE", kw::watermarkSizeMode, FIELD(watermark.textSize)),
-    switchingOn(text("--WM-IMAGE", FIELD(watermark.image)), FIELD(watermark.doWatermark), 2),
+    switchingOn(text("--WM-IMAGE", FIELD(watermark.image)), FIELD(watermark.doWatermark),
+                storedCode(WatermarkType::picture)),
     valueless("--WM-IMAGE-GREYSCALE", FIELD(watermark.imageGreyscale)),
     number("--WM-IMAGE-OPACITY", FIELD(watermark.imageOpacity)),
     keyword("--WM-IMAGE-BOUNDARY", kw::placementArea, FIELD(watermark.imageBoundary)),

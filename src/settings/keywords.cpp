@@ -112,7 +112,7 @@ int32_t parseKeyword(std::string_view text, int table) {
     // Values are user text, upper-cased by character as everywhere else.
     std::string upper = upperCaseText(text);
     for (const Keyword& keyword : keywords->keywords) {
-        if (upper == keyword.text) {
+        if (!keyword.text.empty() && upper == keyword.text) {
             return keyword.code;
         }
     }

@@ -9,28 +9,31 @@
 namespace tessaro {
 
 // The names of one value of a coded setting: the keyword that spells it on
-// the command line, in profiles and in the debug listing (a setting without a
-// console option names its values so too: every value has a keyword), and the
-// text key of its entry in the preferences list ("" when the list does not
-// offer it; such values come last, so every entry stands at the index of its
-// code).
+// the command line, in profiles and in the debug listing ("" when these do
+// not know it), and the text key of its entry in the preferences list (""
+// when the list does not offer it; such values come last, so every entry
+// stands at the index of its code).
 struct CodeName {
     std::string_view keyword;
     std::string_view listText;
+    bool isValue = true;  // false only for noValue
 };
+
+// What nameOf gives for a number that is no value of its enum.
+inline constexpr CodeName noValue{{}, {}, false};
 
 // A coded setting is an enum class whose values are the stored codes 0, 1, 2
 // and so on, with a `constexpr CodeName nameOf(Code)` beside it: a switch
-// with no default that names every value and returns {} after the switch for
-// numbers outside the enum. A value added to the enum fails the build until
-// it is named there and handled in every switch of the engine; the keyword
-// table and the preferences list follow from the names.
+// with no default that names every value and returns noValue after the
+// switch for numbers outside the enum. A value added to the enum fails the
+// build until it is named there and handled in every switch of the engine;
+// the keyword table and the preferences list follow from the names.
 
 // How many values `Code` has: the codes run from 0 to codeCount - 1.
 template <typename Code>
 constexpr int32_t codeCount() {
     int32_t count = 0;
-    while (!nameOf(static_cast<Code>(count)).keyword.empty()) {
+    while (nameOf(static_cast<Code>(count)).isValue) {
         ++count;
     }
     return count;

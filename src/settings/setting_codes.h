@@ -9,46 +9,45 @@
 
 namespace tessaro {
 
-// general.updateRange: how often the scheduled update check asks. The
-// settings without a console option name their values in keyword form too.
+// general.updateRange: how often the scheduled update check asks.
 enum class UpdateRange : int32_t { daily, weekly, monthly, quarterly, halfYearly, never };
 
 constexpr CodeName nameOf(UpdateRange range) {
     switch (range) {
         case UpdateRange::daily:
-            return {"DAILY", "Every day"};
+            return {"", "Every day"};
         case UpdateRange::weekly:
-            return {"WEEKLY", "Every week"};
+            return {"", "Every week"};
         case UpdateRange::monthly:
-            return {"MONTHLY", "Every month"};
+            return {"", "Every month"};
         case UpdateRange::quarterly:
-            return {"QUARTERLY", "Every 3 months"};
+            return {"", "Every 3 months"};
         case UpdateRange::halfYearly:
-            return {"HALFYEARLY", "Every 6 months"};
+            return {"", "Every 6 months"};
         case UpdateRange::never:
-            return {"NEVER", "Never"};
+            return {"", "Never"};
     }
-    return {};
+    return noValue;
 }
 
 // interface.uiSize: the size of the toolbar's icons; the preferences list
 // offers the first three, the others come only from an edited config.ini.
-enum class IconSize : int32_t { small, medium, large, larger, largest };
+enum class IconSize : int32_t { small, medium, large, extraLarge, huge };
 
 constexpr CodeName nameOf(IconSize size) {
     switch (size) {
         case IconSize::small:
-            return {"SMALL", "Small"};
+            return {"", "Small"};
         case IconSize::medium:
-            return {"MEDIUM", "Medium"};
+            return {"", "Medium"};
         case IconSize::large:
-            return {"LARGE", "Large"};
-        case IconSize::larger:
-            return {"LARGER", ""};
-        case IconSize::largest:
-            return {"LARGEST", ""};
+            return {"", "Large"};
+        case IconSize::extraLarge:
+            return {};
+        case IconSize::huge:
+            return {};
     }
-    return {};
+    return noValue;
 }
 
 // input.ddsLoadAs
@@ -63,7 +62,7 @@ constexpr CodeName nameOf(DdsLoadMode mode) {
         case DdsLoadMode::rgba:
             return {"RGBA", "RGBA"};
     }
-    return {};
+    return noValue;
 }
 
 // input.rawLoadAs
@@ -84,7 +83,7 @@ constexpr CodeName nameOf(RawLoadMode mode) {
         case RawLoadMode::rgb48:
             return {"48", "RGB48"};
     }
-    return {};
+    return noValue;
 }
 
 // input.gifFrameLoading, input.icoFrameLoading, input.tiffFrameLoading
@@ -103,7 +102,7 @@ constexpr CodeName nameOf(FrameLoading loading) {
         case FrameLoading::random:
             return {"RANDOM", "Random Frame"};
     }
-    return {};
+    return noValue;
 }
 
 // input.rawToneMapping
@@ -122,7 +121,7 @@ constexpr CodeName nameOf(ToneMapping mapping) {
         case ToneMapping::gradient:
             return {"GD", "Gradient Domain"};
     }
-    return {};
+    return noValue;
 }
 
 // output.bmpCompression. Every compression starts with NONE, which all
@@ -136,7 +135,7 @@ constexpr CodeName nameOf(BmpCompression compression) {
         case BmpCompression::rle:
             return {"RLE", "RLE"};
     }
-    return {};
+    return noValue;
 }
 
 // output.exrCompression
@@ -155,7 +154,7 @@ constexpr CodeName nameOf(ExrCompression compression) {
         case ExrCompression::b44:
             return {"B44", "B44"};
     }
-    return {};
+    return noValue;
 }
 
 // output.pngCompression: zlib levels 1, 6 and 9.
@@ -172,7 +171,7 @@ constexpr CodeName nameOf(PngCompression compression) {
         case PngCompression::smallest:
             return {"ZLIB9", "ZLIB9"};
     }
-    return {};
+    return noValue;
 }
 
 // output.tgaCompression
@@ -185,7 +184,7 @@ constexpr CodeName nameOf(TgaCompression compression) {
         case TgaCompression::rle:
             return {"RLE", "RLE"};
     }
-    return {};
+    return noValue;
 }
 
 // output.tiffCompression
@@ -222,7 +221,7 @@ constexpr CodeName nameOf(TiffCompression compression) {
         case TiffCompression::logLuv:
             return {"LOGLUV", "LOGLUV"};
     }
-    return {};
+    return noValue;
 }
 
 // output.bmpColorTable
@@ -235,7 +234,7 @@ constexpr CodeName nameOf(BmpPalette palette) {
         case BmpPalette::exact:
             return {"EXACT", "Exact"};
     }
-    return {};
+    return noValue;
 }
 
 // output.tiffColorModel; the preferences list does not offer LAB.
@@ -250,7 +249,7 @@ constexpr CodeName nameOf(TiffColorModel model) {
         case TiffColorModel::lab:
             return {"LAB", ""};
     }
-    return {};
+    return noValue;
 }
 
 // output.jpgChroma
@@ -267,7 +266,7 @@ constexpr CodeName nameOf(JpegChroma chroma) {
         case JpegChroma::high:
             return {"HIGH", "High"};
     }
-    return {};
+    return noValue;
 }
 
 // output.jpgSaveAs
@@ -284,7 +283,7 @@ constexpr CodeName nameOf(JpegEncoding encoding) {
         case JpegEncoding::progressive:
             return {"PROGRESSIVE", "Progressive"};
     }
-    return {};
+    return noValue;
 }
 
 // transform.imageRotationType
@@ -297,7 +296,7 @@ constexpr CodeName nameOf(RotationType type) {
         case RotationType::advanced:
             return {"ADVANCED", "Advanced Rotation"};
     }
-    return {};
+    return noValue;
 }
 
 // transform.imageWidthUnit, transform.imageHeightUnit
@@ -310,7 +309,7 @@ constexpr CodeName nameOf(SizeUnit unit) {
         case SizeUnit::percent:
             return {"PERCENT", "Percent"};
     }
-    return {};
+    return noValue;
 }
 
 // transform.imageResizeType
@@ -323,7 +322,7 @@ constexpr CodeName nameOf(ResizeType type) {
         case ResizeType::largeImages:
             return {"LARGEIMAGES", "Large Images"};
     }
-    return {};
+    return noValue;
 }
 
 // transform.imageResizeAlgorithm
@@ -344,7 +343,7 @@ constexpr CodeName nameOf(ResizeAlgorithm algorithm) {
         case ResizeAlgorithm::lanczos:
             return {"LANCZOS", "Lanczos"};
     }
-    return {};
+    return noValue;
 }
 
 // frame.doFrame: whether and which frame is drawn.
@@ -357,7 +356,7 @@ constexpr CodeName nameOf(FrameType type) {
         case FrameType::solid:
             return {"SOLID", "Frame Solid"};
     }
-    return {};
+    return noValue;
 }
 
 // watermark.doWatermark: whether and which watermark is drawn.
@@ -372,7 +371,7 @@ constexpr CodeName nameOf(WatermarkType type) {
         case WatermarkType::picture:
             return {"IMAGE", "Watermark Image"};
     }
-    return {};
+    return noValue;
 }
 
 // watermark.fontStyle
@@ -389,7 +388,7 @@ constexpr CodeName nameOf(FontStyle style) {
         case FontStyle::boldItalic:
             return {"BOLDITALIC", "Bold Italic"};
     }
-    return {};
+    return noValue;
 }
 
 // watermark.fontEffect; the misspelt keyword is the one users type.
@@ -404,7 +403,7 @@ constexpr CodeName nameOf(FontEffect effect) {
         case FontEffect::strikeout:
             return {"STRIKETHROUGHT", "Strikeout"};
     }
-    return {};
+    return noValue;
 }
 
 // watermark.textAlignment
@@ -419,7 +418,7 @@ constexpr CodeName nameOf(TextAlignment alignment) {
         case TextAlignment::right:
             return {"RIGHT", "Align Right"};
     }
-    return {};
+    return noValue;
 }
 
 // watermark.textBoundary, watermark.imageBoundary: what the watermark is
@@ -433,7 +432,7 @@ constexpr CodeName nameOf(PlacementArea area) {
         case PlacementArea::frame:
             return {"FRAME", "Bound Frame"};
     }
-    return {};
+    return noValue;
 }
 
 // watermark.textPosition, watermark.imagePosition
@@ -470,18 +469,24 @@ constexpr CodeName nameOf(AnchorPosition position) {
         case AnchorPosition::bottomRight:
             return {"BOTTOMRIGHT", "Bottom-Right"};
     }
-    return {};
+    return noValue;
 }
 
-// watermark.textSize, watermark.imageSize
-enum class WatermarkSizeMode : int8_t { fixed };
+// watermark.textSize, watermark.imageSize. Only FIXED is offered, on the
+// command line and in the preferences list; the other modes come only from an
+// edited config.ini and are drawn as FIXED.
+enum class WatermarkSizeMode : int8_t { fixed, proportional, fit, fill };
 
 constexpr CodeName nameOf(WatermarkSizeMode mode) {
     switch (mode) {
         case WatermarkSizeMode::fixed:
             return {"FIXED", "Fixed"};
+        case WatermarkSizeMode::proportional:
+        case WatermarkSizeMode::fit:
+        case WatermarkSizeMode::fill:
+            return {};
     }
-    return {};
+    return noValue;
 }
 
 // advanced.fileTimestamp: the time the output file is given.
@@ -496,7 +501,7 @@ constexpr CodeName nameOf(FileTimestamp timestamp) {
         case FileTimestamp::custom:
             return {"CUSTOM", "Custom"};
     }
-    return {};
+    return noValue;
 }
 
 // advanced.outFoldersHistory: whether the recent output folders outlive the
@@ -506,11 +511,11 @@ enum class OutFoldersHistory : int8_t { cleanOnExit, keep };
 constexpr CodeName nameOf(OutFoldersHistory history) {
     switch (history) {
         case OutFoldersHistory::cleanOnExit:
-            return {"CLEAN", "Clean On Exit"};
+            return {"", "Clean On Exit"};
         case OutFoldersHistory::keep:
-            return {"KEEP", "Keep Folders"};
+            return {"", "Keep Folders"};
     }
-    return {};
+    return noValue;
 }
 
 }  // namespace tessaro

@@ -3,17 +3,22 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/setting_codes.h"
+
 namespace tessaro {
 
 // Every choice that shapes a conversion or the window. Field names follow the
 // preferences keys in lower camel case ("JPG Quality" is output.jpgQuality).
 // Flags and byte fields are int8_t, long fields int32_t, dates are seconds
-// since 1970-01-01 read as local wall-clock time.
+// since 1970-01-01 read as local wall-clock time. A coded setting holds the
+// stored number of a value of its enum class (setting_codes.h), whatever
+// number config.ini or a profile gave it; readers turn it into the value with
+// codeOf.
 
 struct GeneralSettings {
     int32_t cfg = 17;
     std::string language = "en";
-    int32_t updateRange = 2;
+    int32_t updateRange = storedCode(UpdateRange::monthly);
     int32_t updateDate = 0;
     int8_t saveWindowPosition = 1;
 };
@@ -33,7 +38,7 @@ struct WindowSettings {
 
 struct InterfaceSettings {
     std::string uiTheme = "handdrawn";
-    int32_t uiSize = 2;
+    int32_t uiSize = storedCode(IconSize::large);
 };
 
 struct InputSettings {
@@ -46,7 +51,7 @@ struct InputSettings {
     int32_t rawHeaderSize = 0;
     int32_t rawImageWidth = 0;
     int32_t rawImageHeight = 0;
-    int32_t rawToneMapping = 2;
+    int32_t rawToneMapping = storedCode(ToneMapping::adaptiveLogarithmic);
 };
 
 struct OutputSettings {
@@ -99,7 +104,7 @@ struct TransformSettings {
     int8_t imageHeightUnit = 0;
     int8_t keepAspectRatio = 1;
     int8_t imageResizeType = 0;
-    int8_t imageResizeAlgorithm = 3;
+    int8_t imageResizeAlgorithm = storedCode(ResizeAlgorithm::bicubic);
     int8_t doImageFlipHorizontal = 0;
     int8_t doImageFlipVertical = 0;
 };
@@ -151,7 +156,7 @@ struct WatermarkSettings {
     std::string backColor = "000000";
     int32_t backOpacity = 1;
     int8_t textBoundary = 0;
-    int8_t textPosition = 8;
+    int8_t textPosition = storedCode(AnchorPosition::bottomRight);
     int32_t textXOffset = 10;
     int32_t textYOffset = 10;
     int32_t textRotation = 0;
@@ -161,7 +166,7 @@ struct WatermarkSettings {
     int8_t imageGreyscale = 0;
     int32_t imageOpacity = 255;
     int8_t imageBoundary = 0;
-    int8_t imagePosition = 8;
+    int8_t imagePosition = storedCode(AnchorPosition::bottomRight);
     int32_t imageXOffset = 10;
     int32_t imageYOffset = 10;
     int32_t imageRotation = 0;
@@ -173,7 +178,7 @@ struct AdvancedSettings {
     std::string filenameMask = "%filename%.%ext%";
     int8_t fileTimestamp = 0;
     int32_t customTimestamp = 0;
-    int8_t outFoldersHistory = 1;
+    int8_t outFoldersHistory = storedCode(OutFoldersHistory::keep);
     int8_t outFoldersNumber = 5;
     int8_t keepSubfolders = 1;
 };

@@ -98,9 +98,9 @@ constexpr int iconSizeOf(IconSize size) {
             return 24;
         case IconSize::large:
             return 32;
-        case IconSize::larger:
+        case IconSize::extraLarge:
             return 48;
-        case IconSize::largest:
+        case IconSize::huge:
             return 64;
     }
     return 16;

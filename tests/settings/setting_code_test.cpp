@@ -15,7 +15,8 @@ TEST(SettingCode, StoredNumbersOutsideTheEnumAreNoValue) {
     EXPECT_EQ(codeOf<AnchorPosition>(0), AnchorPosition::topLeft);
     EXPECT_EQ(codeOf<AnchorPosition>(9), std::nullopt);
     EXPECT_EQ(codeOf<AnchorPosition>(-1), std::nullopt);
-    EXPECT_EQ(codeOf<WatermarkSizeMode>(1), std::nullopt);
+    EXPECT_EQ(codeOf<WatermarkSizeMode>(1), WatermarkSizeMode::proportional);
+    EXPECT_EQ(codeOf<WatermarkSizeMode>(4), std::nullopt);
     EXPECT_EQ(codeOf<ResizeAlgorithm>(-56), std::nullopt);  // 200 kept as a byte
 }
 
@@ -26,6 +27,8 @@ TEST(SettingCode, ListEntriesStandAtTheIndexOfTheirCode) {
     EXPECT_EQ(algorithms[storedCode(ResizeAlgorithm::lanczos)], "Lanczos");
     // A value the list does not offer is left out at the end.
     EXPECT_EQ(listTexts<TiffColorModel>(), (std::vector<std::string_view>{"RGB", "CMYK"}));
+    EXPECT_EQ(listTexts<WatermarkSizeMode>(), std::vector<std::string_view>{"Fixed"});
+    EXPECT_EQ(listTexts<IconSize>(), (std::vector<std::string_view>{"Small", "Medium", "Large"}));
 }
 
 }  // namespace

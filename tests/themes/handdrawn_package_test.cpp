@@ -65,7 +65,7 @@ TEST_F(HanddrawnPackage, IsListedAndLoadsLargeToolbarIcons) {
     EXPECT_EQ(themeDisplayName(state, "handdrawn"), "Hand-drawn");
 
     InterfaceSettings interface;
-    interface.uiSize = storedCode(IconSize::largest);
+    interface.uiSize = storedCode(IconSize::huge);
     ASSERT_EQ(loadThemeImages(state, interface, {}, pngDecodes), ThemeLoadResult::loaded);
     for (const ImageKey& icon : toolbarIcons) {
         EXPECT_EQ(decodedPngSize(state.images[icon.number]), (PixelSize{64, 64})) << icon.key;

@@ -15,8 +15,8 @@ TEST(IconSizeOf, MapsSizeIndexesToPixels) {
         {storedCode(IconSize::small), 16},
         {storedCode(IconSize::medium), 24},
         {storedCode(IconSize::large), 32},
-        {storedCode(IconSize::larger), 48},
-        {storedCode(IconSize::largest), 64},
+        {storedCode(IconSize::extraLarge), 48},
+        {storedCode(IconSize::huge), 64},
         // Numbers that are no size give the small icons.
         {5, 16},
         {-1, 16},

@@ -94,7 +94,7 @@ TEST_F(ThemePackages, ToolbarIconsComeInTheChosenSize) {
     writePackage("sizes", {{"theme.cfg", "[Icons]\r\nNew=new\r\n"},
                            {"new_16.png", picture16},
                            {"new_48.png", picture48}});
-    interface.uiSize = storedCode(IconSize::larger);
+    interface.uiSize = storedCode(IconSize::extraLarge);
     load("sizes");
     EXPECT_EQ(state.images[newMenuIcon], picture16);
     EXPECT_EQ(state.images[newToolbarIcon], picture48);

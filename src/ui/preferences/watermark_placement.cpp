@@ -7,8 +7,6 @@ namespace {
 
 constexpr PairRange rotationRange{0, 360};
 constexpr PairRange scaleRange{1, 200};
-// The size code that shows the "Scale" row.
-constexpr int scaledSize = 1;
 
 }  // namespace
 
@@ -34,7 +32,7 @@ void WatermarkPlacementRows::addRows(RowBuilder& rows, QWidget* panel,
 }
 
 void WatermarkPlacementRows::updateScaleRow() {
-    scaleRow_.setVisible(size->currentIndex() == scaledSize);
+    scaleRow_.setVisible(size->currentIndex() == storedCode(WatermarkSizeMode::proportional));
 }
 
 }  // namespace tessaro
